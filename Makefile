@@ -1,0 +1,32 @@
+# Thin front over the CMake presets. `make test` and `make run` install what is missing first.
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: all setup native release fuzz win64 win32 test test-native test-win64 test-fuzz run bench clean
+
+all: native win64 win32
+
+setup:
+	@tools/setup.sh
+
+native release fuzz win64 win32: setup
+	cmake --preset $@ >/dev/null
+	cmake --build build/$@ -j$(JOBS)
+
+test: setup native win64 win32 fuzz
+	$(MAKE) test-native test-win64 test-fuzz
+
+test-native:
+	ctest --test-dir build/native --output-on-failure
+
+test-win64:
+	tools/with-display ctest --test-dir build/win64 --output-on-failure
+
+test-fuzz:
+	tools/run-fuzz build/fuzz $(FUZZ_SECONDS)
+
+bench: release
+	tools/run-bench build/release
+
+clean:
+	rm -rf build

@@ -1,0 +1,13 @@
+# One test executable is one CTest entry; on the x64 Windows build CTest runs it under wine.
+function(lorvant_add_test)
+    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 600)
+    endif()
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest_main lorvant_warnings)
+    if(LORVANT_RUN_TESTS)
+        add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+        set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    endif()
+endfunction()
