@@ -1,0 +1,52 @@
+#pragma once
+
+#include "serializer.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace Win::IO {
+
+// Writes to a binary file, created or truncated on construction. Data is buffered: the owner
+// calls flush() and close() after the last write so that late write errors surface as
+// IOException ("File write failed"); destruction alone closes the file silently.
+class FileSerializer : public Serializer {
+public:
+    explicit FileSerializer(const std::string& path,
+                            const char* openFailure = "Couldn't open file for writing");
+    ~FileSerializer() override;
+
+    void write(const void* data, std::size_t size) override;
+    void flush();
+    void close();
+
+private:
+    void writeBuffer();
+
+    std::FILE* _file;
+    std::vector<char> _buffer;
+    std::size_t _used = 0;
+};
+
+// Reads a binary file through its own buffer; short reads throw EOFException.
+class FileDeSerializer : public DeSerializer {
+public:
+    explicit FileDeSerializer(const std::string& path);
+    ~FileDeSerializer() override;
+
+    void read(void* buffer, std::size_t size) override;
+    std::uint64_t getBytesLeft() const override;
+
+private:
+    void fill();
+
+    std::FILE* _file;
+    std::uint64_t _unread; // bytes of the file not yet taken into the buffer
+    std::vector<char> _buffer;
+    std::size_t _pos = 0;
+    std::size_t _end = 0;
+};
+
+} // namespace Win::IO

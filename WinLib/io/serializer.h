@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace Win::IO {
+
+// Typed binary writer: integers are 4 bytes little-endian, booleans 4-byte markers,
+// strings a 0xC5 marker, a 4-byte length and the bytes.
+class Serializer {
+public:
+    Serializer() = default;
+    Serializer(const Serializer&) = delete;
+    Serializer& operator=(const Serializer&) = delete;
+    virtual ~Serializer() = default;
+
+    virtual void write(const void* data, std::size_t size) = 0;
+
+    void writeInt(std::int32_t value);
+    void writeBool(bool value);
+    void writeString(const std::string& text);
+};
+
+// Typed binary reader matching Serializer. Knows how many bytes are left, so that readers can
+// refuse a length or count the rest of the data cannot hold before allocating anything for it.
+class DeSerializer {
+public:
+    DeSerializer() = default;
+    DeSerializer(const DeSerializer&) = delete;
+    DeSerializer& operator=(const DeSerializer&) = delete;
+    virtual ~DeSerializer() = default;
+
+    virtual void read(void* buffer, std::size_t size) = 0;
+    virtual std::uint64_t getBytesLeft() const = 0;
+
+    std::int32_t readInt();
+    bool readBool();
+    std::string readString();
+
+    // Throws DataCorruptionException ("Data corruption") for a negative count or one whose
+    // elements, each at least minBytesEach long, cannot fit in the bytes left.
+    void checkCount(std::int32_t count, std::uint64_t minBytesEach) const;
+};
+
+inline constexpr std::uint32_t TrueMarker = 0xBABEFAB7u;
+inline constexpr std::uint32_t FalseMarker = 0xBADDAD12u;
+inline constexpr unsigned char StringMarker = 0xC5;
+// Bytes an encoded empty string takes: the marker and the length.
+inline constexpr std::uint64_t MinStringBytes = 5;
+
+} // namespace Win::IO

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "fileinputmethod.h"
+
+class DocumentFileInputMethod : public FileInputMethod {
+public:
+    StudyList read(const std::string& path) override;
+};

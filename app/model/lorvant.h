@@ -1,0 +1,77 @@
+#pragma once
+
+#include "outline.h"
+#include "setting.h"
+#include "sorter.h"
+#include "termset.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+// The document: outline, items in display order, selection, session settings, file name,
+// modified flag and the recently used document paths.
+class StudyList {
+public:
+    static constexpr int MaxRecentDocs = 10;
+    static constexpr int MaxTermSetCount = 999999;
+
+    StudyList();
+    // Copies are documents of their own: items refer to the copy's outline; the selection and
+    // the recent documents stay behind, as in assignment.
+    StudyList(const StudyList& other);
+    StudyList(StudyList&& other) noexcept;
+    // Clears the selection and takes over outline, items, settings, modified flag and file name;
+    // keeps this list's recent documents.
+    StudyList& operator=(const StudyList& other);
+    StudyList& operator=(StudyList&& other) noexcept;
+
+    int getTermSetCount() const { return static_cast<int>(_termSets.size()); }
+    TermSet& getTermSet(std::size_t idx);
+    const TermSet& getTermSet(std::size_t idx) const;
+    void addTermSet(const TermSet& termSet);
+    void removeSelected();
+    const TermSet& getSelectedTermSet() const;
+    void setSelectedTermSet(const TermSet& termSet);
+
+    void select(int idx) { _selection.insert(idx); }
+    void deselect(int idx) { _selection.erase(idx); }
+    void clearSelection() { _selection.clear(); }
+    bool hasSelection() const { return !_selection.empty(); }
+    int getSelectionCount() const { return static_cast<int>(_selection.size()); }
+    std::vector<int> getSelection() const;
+
+    const Outline& getOutline() const { return _outline; }
+    void setOutline(const Outline& outline);
+    Setting& getSettings() { return _settings; }
+    const Setting& getSettings() const { return _settings; }
+
+    void resetScores();
+    void setModified() { _modified = true; }
+    bool isModified() const { return _modified; }
+    const std::string& getFileName() const { return _fileName; }
+    void setFileName(const std::string& fileName) { _fileName = fileName; }
+    void clear();
+
+    // Sorts ascending by the sorter, stably; when the items already are in that order, sorts
+    // them descending instead (equal keys keep their relative order either way).
+    void sort(Sorter sorter);
+
+    std::vector<std::string> getRecentDocs() const { return _recentDocs; }
+    void addRecentDoc(const std::string& path);
+    void clearRecentDocs() { _recentDocs.clear(); }
+
+    void serialize(Win::IO::Serializer& out);
+    void deserialize(Win::IO::DeSerializer& in);
+
+private:
+    void takeItems(std::vector<TermSet>&& termSets);
+
+    std::set<int> _selection;
+    Outline _outline;
+    std::vector<TermSet> _termSets;
+    Setting _settings;
+    std::string _fileName;
+    bool _modified = false;
+    std::vector<std::string> _recentDocs;
+};
