@@ -40,7 +40,7 @@ public:
     std::uint64_t getBytesLeft() const override;
 
 private:
-    void fill();
+    void readFile(char* destination, std::size_t size);
 
     std::FILE* _file;
     std::uint64_t _unread; // bytes of the file not yet taken into the buffer

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace Win::IO {
 
@@ -19,7 +20,7 @@ public:
 
     void writeInt(std::int32_t value);
     void writeBool(bool value);
-    void writeString(const std::string& text);
+    void writeString(std::string_view text);
 };
 
 // Typed binary reader matching Serializer. Knows how many bytes are left, so that readers can

@@ -20,7 +20,7 @@ public:
     // Copies are documents of their own: items refer to the copy's outline; the selection and
     // the recent documents stay behind, as in assignment.
     StudyList(const StudyList& other);
-    StudyList(StudyList&& other) noexcept;
+    StudyList(StudyList&& other);
     // Clears the selection and takes over outline, items, settings, modified flag and file name;
     // keeps this list's recent documents.
     StudyList& operator=(const StudyList& other);
@@ -65,8 +65,6 @@ public:
     void deserialize(Win::IO::DeSerializer& in);
 
 private:
-    void takeItems(std::vector<TermSet>&& termSets);
-
     std::set<int> _selection;
     Outline _outline;
     std::vector<TermSet> _termSets;

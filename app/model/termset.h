@@ -53,6 +53,10 @@ public:
     void deserialize(Win::IO::DeSerializer& in);
 
 private:
+    // A study list moved as a whole points its items at its own outline.
+    friend class StudyList;
+    void rebind(const Outline& outline) { _outline = &outline; }
+
     int _number;
     std::string _term;
     std::map<std::string, std::string> _fields;

@@ -1,0 +1,75 @@
+#include "serializer.h"
+
+#include "exceptions.h"
+
+#include <limits>
+
+namespace Win::IO {
+
+namespace {
+
+std::uint32_t decode(const unsigned char bytes[4]) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+} // namespace
+
+void Serializer::writeInt(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    const unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+                                    static_cast<unsigned char>(bits >> 16),
+                                    static_cast<unsigned char>(bits >> 24)};
+    write(bytes, sizeof bytes);
+}
+
+void Serializer::writeBool(bool value) {
+    writeInt(static_cast<std::int32_t>(value ? TrueMarker : FalseMarker));
+}
+
+void Serializer::writeString(std::string_view text) {
+    // A longer text has no encoding; failing beats writing a length that lies.
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw IOException("File write failed");
+    write(&StringMarker, 1);
+    writeInt(static_cast<std::int32_t>(text.size()));
+    write(text.data(), text.size());
+}
+
+std::int32_t DeSerializer::readInt() {
+    unsigned char bytes[4];
+    read(bytes, sizeof bytes);
+    return static_cast<std::int32_t>(decode(bytes));
+}
+
+bool DeSerializer::readBool() {
+    const auto value = static_cast<std::uint32_t>(readInt());
+    if (value == TrueMarker)
+        return true;
+    if (value == FalseMarker)
+        return false;
+    throw DataCorruptionException("Invalid data read from file");
+}
+
+std::string DeSerializer::readString() {
+    unsigned char marker;
+    read(&marker, 1);
+    if (marker != StringMarker)
+        throw DataCorruptionException("Data corruption in file");
+    const std::int32_t length = readInt();
+    // Checked before the text is made, so a forged length costs no allocation.
+    if (length < 0)
+        throw DataCorruptionException("Data corruption in file");
+    if (static_cast<std::uint64_t>(length) > getBytesLeft())
+        throw EOFException("Unexpected End Of File");
+    std::string text(static_cast<std::size_t>(length), '\0');
+    read(text.data(), text.size());
+    return text;
+}
+
+void DeSerializer::checkCount(std::int32_t count, std::uint64_t minBytesEach) const {
+    if (count < 0 || static_cast<std::uint64_t>(count) * minBytesEach > getBytesLeft())
+        throw DataCorruptionException("Data corruption");
+}
+
+} // namespace Win::IO

@@ -1,0 +1,7 @@
+#include "htmlfileoutputmethod.h"
+
+#include "htmlexporter.h"
+
+void HtmlFileOutputMethod::write(const std::string& path) {
+    HtmlExporter(_studyList).exportToFile(path);
+}

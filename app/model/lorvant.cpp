@@ -1,0 +1,202 @@
+#include "lorvant.h"
+
+#include "WinLib/io/exceptions.h"
+#include "WinLib/io/serializer.h"
+
+#include <algorithm>
+#include <cassert>
+#include <numeric>
+#include <utility>
+
+StudyList::StudyList() : _settings(_outline) {}
+
+StudyList::StudyList(const StudyList& other) : StudyList() {
+    *this = other;
+}
+
+StudyList::StudyList(StudyList&& other) : StudyList() {
+    *this = std::move(other);
+}
+
+// Both assignments build the new items before changing anything, so a failure leaves this list whole.
+StudyList& StudyList::operator=(const StudyList& other) {
+    if (this == &other)
+        return *this;
+    Outline outline = other._outline;
+    std::vector<TermSet> termSets;
+    termSets.reserve(other._termSets.size());
+    for (const TermSet& termSet : other._termSets)
+        termSets.emplace_back(termSet, _outline);
+    std::string fileName = other._fileName;
+
+    _selection.clear();
+    _outline = std::move(outline);
+    _termSets = std::move(termSets);
+    _settings = other._settings;
+    _modified = other._modified;
+    _fileName = std::move(fileName);
+    return *this;
+}
+
+StudyList& StudyList::operator=(StudyList&& other) noexcept {
+    if (this == &other)
+        return *this;
+    _selection.clear();
+    _outline = std::move(other._outline);
+    _termSets = std::move(other._termSets);
+    for (TermSet& termSet : _termSets)
+        termSet.rebind(_outline);
+    _settings = other._settings;
+    _modified = other._modified;
+    _fileName = std::move(other._fileName);
+    other._termSets.clear();
+    return *this;
+}
+
+TermSet& StudyList::getTermSet(std::size_t idx) {
+    assert(idx < _termSets.size());
+    return _termSets[idx];
+}
+
+const TermSet& StudyList::getTermSet(std::size_t idx) const {
+    assert(idx < _termSets.size());
+    return _termSets[idx];
+}
+
+void StudyList::addTermSet(const TermSet& termSet) {
+    _termSets.emplace_back(termSet, _outline);
+    _modified = true;
+}
+
+void StudyList::removeSelected() {
+    std::vector<int> removedNumbers;
+    std::vector<bool> removed(_termSets.size(), false);
+    for (const int idx : _selection) {
+        assert(idx >= 0 && static_cast<std::size_t>(idx) < _termSets.size());
+        removed[static_cast<std::size_t>(idx)] = true;
+        removedNumbers.push_back(_termSets[static_cast<std::size_t>(idx)].getNumber());
+    }
+    std::sort(removedNumbers.begin(), removedNumbers.end());
+
+    // One pass instead of one per removed item: every remaining item moves down by the number of
+    // removed items numbered below it, which keeps the numbers dense and in their old order.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < _termSets.size(); ++i) {
+        if (removed[i])
+            continue;
+        TermSet& termSet = _termSets[i];
+        const auto below =
+            std::lower_bound(removedNumbers.begin(), removedNumbers.end(), termSet.getNumber()) -
+            removedNumbers.begin();
+        termSet.setNumber(termSet.getNumber() - static_cast<int>(below));
+        if (kept != i)
+            _termSets[kept] = std::move(termSet);
+        ++kept;
+    }
+    _termSets.erase(_termSets.begin() + static_cast<std::ptrdiff_t>(kept), _termSets.end());
+    // The indices named rows that are gone or have moved.
+    _selection.clear();
+    _modified = true;
+}
+
+const TermSet& StudyList::getSelectedTermSet() const {
+    assert(hasSelection());
+    return getTermSet(static_cast<std::size_t>(*_selection.begin()));
+}
+
+void StudyList::setSelectedTermSet(const TermSet& termSet) {
+    assert(hasSelection());
+    getTermSet(static_cast<std::size_t>(*_selection.begin())) = termSet;
+    _modified = true;
+}
+
+std::vector<int> StudyList::getSelection() const {
+    return std::vector<int>(_selection.begin(), _selection.end());
+}
+
+void StudyList::setOutline(const Outline& outline) {
+    _outline = outline;
+    _settings.adjustToOutline();
+    _modified = true;
+}
+
+void StudyList::resetScores() {
+    for (TermSet& termSet : _termSets)
+        termSet.resetScores();
+    _modified = true;
+}
+
+void StudyList::clear() {
+    _selection.clear();
+    _termSets.clear();
+    _outline.setDefaults();
+    _settings.adjustToOutline();
+    _fileName.clear();
+    _modified = false;
+}
+
+void StudyList::sort(Sorter sorter) {
+    // Sorting positions rather than the items themselves moves each item once.
+    const std::size_t count = _termSets.size();
+    const auto less = [&](std::size_t a, std::size_t b) { return sorter(_termSets[a], _termSets[b]); };
+    std::vector<std::size_t> order(count);
+    // A stable ascending sort changes nothing exactly when the items already are ascending;
+    // then the sort runs over the reversed sequence, giving descending order with equal keys
+    // keeping their relative order.
+    const bool ascending = std::is_sorted(_termSets.begin(), _termSets.end(), sorter);
+    if (!ascending) {
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(), less);
+    } else {
+        std::iota(order.rbegin(), order.rend(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(), less);
+        std::reverse(order.begin(), order.end());
+    }
+    std::vector<TermSet> sorted;
+    sorted.reserve(count);
+    for (const std::size_t idx : order)
+        sorted.push_back(std::move(_termSets[idx]));
+    _termSets = std::move(sorted);
+}
+
+void StudyList::addRecentDoc(const std::string& path) {
+    const auto found = std::find(_recentDocs.begin(), _recentDocs.end(), path);
+    if (found != _recentDocs.end())
+        _recentDocs.erase(found);
+    _recentDocs.insert(_recentDocs.begin(), path);
+    if (_recentDocs.size() > MaxRecentDocs) {
+        _recentDocs.pop_back();
+        assert(_recentDocs.size() == MaxRecentDocs);
+    }
+}
+
+void StudyList::serialize(Win::IO::Serializer& out) {
+    _outline.serialize(out);
+    out.writeInt(getTermSetCount());
+    for (const TermSet& termSet : _termSets) {
+        out.writeInt(termSet.getNumber());
+        termSet.serialize(out);
+    }
+    _settings.serialize(out);
+    _modified = false;
+}
+
+void StudyList::deserialize(Win::IO::DeSerializer& in) {
+    _outline.deserialize(in);
+    const std::int32_t count = in.readInt();
+    if (count > MaxTermSetCount)
+        throw Win::IO::DataCorruptionException("Data corruption");
+    // The smallest item: its number, the term, one string per field, the comment and two scores.
+    const std::uint64_t minItemBytes =
+        4 + Win::IO::MinStringBytes * (2 + static_cast<std::uint64_t>(_outline.getDefCount())) + 8;
+    in.checkCount(count, minItemBytes);
+    _termSets.clear();
+    _termSets.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        TermSet termSet(_outline, in.readInt());
+        termSet.deserialize(in);
+        _termSets.push_back(std::move(termSet));
+    }
+    _settings.deserialize(in);
+    _modified = false;
+}
