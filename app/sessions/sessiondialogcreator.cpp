@@ -1,0 +1,51 @@
+#include "sessiondialogcreator.h"
+
+#include "sessionitemsdlg.h"
+#include "studysession.h"
+
+#include "WinLib/resstring.h"
+#include "app/model/lorvant.h"
+#include "resources/resource.h"
+
+namespace {
+
+// Keeps the main window out of sight while a session runs, and brings it back however the session ends,
+// an error included, so that the error box is not left without its program.
+class HiddenWindow {
+public:
+    explicit HiddenWindow(HWND window) : _window(window) { ::ShowWindow(_window, SW_HIDE); }
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
+    // SW_SHOW rather than SW_SHOWNORMAL: a maximized main window comes back maximized.
+    ~HiddenWindow() { ::ShowWindow(_window, SW_SHOW); }
+
+private:
+    HWND _window;
+};
+
+} // namespace
+
+SessionDialogCreator::SessionDialogCreator(HWND mainWindow, StudyList& studyList)
+    : _studyList(studyList), _mainWindow(mainWindow) {}
+
+SessionDialogCreator::~SessionDialogCreator() = default;
+
+void SessionDialogCreator::run() {
+    bool useAll = true;
+    if (_studyList.hasSelection()) {
+        SessionItemsDlg itemsDlg;
+        // Cancel, the close box and a dialog that could not be shown all mean: no session.
+        if (Dialog::run(_mainWindow, IDD_SESSION_ITEMS, itemsDlg) != 1)
+            return;
+        useAll = itemsDlg.isUseAll();
+    }
+    HiddenWindow hidden(_mainWindow);
+    std::unique_ptr<StudySession> session = createSession(useAll);
+    if (session->next()) {
+        runDialog(*session);
+    } else {
+        HINSTANCE instance = ::GetModuleHandleA(nullptr);
+        ::MessageBoxA(_mainWindow, Win::ResString(instance, IDS_NO_QUESTIONS),
+                      Win::ResString(instance, IDS_ERROR_CAPTION), MB_OK | MB_ICONSTOP);
+    }
+}
