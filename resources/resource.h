@@ -1,0 +1,128 @@
+#pragma once
+// Ids of the program's resources, shared by the code and Lorvant.rc.
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Icon and toolbar bitmaps (16 x 16, 16 colours; the toolbar shows light grey as transparent).
+#define IDB_HELP 106
+#define IDB_ADD_ITEM 107
+#define IDB_EDIT_ITEM 108
+#define IDB_REMOVE_ITEM 109
+#define IDI_LORVANT 110
+
+// Dialog templates.
+#define IDD_SESSION_ITEMS 100     // "Study Session": use the selected items or all of them
+#define IDD_SETTINGS 101          // "Study Settings"
+#define IDD_ABOUT 102             // "About Lorvant"
+#define IDD_OUTLINE 103           // "Customize StudySet"
+#define IDD_EDIT_ITEM 104         // "Edit Item"
+#define IDD_PRESENTATION 117      // "Presentation Study Session"
+#define IDD_QUESTIONS_ANSWERS 119 // "Questions & Answers Study Session"
+#define IDD_MULTIPLE_CHOICE 120   // "Multiple Choice Study Session"
+
+// Controls of the session items dialog (100).
+#define IDC_USE_SELECTED 3000
+#define IDC_USE_ALL 3013
+
+// Controls of the outline dialog (103).
+#define IDC_ITEM_TYPE 3001
+#define IDC_FIELD_NAMES 3002
+#define IDC_NEW_FIELD 3003
+#define IDC_ADD_FIELD 3004
+#define IDC_REMOVE_FIELD 3005
+#define IDC_MOVE_UP 3020
+#define IDC_MOVE_DOWN 3021
+
+// The Help button of the settings, outline and item dialogs.
+#define IDC_HELP_BUTTON 3006
+
+// Controls of the item dialog (104).
+#define IDC_ITEM_TYPE_LABEL 3007
+#define IDC_FIELD_LABEL 3008
+#define IDC_MAIN_TEXT 3009
+#define IDC_COMMENT 3010
+#define IDC_FIELD_CHOOSER 3011
+#define IDC_FIELD_VALUE 3012
+#define IDC_PREVIOUS_FIELD 3016
+#define IDC_NEXT_FIELD 3017
+
+// Controls of the settings dialog (101).
+#define IDC_CASE_SENSITIVE 3014
+#define IDC_FROM_LIST 3022
+#define IDC_TO_LIST 3023
+#define IDC_CHOICES 3024
+#define IDC_CHOICES_ARROWS 3025
+#define IDC_TIME_OUT_CHECK 3026
+#define IDC_TIME_OUT 3027
+#define IDC_TIME_OUT_ARROWS 3028
+#define IDC_CONTINUOUS 3029
+#define IDC_SHUFFLE 3030
+
+// Controls of the About box (102).
+#define IDC_WEB_SITE 3015
+#define IDC_EMAIL_SUPPORT 3019
+
+// Controls shared by the session dialogs (117, 119, 120).
+#define IDC_QUESTION_LABEL 3037
+#define IDC_ANSWER_LABEL 3038
+#define IDC_ANSWER 3039 // the answer box; not in the multiple-choice dialog
+#define IDC_QUESTION 3040
+#define IDC_ITEM_COUNTER 3041
+#define IDC_STOP 3042
+#define IDC_NEXT 3043
+#define IDC_TIME_LEFT 3044
+#define IDC_QUESTIONS_COUNT 3045
+
+// Multiple-choice dialog (120): choice i (0 to 5) is the radio button IDC_CHOICE1 + i, captioned with its
+// number as mnemonic so that the keys 1 to 6 pick it, beside the text box IDC_CHOICE_TEXT1 + i, which shows
+// the choice without prefix processing and reports clicks (STN_CLICKED).
+#define IDC_CHOICE1 3046
+#define IDC_CHOICE2 3047
+#define IDC_CHOICE3 3048
+#define IDC_CHOICE4 3049
+#define IDC_CHOICE5 3050
+#define IDC_CHOICE6 3051
+#define IDC_CHOICE_TEXT1 3052
+#define IDC_CHOICE_TEXT2 3053
+#define IDC_CHOICE_TEXT3 3054
+#define IDC_CHOICE_TEXT4 3055
+#define IDC_CHOICE_TEXT5 3056
+#define IDC_CHOICE_TEXT6 3057
+
+// String table.
+#define IDS_NO_QUESTIONS 2000         // "There were no questions for this session."
+#define IDS_CONFIRM_STOP_SESSION 2001 // "Do you want to stop the current study session?"
+#define IDS_WRONG_ANSWER 2002         // the user's answer, then the right answer (two %s)
+#define IDS_CONFIRM_REMOVE_FIELD 2003
+#define IDS_CONFIRM_CAPTION 2004 // "Please confirm"
+#define IDS_CONFIRM_REMOVE_ITEMS 2005
+#define IDS_FIELD_LABEL_FORMAT 2006   // "Enter the %s below:", %s = field name
+#define IDS_PROGRAM_NAME 2007         // "Lorvant": window title, caption of questions and results
+#define IDS_SESSION_SUMMARY 2008      // questions asked, correctly answered, result in percent (three %i)
+#define IDS_ENTER_MAIN_TEXT 2009      // "You must enter a %s.", %s = item type name
+#define IDS_DIALOG_ERROR_CAPTION 2010 // "Lorvant": caption of the item and outline dialogs' refusals
+#define IDS_ENTER_ITEM_TYPE 2011
+#define IDS_ENTER_ONE_FIELD 2012
+#define IDS_SAME_FROM_AND_TO 2013
+#define IDS_SETTINGS_CAPTION 2014   // "Study Settings"
+#define IDS_FROM_ANYTHING 2015      // "Anything"
+#define IDS_TO_ANYTHING_ELSE 2016   // "Anything else"
+#define IDS_TO_EVERYTHING_ELSE 2017 // "Everything else"
+#define IDS_SAVE_CHANGES 2018       // "Save changes to %s ?", %s = file name
+#define IDS_NEW_STUDY_LIST 2019     // the file name of a study list never saved
+#define IDS_ERROR_CAPTION 2020      // "Lorvant Error"
+#define IDS_UNKNOWN_ERROR 2021      // what the entry point shows for an error without a message
+#define IDS_INIT_ERROR_CAPTION 2022 // "Initialization"
+#define IDS_INIT_ERROR_FORMAT 2023  // "%s, Error %d": message and system error code
+#define IDS_INIT_UNKNOWN_ERROR 2024
+#define IDS_WEB_SITE_URL 2025   // what the About box's "Web Site" button opens
+#define IDS_SUPPORT_MAILTO 2026 // what its "E-Mail Support" button opens
+#define IDS_CONFIRM_RESET_SCORES 2027
+#define IDS_ENTER_ONE_DEFINITION 2030
+#define IDS_STATUS_FORMAT 2031  // "%i item(s), %i selected"
+#define IDS_SAVE_FAILED 2049    // a save failed after the file was opened
+#define IDS_CANNOT_SAVE 2050    // the file to save could not be opened or made
+#define IDS_CANNOT_OPEN 2051    // the file to open could not be opened
+#define IDS_NOT_A_DOCUMENT 2053 // the file opened is not a valid document

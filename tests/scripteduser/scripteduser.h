@@ -1,0 +1,135 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+// What a window test reports when the person it plays could not do what the script asked.
+class ScriptFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Plays a person in front of the program. The test's thread runs a modal call (DialogBoxParam, MessageBox, a
+// message loop) while the script runs on a second thread and acts on the windows through their messages:
+//
+//     INT_PTR result = ScriptedUser::play([&] { return DialogBoxParamA(instance, ..., proc, 0); },
+//                                         [](ScriptedUser& user) {
+//                                             HWND dialog = user.waitForWindow("Study Settings");
+//                                             user.click(dialog, IDC_TIME_OUT_CHECK);
+//                                             user.type(dialog, IDC_TIME_OUT, "5");
+//                                             user.pressKey(VK_RETURN);
+//                                         });
+//
+// Every action returns once the program has handled it (or has opened a modal window because of it). Every
+// wait has a time-out. A failing step throws ScriptFailure; `play` then closes whatever is still open (ending
+// each dialog of the test's thread with IDCANCEL) and throws the failure again on the test's thread, so the
+// test fails with the step's message. `play` fails the same way when the script ends with a window still
+// open.
+class ScriptedUser {
+public:
+    static constexpr DWORD DefaultTimeoutMs = 10000;
+
+    struct MenuItem {
+        std::string label; // as in the menu, with its & and its tab
+        bool enabled;
+        bool checked;
+        bool popup;
+    };
+
+    template <class Modal> static auto play(Modal&& modal, const std::function<void(ScriptedUser&)>& script) {
+        using Result = decltype(modal());
+        if constexpr (std::is_void_v<Result>) {
+            playModal(modal, script);
+        } else {
+            Result result{};
+            playModal([&] { result = modal(); }, script);
+            return result;
+        }
+    }
+
+    ScriptedUser(const ScriptedUser&) = delete;
+    ScriptedUser& operator=(const ScriptedUser&) = delete;
+
+    // Finding windows. Only visible top-level windows of this process count.
+    HWND waitForWindow(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs);
+    HWND waitForMessageBox(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs);
+    void waitUntilGone(HWND window, DWORD timeoutMs = DefaultTimeoutMs);
+    bool isOpen(const std::string& caption);
+    HWND control(HWND dialog, int id);
+
+    // Reading what is shown.
+    std::string text(HWND window);
+    std::string text(HWND dialog, int id) { return text(control(dialog, id)); }
+    bool isChecked(HWND dialog, int id);
+    bool isEnabled(HWND dialog, int id);
+    bool isVisible(HWND dialog, int id);
+    int focusedId(HWND dialog); // the dialog's child that holds the focus, 0 when none does
+    std::vector<std::string> items(HWND dialog, int id); // lines of a list box or combo box
+    int selectedIndex(HWND dialog, int id);              // of a list box or combo box, -1 when none
+    std::string selectedText(HWND dialog, int id);
+    std::string messageBoxText(HWND box);
+
+    int listViewRowCount(HWND listView);
+    std::string listViewCell(HWND listView, int row, int column);
+    std::vector<std::string> listViewHeaders(HWND listView);
+    std::vector<int> listViewSelectedRows(HWND listView);
+    // Items of a menu as the program last prepared them; `preparePopup` lets the owner window update a popup
+    // as it does before showing it (WM_INITMENUPOPUP).
+    std::vector<MenuItem> menuItems(HMENU menu);
+    void preparePopup(HWND owner, HMENU popup, int position);
+
+    // Acting. Clicking a control that is hidden or disabled fails, as a person could not do it.
+    void click(HWND dialog, int id);
+    void focus(HWND dialog, int id);
+    void setText(HWND dialog, int id, const std::string& text);    // as pasting: one change notification
+    void type(HWND dialog, int id, const std::string& characters); // focus, select all, one key per character
+    void choose(HWND dialog, int id, const std::string& itemText); // list box or combo box line, as a click
+    void choose(HWND dialog, int id, int index);
+    void selectListViewRows(HWND listView, const std::vector<int>& rows);
+    // A key without modifiers, pressed in the focused control and so seen by the dialog manager first:
+    // VK_RETURN presses the default button, VK_ESCAPE cancels, VK_TAB moves on.
+    void pressKey(UINT virtualKey);
+    void typeCharacter(char character); // one character key into the focused control ('1' picks mnemonic &1)
+    // A key with modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU), sent as real keyboard input to the
+    // foreground window, which is made the given window first.
+    void pressChord(HWND window, const std::vector<UINT>& modifiers, UINT virtualKey);
+    void answerMessageBox(HWND box, int buttonId); // IDOK, IDCANCEL, IDYES, IDNO; returns when it is gone
+    std::string answerMessageBox(const std::string& caption,
+                                 int buttonId); // waits, answers, returns its text
+
+    // Waits until the program has handled every message sent to it so far.
+    void sync();
+    // Saves a picture of the window as it is on screen, `name`.png in the folder named by
+    // LORVANT_SCREENSHOT_DIR, else in "screenshots" under the working folder; returns the file's path.
+    std::string screenshot(HWND window, const std::string& name);
+
+    [[noreturn]] void fail(const std::string& what);
+
+private:
+    struct Task;
+
+    explicit ScriptedUser(DWORD programThread);
+    ~ScriptedUser();
+    static LRESULT CALLBACK onGetMessage(int code, WPARAM removal, LPARAM message);
+    static void playModal(const std::function<void()>& modal,
+                          const std::function<void(ScriptedUser&)>& script);
+    void runScript(const std::function<void(ScriptedUser&)>& script);
+    void closeEverything();
+    void runOnProgramThread(std::function<void()> task);
+    LRESULT send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND findTopLevel(const std::string& caption, bool messageBoxOnly);
+    HWND enabledControl(HWND dialog, int id);
+    void selectLine(HWND dialog, int id, HWND box, int index);
+    bool modalEnded(DWORD waitMs);
+
+    DWORD _programThread;
+    std::unique_ptr<void, decltype(&CloseHandle)> _modalEnded; // set when the modal call has returned
+    std::vector<std::unique_ptr<Task>> _tasks;                 // kept until no message can refer to them
+    std::string _failure;
+};

@@ -1,0 +1,205 @@
+#!/usr/bin/env python3
+"""Draws the program's toolbar bitmaps and its icon.
+
+Usage: make-images.py OUTPUT_FOLDER
+
+Writes help.bmp, add.bmp, edit.bmp, remove.bmp (16 x 16, 16 colours) and lorvant.ico (16 x 16 and 32 x 32,
+32-bit with alpha). The toolbar bitmaps are drawn on light grey, the colour the toolbar makes transparent.
+Edit the pictures below: one character per pixel, the legend maps characters to the 16 standard colours.
+"""
+
+import os
+import struct
+import sys
+
+# The 16 standard Windows colours, in palette order (red, green, blue).
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+LEGEND = {
+    '.': 7,   # light grey: transparent on the toolbar
+    'k': 0,   # black
+    'r': 1,   # dark red
+    'g': 2,   # dark green
+    'o': 3,   # olive
+    'b': 4,   # navy
+    'd': 8,   # dark grey
+    'R': 9,   # red
+    'G': 10,  # green
+    'Y': 11,  # yellow
+    'B': 12,  # blue
+    'M': 13,  # magenta
+    'w': 15,  # white
+}
+
+HELP = [
+    "................",
+    ".....bbbbbb.....",
+    "....bBBBBBBb....",
+    "...bBBbbbbBBb...",
+    "...bBBb..bBBb...",
+    "....bb...bBBb...",
+    ".........bBBb...",
+    "........bBBb....",
+    ".......bBBb.....",
+    "......bBBb......",
+    "......bBBb......",
+    ".......bb.......",
+    "......bbbb......",
+    "......bBBb......",
+    "......bbbb......",
+    "................",
+]
+
+ADD = [
+    "................",
+    ".kkkkkkkkkk.....",
+    ".kwwwwwwwwk.....",
+    ".kwddddddwk.....",
+    ".kwwwwwwwwk.....",
+    ".kwddddwwwk.....",
+    ".kwwwwwwwwk.....",
+    ".kwddddddwk.....",
+    ".kwwwwwwwwk.....",
+    ".kwdddddwwkggg..",
+    ".kwwwwwwwwkgGg..",
+    ".kkkkkkkkgggGggg",
+    ".........gGGGGGg",
+    ".........gggGggg",
+    "...........gGg..",
+    "...........ggg..",
+]
+
+EDIT = [
+    "................",
+    "...........kk...",
+    "..........kMMk..",
+    ".........kMMMMk.",
+    "........kkMMMk..",
+    ".......kYYkkk...",
+    "......kYYYYk....",
+    ".....kYYYYk.....",
+    "....kYYYYk......",
+    "...kYYYYk.......",
+    "...koYYk........",
+    "..kwooYk........",
+    "..kwwok.........",
+    "..kkkk..........",
+    ".kk.............",
+    "................",
+]
+
+REMOVE = [
+    "................",
+    "................",
+    "..rr.......rr...",
+    ".rRRr.....rRRr..",
+    ".rRRRr...rRRRr..",
+    "..rRRRr.rRRRr...",
+    "...rRRRrRRRr....",
+    "....rRRRRRr.....",
+    "....rRRRRRr.....",
+    "...rRRRrRRRr....",
+    "..rRRRr.rRRRr...",
+    ".rRRRr...rRRRr..",
+    ".rRRr.....rRRr..",
+    "..rr.......rr...",
+    "................",
+    "................",
+]
+
+BITMAPS = {"help.bmp": HELP, "add.bmp": ADD, "edit.bmp": EDIT, "remove.bmp": REMOVE}
+
+
+def bitmap_4bit(picture):
+    """A 16-colour BMP file of the picture, bottom row first as BMP stores it."""
+    height, width = len(picture), len(picture[0])
+    assert all(len(row) == width for row in picture), "ragged picture"
+    row_bytes = ((width + 1) // 2 + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(picture):
+        line = bytearray(row_bytes)
+        for x, ch in enumerate(row):
+            line[x // 2] |= LEGEND[ch] << (0 if x % 2 else 4)
+        pixels += line
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 16)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return header + info + palette + pixels
+
+
+def card_icon(size):
+    """Two flash cards, one behind the other: a pale yellow one and a white one with a blue heading.
+
+    Returns rows of (r, g, b, a), top row first, drawn at any size from the same proportions."""
+    canvas = [[(0, 0, 0, 0)] * size for _ in range(size)]
+
+    def fill(x0, y0, x1, y1, colour):
+        for y in range(max(0, y0), min(size, y1)):
+            for x in range(max(0, x0), min(size, x1)):
+                canvas[y][x] = colour
+
+    def card(x0, y0, x1, y1, face):
+        fill(x0, y0, x1, y1, (40, 40, 40, 255))
+        fill(x0 + 1, y0 + 1, x1 - 1, y1 - 1, face)
+
+    s = size / 32.0
+    scaled = lambda v: int(round(v * s))
+    card(scaled(10), scaled(3), scaled(31), scaled(20), (255, 236, 140, 255))
+    card(scaled(1), scaled(11), scaled(24), scaled(29), (255, 255, 255, 255))
+    fill(scaled(1) + 1, scaled(11) + 1, scaled(24) - 1, scaled(15) + (1 if size < 32 else 0),
+         (40, 90, 200, 255))
+    for y in (18, 22, 26) if size >= 32 else (19, 24):
+        fill(scaled(4), scaled(y), scaled(21), scaled(y) + 1, (140, 140, 140, 255))
+    return canvas
+
+
+def icon_image(canvas):
+    """One icon image: a BITMAPINFOHEADER of double height, BGRA rows bottom first, then the AND mask."""
+    size = len(canvas)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = bytearray()
+    for row in reversed(canvas):
+        for r, g, b, a in row:
+            colour += bytes((b, g, r, a))
+    mask_row_bytes = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(canvas):
+        line = bytearray(mask_row_bytes)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask += line
+    return info + colour + mask
+
+
+def icon_file(sizes):
+    images = [icon_image(card_icon(size)) for size in sizes]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = bytearray()
+    for size, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return header + entries + b"".join(images)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    for name, picture in BITMAPS.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(bitmap_4bit(picture))
+    with open(os.path.join(out, "lorvant.ico"), "wb") as f:
+        f.write(icon_file([16, 32]))
+
+
+if __name__ == "__main__":
+    main()
