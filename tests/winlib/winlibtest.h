@@ -1,0 +1,7 @@
+#pragma once
+// Resources of the window library's tests.
+
+#define IDD_WINLIB_TEST 900
+#define IDC_TEST_BUTTON 901
+#define IDS_WINLIB_TEST 902
+#define IDS_WINLIB_LONG 903
