@@ -1,0 +1,94 @@
+#include "listview.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace Win {
+
+int ListViewLayoutModel::getColumnWidth(unsigned) const {
+    return 35;
+}
+
+int ListViewLayoutModel::getColumnFormat(unsigned) const {
+    return LVCFMT_LEFT;
+}
+
+ListViewMaker::ListViewMaker(HWND parent, int id) : ChildMaker(WC_LISTVIEWA, parent, id) {
+    _exStyle = WS_EX_CLIENTEDGE;
+    _style = WS_CHILD | WS_VISIBLE;
+}
+
+ListView::ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataModel)
+    : _layoutModel(layoutModel), _dataModel(dataModel) {}
+
+void ListView::attach(HWND window, int id) {
+    _window = window;
+    _id = id;
+}
+
+bool ListView::isHeader(HWND window) const {
+    return window != nullptr &&
+           window == reinterpret_cast<HWND>(::SendMessageA(_window, LVM_GETHEADER, 0, 0));
+}
+
+void ListView::setFullRowSelect() {
+    ::SendMessageA(_window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+void ListView::rebuildColumns() {
+    _rebuilding = true;
+    while (::SendMessageA(_window, LVM_DELETECOLUMN, 0, 0))
+        ;
+    const unsigned count = _layoutModel.getColumnsCount();
+    for (unsigned i = 0; i < count; ++i) {
+        std::string title = _layoutModel.getColumnTitle(i);
+        LVCOLUMNA column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = _layoutModel.getColumnFormat(i);
+        column.cx = _layoutModel.getColumnWidth(i);
+        column.pszText = title.data();
+        column.iSubItem = static_cast<int>(i);
+        ::SendMessageA(_window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+    _rebuilding = false;
+}
+
+void ListView::refillItems() {
+    // Deleting the rows also forgets the control's selection and focus and scrolls back to the top.
+    ::SendMessageA(_window, LVM_DELETEALLITEMS, 0, 0);
+    ::SendMessageA(_window, LVM_SETITEMCOUNT, _dataModel.getItemsCount(), 0);
+}
+
+void ListView::saveColumnWidths() {
+    if (_rebuilding)
+        return;
+    const unsigned count = _layoutModel.getColumnsCount();
+    for (unsigned i = 0; i < count; ++i)
+        _layoutModel.setColumnWidth(i, static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0)));
+}
+
+void ListView::selectAll() {
+    LVITEMA item{};
+    item.state = LVIS_SELECTED;
+    item.stateMask = LVIS_SELECTED;
+    // Row -1 is every row, in one notification.
+    ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::getDispInfo(LVITEMA& item) {
+    if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = '\0';
+    // A request may still be on its way when the rows have just been replaced.
+    if (item.iItem < 0 || static_cast<unsigned>(item.iItem) >= _dataModel.getItemsCount() ||
+        item.iSubItem < 0 || static_cast<unsigned>(item.iSubItem) >= _layoutModel.getColumnsCount())
+        return;
+    const unsigned column = static_cast<unsigned>(item.iSubItem);
+    const std::string text = _dataModel.getItem(static_cast<unsigned>(item.iItem))
+                                 .getText(column, _layoutModel.getColumnTitle(column));
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, text.data(), length);
+    item.pszText[length] = '\0';
+}
+
+} // namespace Win

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "maker.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace Win {
+
+// The columns of a report list view.
+class ListViewLayoutModel {
+public:
+    ListViewLayoutModel() = default;
+    ListViewLayoutModel(const ListViewLayoutModel&) = delete;
+    ListViewLayoutModel& operator=(const ListViewLayoutModel&) = delete;
+    virtual ~ListViewLayoutModel() = default;
+
+    virtual unsigned getColumnsCount() const = 0;
+    virtual std::string getColumnTitle(unsigned column) const = 0;
+    virtual int getColumnWidth(unsigned column) const;
+    // Called with the width the user gave the column by dragging its edge.
+    virtual void setColumnWidth(unsigned column, int width) = 0;
+    // An LVCOLUMN fmt value.
+    virtual int getColumnFormat(unsigned column) const;
+};
+
+// One row of a list view.
+class ListViewItem {
+public:
+    ListViewItem() = default;
+    ListViewItem(const ListViewItem&) = default;
+    ListViewItem& operator=(const ListViewItem&) = default;
+    virtual ~ListViewItem() = default;
+
+    virtual std::string getText(unsigned column, const std::string& columnTitle) const = 0;
+};
+
+// The rows of a list view.
+class ListViewDataModel {
+public:
+    ListViewDataModel() = default;
+    ListViewDataModel(const ListViewDataModel&) = delete;
+    ListViewDataModel& operator=(const ListViewDataModel&) = delete;
+    virtual ~ListViewDataModel() = default;
+
+    virtual unsigned getItemsCount() const = 0;
+    // The item belongs to the model and is valid until the next call.
+    virtual const ListViewItem& getItem(unsigned row) = 0;
+};
+
+// Makes a list view control with a sunken edge.
+class ListViewMaker : public ChildMaker {
+public:
+    ListViewMaker(HWND parent, int id);
+
+    void setReportView() { addStyle(LVS_REPORT); }
+    // The control keeps no texts: it asks its parent for the cells it shows (LVN_GETDISPINFO), so that
+    // filling it costs the same for ten rows as for a million.
+    void setVirtual() { addStyle(LVS_OWNERDATA); }
+};
+
+// A virtual report list view shown from a layout model and a data model. The parent answers the
+// control's LVN_GETDISPINFO with getDispInfo. The control is made after the wrapper and attached to it.
+class ListView {
+public:
+    ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataModel);
+    ListView(const ListView&) = delete;
+    ListView& operator=(const ListView&) = delete;
+
+    void attach(HWND window, int id);
+    HWND getWindow() const { return _window; }
+    int getId() const { return _id; }
+    bool isHeader(HWND window) const;
+
+    void setFullRowSelect();
+    void rebuildColumns();
+    // Shows the data model's rows from the top, none selected.
+    void refillItems();
+    void saveColumnWidths();
+    void selectAll();
+    // Copies the text of the cell that the control asks for into its buffer.
+    void getDispInfo(LVITEMA& item);
+
+private:
+    HWND _window = nullptr;
+    int _id = 0;
+    ListViewLayoutModel& _layoutModel;
+    ListViewDataModel& _dataModel;
+    // While columns are removed and inserted, the header's notifications describe neither the old
+    // layout nor the new one.
+    bool _rebuilding = false;
+};
+
+} // namespace Win

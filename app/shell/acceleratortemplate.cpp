@@ -1,0 +1,9 @@
+#include "acceleratortemplate.h"
+
+const Win::AcceleratorItem AcceleratorTemplate[] = {
+    {0, VK_F1, "HelpContents"},          {0, VK_RETURN, "Term_Edit"},
+    {0, VK_INSERT, "Term_Add"},          {0, VK_DELETE, "Term_Remove"},
+    {FCONTROL, 'A', "Term_SelectAll"},   {FCONTROL, 'N', "StudySet_New"},
+    {FCONTROL, 'O', "StudySet_Open"},    {FCONTROL, 'S', "StudySet_Save"},
+    {FCONTROL, 'L', "StudySet_Outline"}, {0, 0, nullptr},
+};

@@ -1,0 +1,174 @@
+#include "commander.h"
+
+#include "aboutctrl.h"
+#include "helpfile.h"
+#include "outlinectrl.h"
+#include "refreshmessages.h"
+#include "termeditctrl.h"
+
+#include "WinLib/dialog.h"
+#include "WinLib/resstring.h"
+#include "app/files/fileprocedures.h"
+#include "app/model/lorvant.h"
+#include "app/sessions/multiplechoicesessiondialogcreator.h"
+#include "app/sessions/presentationsessiondialogcreator.h"
+#include "app/sessions/qnasessiondialogcreator.h"
+#include "app/sessions/settingsdlgctrl.h"
+#include "resources/resource.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A dialog that could not be made (-1) counts as cancelled.
+bool confirmed(INT_PTR dialogResult) {
+    return dialogResult != 0 && dialogResult != -1;
+}
+
+} // namespace
+
+Commander::Commander(HWND mainWindow, StudyList& studyList)
+    : _mainWindow(mainWindow), _studyList(studyList) {}
+
+Cmd::Status Commander::whenItems() const {
+    return _studyList.getTermSetCount() > 0 ? Cmd::ENABLED : Cmd::DISABLED;
+}
+
+Cmd::Status Commander::whenSelection() const {
+    return _studyList.hasSelection() ? Cmd::ENABLED : Cmd::DISABLED;
+}
+
+void Commander::refresh(UINT message) {
+    ::SendMessageA(_mainWindow, message, 0, 0);
+}
+
+bool Commander::confirm(int questionId) {
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    return ::MessageBoxA(_mainWindow, Win::ResString(instance, questionId),
+                         Win::ResString(instance, IDS_CONFIRM_CAPTION),
+                         MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
+void Commander::helpContents() {
+    HelpFile(_mainWindow, HelpFile::programHelpPath()).showContents();
+}
+
+void Commander::getStarted() {
+    HelpFile(_mainWindow, HelpFile::programHelpPath()).showTopic("gettingstarted.htm");
+}
+
+void Commander::programAbout() {
+    AboutCtrl about;
+    Dialog::run(_mainWindow, IDD_ABOUT, about);
+}
+
+void Commander::programExit() {
+    ::SendMessageA(_mainWindow, WM_CLOSE, 0, 0);
+}
+
+void Commander::studySetNew() {
+    if (!FileProcedures(_studyList, _mainWindow).querySaveChanges())
+        return;
+    _studyList.clear();
+    refresh(FileNameChangedMessage);
+    refresh(DocumentReplacedMessage);
+}
+
+void Commander::studySetOpen() {
+    if (!FileProcedures(_studyList, _mainWindow).querySaveChanges())
+        return;
+    FileProcedures(_studyList, _mainWindow).openWithDialog();
+    refresh(DocumentReplacedMessage);
+}
+
+void Commander::openRecentDoc(int idx) {
+    const std::vector<std::string> recentDocs = _studyList.getRecentDocs();
+    if (idx >= static_cast<int>(recentDocs.size()))
+        return;
+    FileProcedures procedures(_studyList, _mainWindow);
+    if (!procedures.querySaveChanges())
+        return;
+    procedures.open(recentDocs[static_cast<std::size_t>(idx)]);
+    refresh(DocumentReplacedMessage);
+}
+
+void Commander::studySetSave() {
+    FileProcedures(_studyList, _mainWindow).save(_studyList.getFileName());
+}
+
+void Commander::studySetSaveAs() {
+    FileProcedures(_studyList, _mainWindow).save("");
+}
+
+void Commander::studySetOutline() {
+    OutlineCtrl dialog(_studyList.getOutline());
+    if (!confirmed(Dialog::run(_mainWindow, IDD_OUTLINE, dialog)))
+        return;
+    _studyList.setOutline(dialog.getOutline());
+    refresh(DocumentReplacedMessage);
+}
+
+void Commander::studySetClearRecent() {
+    _studyList.clearRecentDocs();
+}
+
+void Commander::studyPresentation() {
+    PresentationSessionDialogCreator(_mainWindow, _studyList).run();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::studyMultipleChoice() {
+    MultipleChoiceSessionDialogCreator(_mainWindow, _studyList).run();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::studyQuestionsAnswers() {
+    QNASessionDialogCreator(_mainWindow, _studyList).run();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::studySetSettings() {
+    SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline());
+    if (!confirmed(Dialog::run(_mainWindow, IDD_SETTINGS, dialog)))
+        return;
+    // The settings are stored in the document file: a change must not be lost without a question.
+    if (!(dialog.getSetting() == _studyList.getSettings()))
+        _studyList.setModified();
+    _studyList.getSettings() = dialog.getSetting();
+}
+
+void Commander::studySetResetScores() {
+    if (!confirm(IDS_CONFIRM_RESET_SCORES))
+        return;
+    _studyList.resetScores();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termAdd() {
+    const TermSet newItem(_studyList.getOutline(), _studyList.getTermSetCount() + 1);
+    TermEditCtrl dialog(_studyList.getOutline(), newItem);
+    if (!confirmed(Dialog::run(_mainWindow, IDD_EDIT_ITEM, dialog)))
+        return;
+    _studyList.addTermSet(dialog.getTermSet());
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termRemove() {
+    if (!confirm(IDS_CONFIRM_REMOVE_ITEMS))
+        return;
+    _studyList.removeSelected();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termEdit() {
+    TermEditCtrl dialog(_studyList.getOutline(), _studyList.getSelectedTermSet());
+    if (!confirmed(Dialog::run(_mainWindow, IDD_EDIT_ITEM, dialog)))
+        return;
+    _studyList.setSelectedTermSet(dialog.getTermSet());
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termSelectAll() {
+    refresh(SelectAllMessage);
+}

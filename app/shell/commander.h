@@ -1,0 +1,48 @@
+#pragma once
+
+#include "WinLib/command.h"
+
+#include <windows.h>
+
+class StudyList;
+
+// The program's commands, run on the open document with the main window as the owner of every dialog
+// and message box. After changing the document a command tells the main window what to show anew.
+class Commander {
+public:
+    Commander(HWND mainWindow, StudyList& studyList);
+
+    void helpContents();
+    void getStarted();
+    void programAbout();
+    void programExit();
+    void studySetNew();
+    void studySetOpen();
+    // Reopens entry N (1 to 10) of the recent documents.
+    template <int N> void openRecent() { openRecentDoc(N - 1); }
+    void studySetSave();
+    void studySetSaveAs();
+    void studySetOutline();
+    void studySetClearRecent();
+    void studyPresentation();
+    void studyMultipleChoice();
+    void studyQuestionsAnswers();
+    void studySetSettings();
+    void studySetResetScores();
+    void termAdd();
+    void termRemove();
+    void termEdit();
+    void termSelectAll();
+
+    Cmd::Status always() const { return Cmd::ENABLED; }
+    Cmd::Status whenItems() const;
+    Cmd::Status whenSelection() const;
+
+private:
+    void openRecentDoc(int idx);
+    bool confirm(int questionId);
+    void refresh(UINT message);
+
+    HWND _mainWindow;
+    StudyList& _studyList;
+};

@@ -1,0 +1,100 @@
+#include "listviewmodels.h"
+
+#include "WinLib/assertion.h"
+#include "app/model/lorvant.h"
+
+#include <sstream>
+
+namespace {
+
+// A number as a decimal text stream writes it.
+std::string decimal(int number, const char* suffix = "") {
+    std::ostringstream text;
+    text << number << suffix;
+    return text ? text.str() : "ERROR";
+}
+
+} // namespace
+
+StudyListOutlineModel::StudyListOutlineModel(const Outline& outline) : _outline(outline) {}
+
+unsigned StudyListOutlineModel::getDefCount() const {
+    return static_cast<unsigned>(_outline.getDefCount());
+}
+
+unsigned StudyListOutlineModel::getColumnsCount() const {
+    return LeadingCount + getDefCount() + TrailingCount;
+}
+
+void StudyListOutlineModel::checkColumn(unsigned column) const {
+    WIN_ASSERT(column < getColumnsCount(), "colIdx<getColumnsCount()");
+}
+
+std::string StudyListOutlineModel::getColumnTitle(unsigned column) const {
+    checkColumn(column);
+    static const char* const trailingTitles[TrailingCount] = {"Comment", "Times Asked", "Correct Answers",
+                                                              "Ratio"};
+    if (column == 0)
+        return "#";
+    if (column == 1)
+        return _outline.getItemType();
+    if (column < LeadingCount + getDefCount())
+        return _outline.getDef(static_cast<int>(column - LeadingCount));
+    return trailingTitles[column - LeadingCount - getDefCount()];
+}
+
+int StudyListOutlineModel::getColumnWidth(unsigned column) const {
+    checkColumn(column);
+    if (column < LeadingCount)
+        return _leadingWidths[column];
+    if (column < LeadingCount + getDefCount()) {
+        auto found = _fieldWidths.find(_outline.getDef(static_cast<int>(column - LeadingCount)));
+        return found == _fieldWidths.end() ? FieldWidth : found->second;
+    }
+    return _trailingWidths[column - LeadingCount - getDefCount()];
+}
+
+void StudyListOutlineModel::setColumnWidth(unsigned column, int width) {
+    checkColumn(column);
+    if (column < LeadingCount)
+        _leadingWidths[column] = width;
+    else if (column < LeadingCount + getDefCount())
+        _fieldWidths[_outline.getDef(static_cast<int>(column - LeadingCount))] = width;
+    else
+        _trailingWidths[column - LeadingCount - getDefCount()] = width;
+}
+
+Sorter StudyListOutlineModel::getSortKey(unsigned column) const {
+    checkColumn(column);
+    return Sorter::forColumn(static_cast<int>(column), _outline.getDefCount());
+}
+
+std::string StudyListDataModel::StudyItem::getText(unsigned column, const std::string&) const {
+    const unsigned defCount = static_cast<unsigned>(_outline->getDefCount());
+    if (column == 0)
+        return decimal(_termSet->getNumber());
+    if (column == 1)
+        return _termSet->getTerm();
+    if (column < 2 + defCount)
+        return _termSet->getField(static_cast<int>(column - 2));
+    switch (column - 2 - defCount) {
+    case 0:
+        return _termSet->getComment();
+    case 1:
+        return decimal(_termSet->getTimesAsked());
+    case 2:
+        return decimal(_termSet->getCorrectAnswers());
+    default:
+        return decimal(_termSet->getRatio(), " %");
+    }
+}
+
+unsigned StudyListDataModel::getItemsCount() const {
+    return static_cast<unsigned>(_studyList.getTermSetCount());
+}
+
+const Win::ListViewItem& StudyListDataModel::getItem(unsigned row) {
+    WIN_ASSERT(row < getItemsCount(), "idx<getItemsCount()");
+    _item.emplace(_studyList.getTermSet(row), _studyList.getOutline());
+    return *_item;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "WinLib/listview.h"
+#include "app/model/sorter.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Outline;
+class StudyList;
+class TermSet;
+
+// The study list's columns: "#", the item type, one per field, "Comment" and the three scores. Widths
+// that the user sets last for the program's run; a field's width follows the field's name.
+class StudyListOutlineModel : public Win::ListViewLayoutModel {
+public:
+    explicit StudyListOutlineModel(const Outline& outline);
+
+    unsigned getColumnsCount() const override;
+    std::string getColumnTitle(unsigned column) const override;
+    int getColumnWidth(unsigned column) const override;
+    void setColumnWidth(unsigned column, int width) override;
+    // How a click on the column's heading sorts the items.
+    Sorter getSortKey(unsigned column) const;
+
+private:
+    static constexpr int FieldWidth = 130;
+    // The columns before and after the fields.
+    static constexpr unsigned LeadingCount = 2;
+    static constexpr unsigned TrailingCount = 4;
+
+    void checkColumn(unsigned column) const;
+    unsigned getDefCount() const;
+
+    const Outline& _outline;
+    std::vector<int> _leadingWidths{19, 120};
+    std::map<std::string, int> _fieldWidths;
+    std::vector<int> _trailingWidths{116, 75, 90, 38};
+};
+
+// The study list's rows, one per item in document order.
+class StudyListDataModel : public Win::ListViewDataModel {
+public:
+    class StudyItem : public Win::ListViewItem {
+    public:
+        StudyItem(const TermSet& termSet, const Outline& outline) : _termSet(&termSet), _outline(&outline) {}
+
+        std::string getText(unsigned column, const std::string& columnTitle) const override;
+
+    private:
+        const TermSet* _termSet;
+        const Outline* _outline;
+    };
+
+    explicit StudyListDataModel(const StudyList& studyList) : _studyList(studyList) {}
+
+    unsigned getItemsCount() const override;
+    const Win::ListViewItem& getItem(unsigned row) override;
+
+private:
+    const StudyList& _studyList;
+    std::optional<StudyItem> _item;
+};
