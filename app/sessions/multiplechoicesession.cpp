@@ -5,7 +5,6 @@
 #include "app/model/lorvant.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -13,8 +12,7 @@
 MultipleChoiceSession::MultipleChoiceSession(StudyList& sh, bool useAll)
     : QnaSession(sh, useAll), _choicesNum(sh.getSettings().getChoicesNum()) {
     // A question needs the right answer and at least one wrong one, each from a different item.
-    // A count that can never be met (only a damaged file holds one) leaves no choices, and the
-    // session then has no question.
+    // A count that can never be met leaves no choices, and the session then has no question.
     if (_choicesNum >= 2 && _choicesNum <= sh.getTermSetCount())
         _choices.resize(static_cast<std::size_t>(_choicesNum));
 }
