@@ -211,55 +211,54 @@ TEST_P(DialogTemplates, ShowsItsControlsWithTheirIdsTextsAndPlaces) {
     const TemplateShape& shape = GetParam();
     TemplateDialog dialog(
         shape.id, [](HWND window, UINT message, WPARAM, LPARAM) { fillSessionSamples(window, message); });
-    const INT_PTR result = ScriptedUser::play(
-        [&] { return dialog.run(); },
-        [&](ScriptedUser& user) {
-            HWND window = user.waitForWindow(shape.caption);
-            user.screenshot(window, "template-" + std::to_string(shape.id));
+    auto showDialog = [&] { return dialog.run(); };
+    const INT_PTR result = ScriptedUser::play(showDialog, [&](ScriptedUser& user) {
+        HWND window = user.waitForWindow(shape.caption);
+        user.screenshot(window, "template-" + std::to_string(shape.id));
 
-            const LONG style = GetWindowLongA(window, GWL_STYLE);
-            EXPECT_TRUE(has(style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)) << std::hex << style;
-            RECT client{}, size{0, 0, shape.size.cx, shape.size.cy};
-            GetClientRect(window, &client);
-            MapDialogRect(window, &size);
-            EXPECT_EQ(client.right, size.right);
-            EXPECT_EQ(client.bottom, size.bottom);
+        const LONG style = GetWindowLongA(window, GWL_STYLE);
+        EXPECT_TRUE(has(style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)) << std::hex << style;
+        RECT client{}, size{0, 0, shape.size.cx, shape.size.cy};
+        GetClientRect(window, &client);
+        MapDialogRect(window, &size);
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
 
-            RECT frame{}, work{};
-            GetWindowRect(window, &frame);
-            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-            EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 2) << "centred";
-            EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 2) << "centred";
+        RECT frame{}, work{};
+        GetWindowRect(window, &frame);
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 2) << "centred";
+        EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 2) << "centred";
 
-            LOGFONTA font{};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-            EXPECT_STREQ(font.lfFaceName, shape.font.c_str());
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, shape.font.c_str());
 
-            const std::vector<HWND> children = childrenInOrder(window);
-            ASSERT_EQ(children.size(), shape.controls.size());
-            for (std::size_t i = 0; i < children.size(); ++i) {
-                const ControlShape& expected = shape.controls[i];
-                SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(expected.id));
-                char kind[64] = "";
-                GetClassNameA(children[i], kind, sizeof kind);
-                EXPECT_EQ(lstrcmpiA(kind, expected.kind), 0) << kind;
-                EXPECT_EQ(static_cast<short>(GetDlgCtrlID(children[i])), expected.id);
-                if (expected.text) {
-                    EXPECT_EQ(user.text(children[i]), *expected.text);
-                }
-                if (expected.place) {
-                    RECT want = *expected.place, got{};
-                    MapDialogRect(window, &want);
-                    GetWindowRect(children[i], &got);
-                    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&got), 2);
-                    EXPECT_EQ(got.left, want.left);
-                    EXPECT_EQ(got.top, want.top);
-                    EXPECT_EQ(got.right - got.left, want.right);
-                    EXPECT_EQ(got.bottom - got.top, want.bottom);
-                }
+        const std::vector<HWND> children = childrenInOrder(window);
+        ASSERT_EQ(children.size(), shape.controls.size());
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const ControlShape& expected = shape.controls[i];
+            SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(expected.id));
+            char kind[64] = "";
+            GetClassNameA(children[i], kind, sizeof kind);
+            EXPECT_EQ(lstrcmpiA(kind, expected.kind), 0) << kind;
+            EXPECT_EQ(static_cast<short>(GetDlgCtrlID(children[i])), expected.id);
+            if (expected.text) {
+                EXPECT_EQ(user.text(children[i]), *expected.text);
             }
-            user.pressKey(VK_ESCAPE);
-        });
+            if (expected.place) {
+                RECT want = *expected.place, got{};
+                MapDialogRect(window, &want);
+                GetWindowRect(children[i], &got);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&got), 2);
+                EXPECT_EQ(got.left, want.left);
+                EXPECT_EQ(got.top, want.top);
+                EXPECT_EQ(got.right - got.left, want.right);
+                EXPECT_EQ(got.bottom - got.top, want.bottom);
+            }
+        }
+        user.pressKey(VK_ESCAPE);
+    });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -273,17 +272,17 @@ class TemplateBehaviour : public DialogTemplates {};
 
 TEST_F(TemplateBehaviour, SessionItemsRadioButtonsFormOneGroup) {
     TemplateDialog items(IDD_SESSION_ITEMS);
-    ScriptedUser::play([&] { return items.run(); },
-                       [&](ScriptedUser& user) {
-                           HWND dialog = user.waitForWindow("Study Session");
-                           EXPECT_EQ(buttonKind(dialog, IDC_USE_SELECTED), BS_AUTORADIOBUTTON);
-                           EXPECT_EQ(buttonKind(dialog, IDOK), BS_DEFPUSHBUTTON);
-                           user.click(dialog, IDC_USE_SELECTED);
-                           user.click(dialog, IDC_USE_ALL);
-                           EXPECT_TRUE(user.isChecked(dialog, IDC_USE_ALL));
-                           EXPECT_FALSE(user.isChecked(dialog, IDC_USE_SELECTED));
-                           user.pressKey(VK_RETURN);
-                       });
+    auto showItems = [&] { return items.run(); };
+    ScriptedUser::play(showItems, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Study Session");
+        EXPECT_EQ(buttonKind(dialog, IDC_USE_SELECTED), BS_AUTORADIOBUTTON);
+        EXPECT_EQ(buttonKind(dialog, IDOK), BS_DEFPUSHBUTTON);
+        user.click(dialog, IDC_USE_SELECTED);
+        user.click(dialog, IDC_USE_ALL);
+        EXPECT_TRUE(user.isChecked(dialog, IDC_USE_ALL));
+        EXPECT_FALSE(user.isChecked(dialog, IDC_USE_SELECTED));
+        user.pressKey(VK_RETURN);
+    });
 }
 
 TEST_F(TemplateBehaviour, SettingsNumberBoxesFollowTheirArrows) {
@@ -295,33 +294,31 @@ TEST_F(TemplateBehaviour, SettingsNumberBoxesFollowTheirArrows) {
         SendDlgItemMessageA(dialog, IDC_TIME_OUT_ARROWS, UDM_SETRANGE32, 2, 99);
         SendDlgItemMessageA(dialog, IDC_TIME_OUT_ARROWS, UDM_SETPOS32, 0, 2);
     });
-    ScriptedUser::play(
-        [&] { return settings.run(); },
-        [&](ScriptedUser& user) {
-            HWND dialog = user.waitForWindow("Study Settings");
-            for (int list : {IDC_FROM_LIST, IDC_TO_LIST}) {
-                EXPECT_EQ(styleOf(dialog, list) & 3, CBS_DROPDOWNLIST);
-                EXPECT_FALSE(styleOf(dialog, list) & CBS_SORT);
-            }
-            const struct {
-                int box, arrows;
-                const char* shown;
-            } pairs[] = {{IDC_CHOICES, IDC_CHOICES_ARROWS, "3"}, {IDC_TIME_OUT, IDC_TIME_OUT_ARROWS, "2"}};
-            for (const auto& pair : pairs) {
-                EXPECT_TRUE(has(styleOf(dialog, pair.box), ES_NUMBER));
-                EXPECT_TRUE(has(styleOf(dialog, pair.arrows),
-                                UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_ALIGNRIGHT));
-                EXPECT_EQ(
-                    reinterpret_cast<HWND>(SendDlgItemMessageA(dialog, pair.arrows, UDM_GETBUDDY, 0, 0)),
-                    GetDlgItem(dialog, pair.box));
-                EXPECT_EQ(user.text(dialog, pair.box), pair.shown);
-            }
-            user.focus(dialog, IDC_CHOICES);
-            user.pressKey(VK_UP); // the arrow keys work the arrows
-            EXPECT_EQ(user.text(dialog, IDC_CHOICES), "4");
-            EXPECT_EQ(buttonKind(dialog, IDC_TIME_OUT_CHECK), BS_AUTOCHECKBOX);
-            user.click(dialog, IDCANCEL);
-        });
+    auto showSettings = [&] { return settings.run(); };
+    ScriptedUser::play(showSettings, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Study Settings");
+        for (int list : {IDC_FROM_LIST, IDC_TO_LIST}) {
+            EXPECT_EQ(styleOf(dialog, list) & 3, CBS_DROPDOWNLIST);
+            EXPECT_FALSE(styleOf(dialog, list) & CBS_SORT);
+        }
+        const struct {
+            int box, arrows;
+            const char* shown;
+        } pairs[] = {{IDC_CHOICES, IDC_CHOICES_ARROWS, "3"}, {IDC_TIME_OUT, IDC_TIME_OUT_ARROWS, "2"}};
+        for (const auto& pair : pairs) {
+            EXPECT_TRUE(has(styleOf(dialog, pair.box), ES_NUMBER));
+            EXPECT_TRUE(has(styleOf(dialog, pair.arrows),
+                            UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_ALIGNRIGHT));
+            EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(dialog, pair.arrows, UDM_GETBUDDY, 0, 0)),
+                      GetDlgItem(dialog, pair.box));
+            EXPECT_EQ(user.text(dialog, pair.box), pair.shown);
+        }
+        user.focus(dialog, IDC_CHOICES);
+        user.pressKey(VK_UP); // the arrow keys work the arrows
+        EXPECT_EQ(user.text(dialog, IDC_CHOICES), "4");
+        EXPECT_EQ(buttonKind(dialog, IDC_TIME_OUT_CHECK), BS_AUTOCHECKBOX);
+        user.click(dialog, IDCANCEL);
+    });
 }
 
 TEST_F(TemplateBehaviour, OutlineListKeepsTheFieldOrder) {
@@ -331,30 +328,28 @@ TEST_F(TemplateBehaviour, OutlineListKeepsTheFieldOrder) {
         for (const char* name : {"Zeta", "Alpha"})
             SendDlgItemMessageA(dialog, IDC_FIELD_NAMES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     });
-    ScriptedUser::play(
-        [&] { return outline.run(); },
-        [&](ScriptedUser& user) {
-            HWND dialog = user.waitForWindow("Customize StudySet");
-            EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (std::vector<std::string>{"Zeta", "Alpha"}));
-            EXPECT_TRUE(has(styleOf(dialog, IDC_FIELD_NAMES), LBS_NOTIFY));
-            EXPECT_FALSE(styleOf(dialog, IDC_FIELD_NAMES) & LBS_SORT);
-            EXPECT_TRUE(bordered(dialog, IDC_FIELD_NAMES));
-            EXPECT_EQ(user.focusedId(dialog), IDC_ITEM_TYPE);
-            user.click(dialog, IDCANCEL);
-        });
+    auto showOutline = [&] { return outline.run(); };
+    ScriptedUser::play(showOutline, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Customize StudySet");
+        EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (std::vector<std::string>{"Zeta", "Alpha"}));
+        EXPECT_TRUE(has(styleOf(dialog, IDC_FIELD_NAMES), LBS_NOTIFY));
+        EXPECT_FALSE(styleOf(dialog, IDC_FIELD_NAMES) & LBS_SORT);
+        EXPECT_TRUE(bordered(dialog, IDC_FIELD_NAMES));
+        EXPECT_EQ(user.focusedId(dialog), IDC_ITEM_TYPE);
+        user.click(dialog, IDCANCEL);
+    });
 }
 
 TEST_F(TemplateBehaviour, AboutBoxShowsTheIconAndClosesOnEscape) {
     TemplateDialog about(IDD_ABOUT);
-    const INT_PTR result =
-        ScriptedUser::play([&] { return about.run(); },
-                           [&](ScriptedUser& user) {
-                               HWND dialog = user.waitForWindow("About Lorvant");
-                               HWND icon = GetWindow(dialog, GW_CHILD);
-                               EXPECT_EQ(GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
-                               EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0);
-                               user.pressKey(VK_ESCAPE);
-                           });
+    auto showAbout = [&] { return about.run(); };
+    const INT_PTR result = ScriptedUser::play(showAbout, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("About Lorvant");
+        HWND icon = GetWindow(dialog, GW_CHILD);
+        EXPECT_EQ(GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
+        EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0);
+        user.pressKey(VK_ESCAPE);
+    });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -369,48 +364,46 @@ TEST_F(TemplateBehaviour, SessionDialogsStartOnTheirWorkingControl) {
     for (const auto& session : sessions) {
         SCOPED_TRACE(session.caption);
         TemplateDialog dialog(session.id);
-        ScriptedUser::play(
-            [&] { return dialog.run(); },
-            [&](ScriptedUser& user) {
-                HWND window = user.waitForWindow(session.caption);
-                EXPECT_EQ(user.focusedId(window), session.focused);
-                EXPECT_EQ(buttonKind(window, IDC_NEXT), BS_DEFPUSHBUTTON);
-                EXPECT_TRUE(has(styleOf(window, IDC_QUESTION), ES_MULTILINE | ES_CENTER | ES_READONLY));
-                EXPECT_TRUE(has(styleOf(window, IDC_ANSWER), ES_MULTILINE | ES_CENTER));
-                EXPECT_EQ((styleOf(window, IDC_ANSWER) & ES_READONLY) != 0, session.answerReadOnly);
-                EXPECT_FALSE(styleOf(window, IDC_ANSWER) & ES_WANTRETURN);
-                EXPECT_TRUE(has(styleOf(window, IDC_QUESTION_LABEL), SS_RIGHT));
-                for (int box : {IDC_ITEM_COUNTER, IDC_QUESTIONS_COUNT, IDC_TIME_LEFT})
-                    EXPECT_TRUE(has(styleOf(window, box), ES_READONLY)) << box;
-                for (int box :
-                     {IDC_QUESTION, IDC_ANSWER, IDC_ITEM_COUNTER, IDC_QUESTIONS_COUNT, IDC_TIME_LEFT})
-                    EXPECT_TRUE(bordered(window, box)) << box;
-                user.pressKey(VK_ESCAPE);
-            });
+        auto showDialog = [&] { return dialog.run(); };
+        ScriptedUser::play(showDialog, [&](ScriptedUser& user) {
+            HWND window = user.waitForWindow(session.caption);
+            EXPECT_EQ(user.focusedId(window), session.focused);
+            EXPECT_EQ(buttonKind(window, IDC_NEXT), BS_DEFPUSHBUTTON);
+            EXPECT_TRUE(has(styleOf(window, IDC_QUESTION), ES_MULTILINE | ES_CENTER | ES_READONLY));
+            EXPECT_TRUE(has(styleOf(window, IDC_ANSWER), ES_MULTILINE | ES_CENTER));
+            EXPECT_EQ((styleOf(window, IDC_ANSWER) & ES_READONLY) != 0, session.answerReadOnly);
+            EXPECT_FALSE(styleOf(window, IDC_ANSWER) & ES_WANTRETURN);
+            EXPECT_TRUE(has(styleOf(window, IDC_QUESTION_LABEL), SS_RIGHT));
+            for (int box : {IDC_ITEM_COUNTER, IDC_QUESTIONS_COUNT, IDC_TIME_LEFT})
+                EXPECT_TRUE(has(styleOf(window, box), ES_READONLY)) << box;
+            for (int box : {IDC_QUESTION, IDC_ANSWER, IDC_ITEM_COUNTER, IDC_QUESTIONS_COUNT, IDC_TIME_LEFT})
+                EXPECT_TRUE(bordered(window, box)) << box;
+            user.pressKey(VK_ESCAPE);
+        });
     }
 }
 
 TEST_F(TemplateBehaviour, MultipleChoiceDigitKeysPickTheirChoice) {
     TemplateDialog choice(IDD_MULTIPLE_CHOICE);
-    ScriptedUser::play([&] { return choice.run(); },
-                       [&](ScriptedUser& user) {
-                           HWND dialog = user.waitForWindow("Multiple Choice Study Session");
-                           for (int i = 0; i < 6; ++i) {
-                               EXPECT_EQ(buttonKind(dialog, IDC_CHOICE1 + i), BS_AUTORADIOBUTTON);
-                               EXPECT_TRUE(
-                                   has(styleOf(dialog, IDC_CHOICE_TEXT1 + i), SS_NOPREFIX | SS_NOTIFY));
-                           }
-                           user.focus(dialog, IDC_NEXT);
-                           user.typeCharacter('3');
-                           EXPECT_TRUE(user.isChecked(dialog, IDC_CHOICE3));
-                           EXPECT_TRUE(choice.received(IDC_CHOICE3, BN_CLICKED));
-                           user.typeCharacter('5');
-                           EXPECT_TRUE(user.isChecked(dialog, IDC_CHOICE5));
-                           EXPECT_FALSE(user.isChecked(dialog, IDC_CHOICE3));
-                           user.pressKey(VK_RETURN); // Next stays the default button
-                           EXPECT_TRUE(choice.received(IDC_NEXT, BN_CLICKED));
-                           user.pressKey(VK_ESCAPE);
-                       });
+    auto showChoice = [&] { return choice.run(); };
+    ScriptedUser::play(showChoice, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Multiple Choice Study Session");
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_FALSE(user.isChecked(dialog, IDC_CHOICE1 + i)) << "no choice is made for the person";
+            EXPECT_EQ(buttonKind(dialog, IDC_CHOICE1 + i), BS_AUTORADIOBUTTON);
+            EXPECT_TRUE(has(styleOf(dialog, IDC_CHOICE_TEXT1 + i), SS_NOPREFIX | SS_NOTIFY));
+        }
+        user.focus(dialog, IDC_NEXT);
+        user.typeCharacter('3');
+        EXPECT_TRUE(user.isChecked(dialog, IDC_CHOICE3));
+        EXPECT_TRUE(choice.received(IDC_CHOICE3, BN_CLICKED));
+        user.typeCharacter('5');
+        EXPECT_TRUE(user.isChecked(dialog, IDC_CHOICE5));
+        EXPECT_FALSE(user.isChecked(dialog, IDC_CHOICE3));
+        user.pressKey(VK_RETURN); // Next stays the default button
+        EXPECT_TRUE(choice.received(IDC_NEXT, BN_CLICKED));
+        user.pressKey(VK_ESCAPE);
+    });
 }
 
 } // namespace

@@ -49,6 +49,32 @@ std::string captionOf(HWND window) {
     return narrow;
 }
 
+struct WindowSearch {
+    const std::string& caption;
+    bool messageBoxOnly;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<WindowSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || captionOf(window) != search.caption)
+        return TRUE;
+    if (search.messageBoxOnly && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId)))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK closeWindow(HWND window, LPARAM destroy) {
+    if (destroy)
+        DestroyWindow(window);
+    else if (isDialog(window))
+        EndDialog(window, IDCANCEL);
+    return TRUE;
+}
+
 } // namespace
 
 // Work that the script hands to the program's thread. The program's thread runs it when it takes the task's
@@ -135,18 +161,7 @@ void ScriptedUser::closeEverything() {
     for (int round = 0; round < 40 && !modalEnded(0); ++round) {
         const bool destroy = round >= 10;
         auto task = std::make_unique<Task>();
-        task->work = [thread = _programThread, destroy] {
-            EnumThreadWindows(
-                thread,
-                [](HWND window, LPARAM destroy) {
-                    if (isDialog(window) && !destroy)
-                        EndDialog(window, IDCANCEL);
-                    else if (destroy)
-                        DestroyWindow(window);
-                    return TRUE;
-                },
-                destroy);
-        };
+        task->work = [thread = _programThread, destroy] { EnumThreadWindows(thread, &closeWindow, destroy); };
         PostThreadMessageA(_programThread, TaskMessage, 0, reinterpret_cast<LPARAM>(task.get()));
         _tasks.push_back(std::move(task));
         modalEnded(250);
@@ -191,26 +206,8 @@ void ScriptedUser::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 HWND ScriptedUser::findTopLevel(const std::string& caption, bool messageBoxOnly) {
-    struct Search {
-        const std::string& caption;
-        bool messageBoxOnly;
-        HWND found;
-    } search{caption, messageBoxOnly, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window))
-                return TRUE;
-            if (s.caption != captionOf(window))
-                return TRUE;
-            if (s.messageBoxOnly && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId)))
-                return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{caption, messageBoxOnly, nullptr};
+    EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -17,19 +17,19 @@ public:
 // Plays a person in front of the program. The test's thread runs a modal call (DialogBoxParam, MessageBox, a
 // message loop) while the script runs on a second thread and acts on the windows through their messages:
 //
-//     INT_PTR result = ScriptedUser::play([&] { return DialogBoxParamA(instance, ..., proc, 0); },
-//                                         [](ScriptedUser& user) {
-//                                             HWND dialog = user.waitForWindow("Study Settings");
-//                                             user.click(dialog, IDC_TIME_OUT_CHECK);
-//                                             user.type(dialog, IDC_TIME_OUT, "5");
-//                                             user.pressKey(VK_RETURN);
-//                                         });
+//     auto showSettings = [&] { return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS), ...); };
+//     INT_PTR result = ScriptedUser::play(showSettings, [](ScriptedUser& user) {
+//         HWND dialog = user.waitForWindow("Study Settings");
+//         user.click(dialog, IDC_TIME_OUT_CHECK);
+//         user.type(dialog, IDC_TIME_OUT, "5");
+//         user.pressKey(VK_RETURN);
+//     });
 //
 // Every action returns once the program has handled it (or has opened a modal window because of it). Every
 // wait has a time-out. A failing step throws ScriptFailure; `play` then closes whatever is still open (ending
 // each dialog of the test's thread with IDCANCEL) and throws the failure again on the test's thread, so the
-// test fails with the step's message. `play` fails the same way when the script ends with a window still
-// open.
+// test fails with the step's message, unless the script catches it to show that a step is impossible
+// (EXPECT_THROW). `play` fails the same way when the script ends with the modal call still running.
 class ScriptedUser {
 public:
     static constexpr DWORD DefaultTimeoutMs = 10000;

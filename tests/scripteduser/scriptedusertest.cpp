@@ -21,38 +21,35 @@ protected:
 
 TEST_F(ScriptedUserTest, AnswersMessageBoxesAndReadsTheirText) {
     std::string shown;
+    auto showBox = [] {
+        return MessageBoxA(nullptr, "First line\nSecond line", "Please confirm", MB_YESNO | MB_ICONQUESTION);
+    };
     const int answer = ScriptedUser::play(
-        [] {
-            return MessageBoxA(nullptr, "First line\nSecond line", "Please confirm",
-                               MB_YESNO | MB_ICONQUESTION);
-        },
-        [&](ScriptedUser& user) { shown = user.answerMessageBox("Please confirm", IDNO); });
+        showBox, [&](ScriptedUser& user) { shown = user.answerMessageBox("Please confirm", IDNO); });
     EXPECT_EQ(answer, IDNO);
     EXPECT_EQ(shown, "First line\nSecond line");
 
     // Enter goes through the dialog manager to the default button.
-    const int confirmed =
-        ScriptedUser::play([] { return MessageBoxA(nullptr, "Go on?", "Lorvant", MB_OKCANCEL); },
-                           [](ScriptedUser& user) {
-                               user.waitForMessageBox("Lorvant");
-                               user.pressKey(VK_RETURN);
-                           });
+    auto showQuestion = [] { return MessageBoxA(nullptr, "Go on?", "Lorvant", MB_OKCANCEL); };
+    const int confirmed = ScriptedUser::play(showQuestion, [](ScriptedUser& user) {
+        user.waitForMessageBox("Lorvant");
+        user.pressKey(VK_RETURN);
+    });
     EXPECT_EQ(confirmed, IDOK);
 }
 
 TEST_F(ScriptedUserTest, EnterAndEscapeReachTheDialogAsThePersonsKeysWould) {
     TemplateDialog session(IDD_QUESTIONS_ANSWERS);
-    const INT_PTR result = ScriptedUser::play(
-        [&] { return session.run(); },
-        [&](ScriptedUser& user) {
-            HWND dialog = user.waitForWindow("Questions & Answers Study Session");
-            user.type(dialog, IDC_ANSWER, "Paris");
-            EXPECT_EQ(user.focusedId(dialog), IDC_ANSWER);
-            user.pressKey(VK_RETURN); // the answer box does not take Enter: the default button, Next, does
-            EXPECT_TRUE(session.received(IDC_NEXT, BN_CLICKED));
-            EXPECT_EQ(user.text(dialog, IDC_ANSWER), "Paris");
-            user.pressKey(VK_ESCAPE);
-        });
+    auto showSession = [&] { return session.run(); };
+    const INT_PTR result = ScriptedUser::play(showSession, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Questions & Answers Study Session");
+        user.type(dialog, IDC_ANSWER, "Paris");
+        EXPECT_EQ(user.focusedId(dialog), IDC_ANSWER);
+        user.pressKey(VK_RETURN); // the answer box does not take Enter: the default button, Next, does
+        EXPECT_TRUE(session.received(IDC_NEXT, BN_CLICKED));
+        EXPECT_EQ(user.text(dialog, IDC_ANSWER), "Paris");
+        user.pressKey(VK_ESCAPE);
+    });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -63,29 +60,37 @@ TEST_F(ScriptedUserTest, ClicksChecksAndChoosesWithTheNotificationsOfARealClick)
         for (const char* line : {"Term", "Definition", "Anything"})
             SendDlgItemMessageA(dialog, IDC_FROM_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
         SendDlgItemMessageA(dialog, IDC_FROM_LIST, CB_SETCURSEL, 0, 0);
+        ShowWindow(GetDlgItem(dialog, IDC_HELP_BUTTON), SW_HIDE);
     });
-    const INT_PTR result =
-        ScriptedUser::play([&] { return settings.run(); },
-                           [&](ScriptedUser& user) {
-                               HWND dialog = user.waitForWindow("Study Settings");
-                               EXPECT_EQ(user.items(dialog, IDC_FROM_LIST),
-                                         (std::vector<std::string>{"Term", "Definition", "Anything"}));
-                               user.choose(dialog, IDC_FROM_LIST, "Anything");
-                               EXPECT_EQ(user.selectedIndex(dialog, IDC_FROM_LIST), 2);
-                               EXPECT_EQ(user.selectedText(dialog, IDC_FROM_LIST), "Anything");
-                               EXPECT_TRUE(settings.received(IDC_FROM_LIST, CBN_SELCHANGE));
-                               EXPECT_EQ(user.focusedId(dialog), IDC_FROM_LIST);
+    auto showSettings = [&] { return settings.run(); };
+    const INT_PTR result = ScriptedUser::play(showSettings, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Study Settings");
+        EXPECT_EQ(user.items(dialog, IDC_FROM_LIST),
+                  (std::vector<std::string>{"Term", "Definition", "Anything"}));
+        user.choose(dialog, IDC_FROM_LIST, "Anything");
+        EXPECT_EQ(user.selectedIndex(dialog, IDC_FROM_LIST), 2);
+        EXPECT_EQ(user.selectedText(dialog, IDC_FROM_LIST), "Anything");
+        EXPECT_TRUE(settings.received(IDC_FROM_LIST, CBN_SELCHANGE));
+        EXPECT_EQ(user.focusedId(dialog), IDC_FROM_LIST);
 
-                               EXPECT_FALSE(user.isChecked(dialog, IDC_SHUFFLE));
-                               user.click(dialog, IDC_SHUFFLE);
-                               EXPECT_TRUE(user.isChecked(dialog, IDC_SHUFFLE));
-                               EXPECT_TRUE(settings.received(IDC_SHUFFLE, BN_CLICKED));
+        EXPECT_FALSE(user.isChecked(dialog, IDC_SHUFFLE));
+        user.click(dialog, IDC_SHUFFLE);
+        EXPECT_TRUE(user.isChecked(dialog, IDC_SHUFFLE));
+        EXPECT_TRUE(settings.received(IDC_SHUFFLE, BN_CLICKED));
 
-                               // Digits only: the letters a person types are refused by the box itself.
-                               user.type(dialog, IDC_TIME_OUT, "4x2");
-                               EXPECT_EQ(user.text(dialog, IDC_TIME_OUT), "42");
-                               user.click(dialog, IDOK);
-                           });
+        // Digits only: the letters a person types are refused by the box itself.
+        user.type(dialog, IDC_TIME_OUT, "4x2");
+        EXPECT_EQ(user.text(dialog, IDC_TIME_OUT), "42");
+        user.setText(dialog, IDC_CHOICES, "5");
+        EXPECT_EQ(user.text(dialog, IDC_CHOICES), "5");
+        EXPECT_TRUE(settings.received(IDC_CHOICES, EN_CHANGE));
+
+        EXPECT_TRUE(user.isOpen("Study Settings"));
+        EXPECT_FALSE(user.isVisible(dialog, IDC_HELP_BUTTON));
+        EXPECT_THROW(user.click(dialog, IDC_HELP_BUTTON), ScriptFailure)
+            << "a hidden button cannot be clicked";
+        user.click(dialog, IDOK);
+    });
     EXPECT_EQ(result, IDOK);
 }
 
@@ -97,28 +102,28 @@ TEST_F(ScriptedUserTest, ListBoxChoiceKeyChordsAndMnemonics) {
             SendDlgItemMessageA(dialog, IDC_FIELD_NAMES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
         EnableWindow(GetDlgItem(dialog, IDC_ADD_FIELD), FALSE);
     });
-    ScriptedUser::play([&] { return outline.run(); },
-                       [&](ScriptedUser& user) {
-                           HWND dialog = user.waitForWindow("Customize StudySet");
-                           user.choose(dialog, IDC_FIELD_NAMES, "Y");
-                           EXPECT_EQ(user.selectedIndex(dialog, IDC_FIELD_NAMES), 1);
-                           EXPECT_TRUE(outline.received(IDC_FIELD_NAMES, LBN_SELCHANGE));
+    auto showOutline = [&] { return outline.run(); };
+    ScriptedUser::play(showOutline, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Customize StudySet");
+        user.choose(dialog, IDC_FIELD_NAMES, "Y");
+        EXPECT_EQ(user.selectedIndex(dialog, IDC_FIELD_NAMES), 1);
+        EXPECT_TRUE(outline.received(IDC_FIELD_NAMES, LBN_SELCHANGE));
 
-                           user.pressChord(dialog, {VK_SHIFT}, VK_TAB); // back to the control before the list
-                           EXPECT_EQ(user.focusedId(dialog), IDC_ITEM_TYPE);
-                           user.pressKey(VK_TAB);
-                           EXPECT_EQ(user.focusedId(dialog), IDC_FIELD_NAMES);
+        user.pressChord(dialog, {VK_SHIFT}, VK_TAB); // back to the control before the list
+        EXPECT_EQ(user.focusedId(dialog), IDC_ITEM_TYPE);
+        user.pressKey(VK_TAB);
+        EXPECT_EQ(user.focusedId(dialog), IDC_FIELD_NAMES);
 
-                           user.typeCharacter('n'); // the list takes characters itself: no mnemonic
-                           EXPECT_FALSE(outline.received(IDC_MOVE_DOWN, BN_CLICKED));
-                           user.focus(dialog, IDC_MOVE_UP);
-                           user.typeCharacter('n'); // a button does not: "Move dow&n" is pressed
-                           EXPECT_TRUE(outline.received(IDC_MOVE_DOWN, BN_CLICKED));
+        user.typeCharacter('n'); // the list takes characters itself: no mnemonic
+        EXPECT_FALSE(outline.received(IDC_MOVE_DOWN, BN_CLICKED));
+        user.focus(dialog, IDC_MOVE_UP);
+        user.typeCharacter('n'); // a button does not: "Move dow&n" is pressed
+        EXPECT_TRUE(outline.received(IDC_MOVE_DOWN, BN_CLICKED));
 
-                           EXPECT_FALSE(user.isEnabled(dialog, IDC_ADD_FIELD));
-                           EXPECT_THROW(user.click(dialog, IDC_ADD_FIELD), ScriptFailure);
-                           user.click(dialog, IDCANCEL);
-                       });
+        EXPECT_FALSE(user.isEnabled(dialog, IDC_ADD_FIELD));
+        EXPECT_THROW(user.click(dialog, IDC_ADD_FIELD), ScriptFailure);
+        user.click(dialog, IDCANCEL);
+    });
 }
 
 TEST_F(ScriptedUserTest, ReadsListViewsAndMenus) {
@@ -159,38 +164,37 @@ TEST_F(ScriptedUserTest, ReadsListViewsAndMenus) {
             }
         }
     });
-    ScriptedUser::play(
-        [&] { return dialog.run(); },
-        [&](ScriptedUser& user) {
-            HWND window = user.waitForWindow("Study Session");
-            EXPECT_EQ(user.listViewHeaders(list), (std::vector<std::string>{"No.", "Term", "Definition"}));
-            EXPECT_EQ(user.listViewRowCount(list), 2);
-            EXPECT_EQ(user.listViewCell(list, 1, 2), "Lima");
-            user.selectListViewRows(list, {1});
-            EXPECT_EQ(user.listViewSelectedRows(list), std::vector<int>{1});
-            EXPECT_FALSE(dialog.notifications().empty()) << "the dialog hears of the new selection";
+    auto showDialog = [&] { return dialog.run(); };
+    ScriptedUser::play(showDialog, [&](ScriptedUser& user) {
+        HWND window = user.waitForWindow("Study Session");
+        EXPECT_EQ(user.listViewHeaders(list), (std::vector<std::string>{"No.", "Term", "Definition"}));
+        EXPECT_EQ(user.listViewRowCount(list), 2);
+        EXPECT_EQ(user.listViewCell(list, 1, 2), "Lima");
+        user.selectListViewRows(list, {1});
+        EXPECT_EQ(user.listViewSelectedRows(list), std::vector<int>{1});
+        EXPECT_FALSE(dialog.notifications().empty()) << "the dialog hears of the new selection";
 
-            auto items = user.menuItems(popup);
-            ASSERT_EQ(items.size(), 4u);
-            EXPECT_EQ(items[1].label, "&Remove\tDel");
-            EXPECT_FALSE(items[1].enabled);
-            EXPECT_EQ(items[2].label, "");
-            EXPECT_TRUE(items[3].checked);
-            user.preparePopup(window, popup, 0);
-            EXPECT_TRUE(user.menuItems(popup)[1].enabled);
-            user.click(window, IDCANCEL);
-        });
+        auto items = user.menuItems(popup);
+        ASSERT_EQ(items.size(), 4u);
+        EXPECT_EQ(items[1].label, "&Remove\tDel");
+        EXPECT_FALSE(items[1].enabled);
+        EXPECT_EQ(items[2].label, "");
+        EXPECT_TRUE(items[3].checked);
+        user.preparePopup(window, popup, 0);
+        EXPECT_TRUE(user.menuItems(popup)[1].enabled);
+        user.click(window, IDCANCEL);
+    });
     DestroyMenu(popup);
 }
 
 TEST_F(ScriptedUserTest, AFailingStepClosesTheDialogAndFailsTheTestWithItsMessage) {
     TemplateDialog about(IDD_ABOUT);
     try {
-        ScriptedUser::play([&] { return about.run(); },
-                           [](ScriptedUser& user) {
-                               user.waitForWindow("About Lorvant");
-                               user.waitForWindow("No Such Window", 200);
-                           });
+        auto showAbout = [&] { return about.run(); };
+        ScriptedUser::play(showAbout, [](ScriptedUser& user) {
+            user.waitForWindow("About Lorvant");
+            user.waitForWindow("No Such Window", 200);
+        });
         FAIL() << "the failed wait was not reported";
     } catch (const ScriptFailure& failure) {
         EXPECT_STREQ(failure.what(), "no window \"No Such Window\" appeared");
@@ -200,27 +204,27 @@ TEST_F(ScriptedUserTest, AFailingStepClosesTheDialogAndFailsTheTestWithItsMessag
         if (message == WM_COMMAND && LOWORD(wParam) == IDC_HELP_BUTTON)
             MessageBoxA(dialog, "Help is on its way", "Lorvant", MB_OK);
     });
-    EXPECT_THROW(ScriptedUser::play([&] { return edit.run(); },
-                                    [](ScriptedUser& user) {
-                                        HWND dialog = user.waitForWindow("Edit Item");
-                                        user.click(dialog, IDC_HELP_BUTTON);
-                                        HWND box = user.waitForMessageBox("Lorvant");
-                                        user.click(box, IDYES); // a box with OK only
-                                    }),
-                 ScriptFailure);
+    auto showEdit = [&] { return edit.run(); };
+    auto answerWithAMissingButton = [](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Edit Item");
+        user.click(dialog, IDC_HELP_BUTTON);
+        HWND box = user.waitForMessageBox("Lorvant");
+        user.click(box, IDYES); // a box with OK only
+    };
+    EXPECT_THROW(ScriptedUser::play(showEdit, answerWithAMissingButton), ScriptFailure);
 }
 
 TEST_F(ScriptedUserTest, ScreenshotIsAPngOfTheWindow) {
     TemplateDialog items(IDD_SESSION_ITEMS);
     std::string path;
     RECT place{};
-    ScriptedUser::play([&] { return items.run(); },
-                       [&](ScriptedUser& user) {
-                           HWND dialog = user.waitForWindow("Study Session");
-                           GetWindowRect(dialog, &place);
-                           path = user.screenshot(dialog, "scripted-user-check");
-                           user.click(dialog, IDOK);
-                       });
+    auto showItems = [&] { return items.run(); };
+    ScriptedUser::play(showItems, [&](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow("Study Session");
+        GetWindowRect(dialog, &place);
+        path = user.screenshot(dialog, "scripted-user-check");
+        user.click(dialog, IDOK);
+    });
     std::ifstream file(path, std::ios::binary);
     ASSERT_TRUE(file) << path;
     unsigned char header[24] = {};
