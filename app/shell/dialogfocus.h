@@ -1,0 +1,11 @@
+#pragma once
+
+#include "WinLib/dlgcontrol.h"
+
+#include <windows.h>
+
+// Moves the keyboard focus inside a dialog as the Tab key does: the default button follows the focus and
+// the text of an edit box is selected, ready to be typed over.
+inline void moveDialogFocus(HWND dialog, const Win::DlgControl& control) {
+    ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.getHandle()), TRUE);
+}
