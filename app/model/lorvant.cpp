@@ -135,28 +135,55 @@ void StudyList::clear() {
     _modified = false;
 }
 
+namespace {
+
+// A stable ascending sort changes nothing exactly when the elements already are ascending; then
+// the sort runs over the reversed sequence instead, which leaves it descending with equal keys in
+// the relative order they had.
+template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
+    if (std::is_sorted(elements.begin(), elements.end(), less))
+        std::stable_sort(elements.rbegin(), elements.rend(), less);
+    else
+        std::stable_sort(elements.begin(), elements.end(), less);
+}
+
+struct KeyedIndex {
+    SortKey key;
+    std::size_t idx;
+};
+
+} // namespace
+
 void StudyList::sort(Sorter sorter) {
-    // Sorting positions rather than the items themselves moves each item once.
-    const std::size_t count = _termSets.size();
-    const auto less = [&](std::size_t a, std::size_t b) { return sorter(_termSets[a], _termSets[b]); };
-    std::vector<std::size_t> order(count);
-    // A stable ascending sort changes nothing exactly when the items already are ascending;
-    // then the sort runs over the reversed sequence, giving descending order with equal keys
-    // keeping their relative order.
-    const bool ascending = std::is_sorted(_termSets.begin(), _termSets.end(), sorter);
-    if (!ascending) {
-        std::iota(order.begin(), order.end(), std::size_t{0});
-        std::stable_sort(order.begin(), order.end(), less);
+    // Positions are sorted rather than the items, so each item moves once.
+    std::vector<std::size_t> order(_termSets.size());
+    if (sorter.hasKey()) {
+        std::vector<KeyedIndex> keyed;
+        keyed.reserve(_termSets.size());
+        for (std::size_t i = 0; i < _termSets.size(); ++i)
+            keyed.push_back(KeyedIndex{sorter.getKey(_termSets[i]), i});
+        sortAscendingOrReverse(keyed, [](const KeyedIndex& a, const KeyedIndex& b) { return a.key < b.key; });
+        std::transform(keyed.begin(), keyed.end(), order.begin(), [](const KeyedIndex& k) { return k.idx; });
     } else {
-        std::iota(order.rbegin(), order.rend(), std::size_t{0});
-        std::stable_sort(order.begin(), order.end(), less);
-        std::reverse(order.begin(), order.end());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        sortAscendingOrReverse(
+            order, [&](std::size_t a, std::size_t b) { return sorter(_termSets[a], _termSets[b]); });
     }
-    std::vector<TermSet> sorted;
-    sorted.reserve(count);
-    for (const std::size_t idx : order)
-        sorted.push_back(std::move(_termSets[idx]));
-    _termSets = std::move(sorted);
+    // Moves the items along the cycles of the permutation, in place: no second vector of items.
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start)
+            continue;
+        TermSet moving = std::move(_termSets[start]);
+        std::size_t to = start;
+        while (order[to] != start) {
+            const std::size_t from = order[to];
+            _termSets[to] = std::move(_termSets[from]);
+            order[to] = to;
+            to = from;
+        }
+        _termSets[to] = std::move(moving);
+        order[to] = to;
+    }
 }
 
 void StudyList::addRecentDoc(const std::string& path) {

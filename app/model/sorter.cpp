@@ -22,6 +22,44 @@ bool Sorter::operator()(const TermSet& a, const TermSet& b) const {
     return _defCmpFunc(a, b, _defIdx);
 }
 
+bool Sorter::hasKey() const {
+    return _defCmpFunc == byField || _cmpFunc == byNumber || _cmpFunc == byTerm || _cmpFunc == byComment ||
+           _cmpFunc == byTimesAsked || _cmpFunc == byCorrectAnswers || _cmpFunc == byRatio;
+}
+
+namespace {
+
+SortKey integerKey(int value) {
+    return SortKey{static_cast<std::uint32_t>(value) ^ 0x80000000u, std::string_view()};
+}
+
+// Big-endian first bytes, zero-padded: orders like the text up to ties, which the text then breaks.
+SortKey textKey(std::string_view text) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return SortKey{head, text};
+}
+
+} // namespace
+
+SortKey Sorter::getKey(const TermSet& item) const {
+    assert(hasKey());
+    if (_defCmpFunc == byField)
+        return textKey(item.getFieldView(_defIdx));
+    if (_cmpFunc == byTerm)
+        return textKey(item.getTerm());
+    if (_cmpFunc == byComment)
+        return textKey(item.getComment());
+    if (_cmpFunc == byNumber)
+        return integerKey(item.getNumber());
+    if (_cmpFunc == byTimesAsked)
+        return integerKey(item.getTimesAsked());
+    if (_cmpFunc == byCorrectAnswers)
+        return integerKey(item.getCorrectAnswers());
+    return integerKey(item.getRatio());
+}
+
 Sorter Sorter::forColumn(int column, int defCount) {
     assert(column >= 0 && column < defCount + 6);
     if (column == 0)

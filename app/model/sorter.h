@@ -1,6 +1,20 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 class TermSet;
+
+// The value a known comparison orders by, taken once per item so that sorting large lists does
+// not look it up again for every comparison. Orders exactly like the comparison it stands for.
+struct SortKey {
+    std::uint64_t head; // an integer biased to unsigned, or the first 8 bytes of the text
+    std::string_view text;
+
+    bool operator<(const SortKey& other) const {
+        return head != other.head ? head < other.head : text < other.text;
+    }
+};
 
 // Strict less-than over items for one column of the study list view: either a plain comparison
 // or a comparison of one outline field.
@@ -13,6 +27,10 @@ public:
     Sorter(DefCmpFunc defCmpFunc, int defIdx);
 
     bool operator()(const TermSet& a, const TermSet& b) const;
+
+    // True when the comparison is one of those below, whose key getKey gives.
+    bool hasKey() const;
+    SortKey getKey(const TermSet& item) const;
 
     // The sorter of a list view column for an outline with defCount fields: number, term,
     // the fields, comment, times asked, correct answers, ratio.

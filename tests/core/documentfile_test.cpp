@@ -1,0 +1,216 @@
+#include "testfiles.h"
+
+#include "app/files/documentfileinputmethod.h"
+#include "app/files/documentfileoutputmethod.h"
+
+#include "WinLib/io/exceptions.h"
+#include "WinLib/io/memoryserializer.h"
+#include "WinLib/io/platformfiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace Win::IO;
+
+namespace {
+
+const std::string EmptyDocument = bytes(
+    {0x01, 0x00, 0xFE, 0xCA, 0xC5, 4,    0,    0,    0,    'T',  'e',  'r',  'm', 1,   0, 0, 0, 0xC5,
+     10,   0,    0,    0,    'D',  'e',  'f',  'i',  'n',  'i',  't',  'i',  'o', 'n', 0, 0, 0, 0, // no items
+     0,    0,    0,    0,                                                                    // no time-out
+     0x12, 0xAD, 0xDD, 0xBA, 0x12, 0xAD, 0xDD, 0xBA, 0x12, 0xAD, 0xDD, 0xBA, 3,   0,   0, 0, // choices
+     0,    0,    0,    0,    3,    0,    0,    0,   // from term, to everything else
+     0,    0,    0,    0,    0,    0,    0,    0}); // field indices
+
+StudyList makeList(int count) {
+    StudyList list;
+    for (int n = 1; n <= count; ++n) {
+        TermSet item(list.getOutline(), n);
+        item.setTerm("term " + std::to_string(n));
+        item.setField(0, "definition of term " + std::to_string(n));
+        list.addTermSet(item);
+    }
+    return list;
+}
+
+template <class Exception> std::string messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Exception& e) {
+        return e.getMessage();
+    }
+    return "<nothing thrown>";
+}
+
+} // namespace
+
+TEST(DocumentFile, EmptyDocumentBytes) {
+    TempFolder folder;
+    const std::string path = folder.file("new.lvd");
+    StudyList list;
+    list.setModified();
+    DocumentFileOutputMethod(list).write(path);
+    EXPECT_EQ(readFile(path), EmptyDocument);
+    EXPECT_EQ(list.getFileName(), path);
+    EXPECT_FALSE(list.isModified());
+    EXPECT_EQ(folder.list(), std::vector<std::string>{"new.lvd"});
+}
+
+TEST(DocumentFile, ItemRecordBytes) {
+    TempFolder folder;
+    const std::string path = folder.file("cat.lvd");
+    StudyList list;
+    TermSet cat(list.getOutline(), 1);
+    cat.setTerm("cat");
+    list.addTermSet(cat);
+    DocumentFileOutputMethod(list).write(path);
+    const std::string expected = EmptyDocument.substr(0, 32) + bytes({1, 0, 0, 0}) +
+                                 bytes({1, 0, 0,    0, 0xC5, 3, 0, 0, 0, 'c', 'a', 't', 0xC5, 0, 0,
+                                        0, 0, 0xC5, 0, 0,    0, 0, 0, 0, 0,   0,   0,   0,    0, 0}) +
+                                 EmptyDocument.substr(36);
+    EXPECT_EQ(readFile(path), expected);
+}
+
+TEST(DocumentFile, RoundTripThroughFile) {
+    TempFolder folder;
+    const std::string path = folder.file("list.lvd");
+    StudyList list = makeList(3000);
+    list.getSettings().setCaseSensitive(true);
+    list.getSettings().setToField(0);
+    DocumentFileOutputMethod(list).write(path);
+
+    StudyList read = DocumentFileInputMethod().read(path);
+    EXPECT_EQ(read.getFileName(), path);
+    EXPECT_FALSE(read.isModified());
+    EXPECT_EQ(read.getOutline(), list.getOutline());
+    ASSERT_EQ(read.getTermSetCount(), 3000);
+    for (std::size_t i = 0; i < 3000; ++i)
+        ASSERT_EQ(read.getTermSet(i), list.getTermSet(i));
+    EXPECT_EQ(read.getSettings(), list.getSettings());
+    EXPECT_EQ(&read.getTermSet(0).getOutline(), &read.getOutline());
+}
+
+TEST(DocumentFile, RefusesWhatIsNotADocument) {
+    TempFolder folder;
+    const std::string missing = folder.file("missing.lvd");
+    EXPECT_EQ(messageOf<FileOpenException>([&] { DocumentFileInputMethod().read(missing); }),
+              "Couldn't open file for reading");
+
+    const std::string wrongVersion = folder.file("v2.lvd");
+    writeFile(wrongVersion, bytes({0x02, 0x00, 0xFE, 0xCA}) + EmptyDocument.substr(4));
+    EXPECT_EQ(messageOf<DataCorruptionException>([&] { DocumentFileInputMethod().read(wrongVersion); }), "");
+
+    const std::string truncated = folder.file("truncated.lvd");
+    writeFile(truncated, EmptyDocument.substr(0, EmptyDocument.size() - 6));
+    EXPECT_EQ(messageOf<EOFException>([&] { DocumentFileInputMethod().read(truncated); }),
+              "Unexpected End Of File");
+
+    // 30 bytes claiming 999999 items, or a 2 GiB item type name: refused at once.
+    const std::string manyItems = folder.file("many.lvd");
+    writeFile(manyItems, EmptyDocument.substr(0, 32) + bytes({0x3F, 0x42, 0x0F, 0x00}));
+    EXPECT_EQ(messageOf<DataCorruptionException>([&] { DocumentFileInputMethod().read(manyItems); }),
+              "Data corruption");
+    const std::string hugeName = folder.file("huge.lvd");
+    writeFile(hugeName, bytes({0x01, 0x00, 0xFE, 0xCA, 0xC5, 0xFF, 0xFF, 0xFF, 0x7F}) + std::string(21, 'x'));
+    EXPECT_THROW(DocumentFileInputMethod().read(hugeName), IOException);
+
+    // Trailing bytes after the settings are ignored.
+    const std::string trailing = folder.file("trailing.lvd");
+    writeFile(trailing, EmptyDocument + "extra");
+    EXPECT_EQ(DocumentFileInputMethod().read(trailing).getTermSetCount(), 0);
+}
+
+TEST(DocumentFile, FailedSaveRestoresTheOldFile) {
+    TempFolder folder;
+    const std::string path = folder.file("doc.lvd");
+    StudyList old = makeList(10);
+    DocumentFileOutputMethod(old).write(path);
+    const std::string oldBytes = readFile(path);
+
+    // Fails in the middle of writing (the list is far larger than the write buffer), on the
+    // final flush, and on close.
+    StudyList bigger = makeList(20000);
+    bigger.setFileName("before.lvd");
+    StudyList small = makeList(11);
+    small.setFileName("before.lvd");
+    const struct {
+        StudyList* list;
+        std::uint64_t byteLimit;
+        bool failClose;
+    } failures[] = {{&bigger, 200000, false}, {&small, 10, false}, {&small, 1u << 30, true}};
+    for (const auto& failure : failures) {
+        PlatformFiles::WriteFailureInjection injection(failure.byteLimit, failure.failClose);
+        EXPECT_EQ(messageOf<IOException>([&] { DocumentFileOutputMethod(*failure.list).write(path); }),
+                  "File write failed");
+        EXPECT_EQ(readFile(path), oldBytes);
+        EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
+        EXPECT_EQ(failure.list->getFileName(), "before.lvd");
+        EXPECT_TRUE(failure.list->isModified());
+    }
+
+    DocumentFileOutputMethod(bigger).write(path);
+    EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), 20000);
+    EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
+}
+
+TEST(DocumentFile, FailedNewFileLeavesNoTemporaryFile) {
+    TempFolder folder;
+    StudyList list = makeList(5000);
+    {
+        PlatformFiles::WriteFailureInjection injection(70000);
+        EXPECT_THROW(DocumentFileOutputMethod(list).write(folder.file("new.lvd")), IOException);
+    }
+    EXPECT_EQ(folder.list(), std::vector<std::string>{"new.lvd"});
+    EXPECT_EQ(list.getFileName(), "");
+
+    EXPECT_EQ(messageOf<FileOpenException>(
+                  [&] { DocumentFileOutputMethod(list).write(folder.file("missing") + "/x.lvd"); }),
+              "Can not create temporary file");
+}
+
+TEST(DocumentFile, ReadOnlyTargetIsRefusedAndKept) {
+    TempFolder folder;
+    const std::string path = folder.file("locked.lvd");
+    StudyList old = makeList(2);
+    DocumentFileOutputMethod(old).write(path);
+    const std::string oldBytes = readFile(path);
+    makeReadOnly(path);
+
+    StudyList list = makeList(7);
+    EXPECT_EQ(messageOf<FileOpenException>([&] { DocumentFileOutputMethod(list).write(path); }),
+              "Couldn't open file for writing");
+    EXPECT_EQ(readFile(path), oldBytes);
+    EXPECT_EQ(folder.list(), std::vector<std::string>{"locked.lvd"});
+    EXPECT_TRUE(list.isModified());
+}
+
+TEST(DocumentFile, ImpossibleSettingsAreMendedWhenTheDocumentIsTaken) {
+    TempFolder folder;
+    const std::string path = folder.file("odd.lvd");
+    MemorySerializer settings;
+    settings.writeInt(500);
+    settings.writeBool(false);
+    settings.writeBool(true);
+    settings.writeBool(false);
+    settings.writeInt(0);
+    settings.writeInt(9);
+    settings.writeInt(Setting::FIELD);
+    settings.writeInt(0);
+    settings.writeInt(0);
+    writeFile(path, EmptyDocument.substr(0, 36) + settings.getBytes());
+
+    // Read as stored, so rewriting changes nothing ...
+    StudyList read = DocumentFileInputMethod().read(path);
+    MemorySerializer again;
+    read.getSettings().serialize(again);
+    EXPECT_EQ(again.getBytes(), settings.getBytes());
+
+    // ... and brought into range when it becomes the program's document.
+    StudyList program;
+    program = read;
+    const Setting& mended = program.getSettings();
+    EXPECT_EQ(mended.getTimeOut(), Setting::TimeOutMax);
+    EXPECT_TRUE(mended.isContinuous());
+    EXPECT_EQ(mended.getChoicesNum(), 3);
+    EXPECT_TRUE(mended.isFromTerm());
+    EXPECT_EQ(mended.getToField(), 0);
+}

@@ -1,0 +1,145 @@
+#include "testfiles.h"
+
+#include "app/files/csvexporter.h"
+#include "app/files/csvfileoutputmethod.h"
+#include "app/files/documentfileoutputmethod.h"
+#include "app/files/filetypes.h"
+#include "app/files/htmlexporter.h"
+#include "app/files/htmlfileoutputmethod.h"
+#include "app/model/lorvant.h"
+
+#include "WinLib/io/exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::string csvOf(const StudyList& list) {
+    std::ostringstream out;
+    CSVExporter(list).exportTo(out);
+    return out.str();
+}
+
+std::string htmlOf(const StudyList& list) {
+    std::ostringstream out;
+    HtmlExporter(list).exportTo(out);
+    return out.str();
+}
+
+void addItem(StudyList& list, const std::string& term, std::initializer_list<const char*> fields,
+             const std::string& comment = "") {
+    TermSet item(list.getOutline(), list.getTermSetCount() + 1);
+    item.setTerm(term);
+    int idx = 0;
+    for (const char* field : fields)
+        item.setField(idx++, field);
+    item.setComment(comment);
+    list.addTermSet(item);
+}
+
+} // namespace
+
+TEST(CSVExporter, Layout) {
+    StudyList list;
+    EXPECT_EQ(csvOf(list), "Term\tDefinition\tComment");
+    addItem(list, "cat", {"animal"});
+    EXPECT_EQ(csvOf(list), "Term\tDefinition\tComment\r\ncat\tanimal\t");
+
+    Outline outline = list.getOutline();
+    outline.addDef("Example");
+    list.setOutline(outline);
+    addItem(list, "dog", {"", "a dog\tbarks\n"}, "loud");
+    EXPECT_EQ(csvOf(list),
+              "Term\tDefinition\tExample\tComment\r\ncat\tanimal\t\t\r\ndog\t\ta dog\tbarks\n\tloud");
+}
+
+TEST(CSVFileOutputMethod, WritesBytesAndLeavesTheDocumentAlone) {
+    TempFolder folder;
+    StudyList list;
+    addItem(list, "caf\xE9", {"coffee"});
+    list.setFileName("doc.lvd");
+    const std::string path = folder.file("out.txt");
+    writeFile(path, "previous, longer contents that must go");
+    CSVFileOutputMethod(list).write(path);
+    EXPECT_EQ(readFile(path), "Term\tDefinition\tComment\r\ncaf\xE9\tcoffee\t");
+    EXPECT_EQ(list.getFileName(), "doc.lvd");
+    EXPECT_TRUE(list.isModified());
+
+    try {
+        CSVFileOutputMethod(list).write(folder.file("missing") + "/out.txt");
+        ADD_FAILURE() << "no exception";
+    } catch (const Win::IO::FileOpenException& e) {
+        EXPECT_STREQ(e.getMessage(), "");
+    }
+}
+
+TEST(HtmlExporter, EscapedTableOfTheOutlineAndItems) {
+    StudyList list;
+    Outline outline;
+    outline.setItemType("Word & <Co>");
+    outline.addDef("Example");
+    list.setOutline(outline);
+    addItem(list, "cat", {"animal", "\"It's\" <b>"}, "a&b");
+    addItem(list, "dog", {}, "");
+    const std::string html = htmlOf(list);
+
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("<meta charset=\"windows-1252\">"), std::string::npos);
+    EXPECT_NE(html.find("<title>new Study List</title>"), std::string::npos);
+    EXPECT_NE(
+        html.find(
+            "<tr><th>Word &amp; &lt;Co&gt;</th><th>Definition</th><th>Example</th><th>Comment</th></tr>"),
+        std::string::npos);
+    EXPECT_NE(
+        html.find(
+            "<tr><td>cat</td><td>animal</td><td>&quot;It&#39;s&quot; &lt;b&gt;</td><td>a&amp;b</td></tr>"),
+        std::string::npos);
+    EXPECT_NE(html.find("<tr><td>dog</td><td></td><td></td><td></td></tr>"), std::string::npos);
+    EXPECT_NE(html.find("</html>"), std::string::npos);
+    EXPECT_EQ(html.find("<b>"), std::string::npos);
+}
+
+TEST(HtmlFileOutputMethod, WritesTheFileAndLeavesTheDocumentAlone) {
+    TempFolder folder;
+    StudyList list;
+    addItem(list, "cat", {"animal"});
+    list.setFileName(folder.file("cats.lvd"));
+    const std::string path = folder.file("cats.html");
+    HtmlFileOutputMethod(list).write(path);
+    const std::string html = readFile(path);
+    EXPECT_EQ(html, htmlOf(list));
+    EXPECT_NE(html.find("<title>cats.lvd</title>"), std::string::npos);
+    EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
+    EXPECT_TRUE(list.isModified());
+    EXPECT_THROW(HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"),
+                 Win::IO::FileOpenException);
+}
+
+TEST(FileTypes, SaveAsAndOpenRows) {
+    StudyList list;
+    const char* descriptions[] = {"Lorvant Documents (*.lvd)", "HTML Files (*.html;*.htm)",
+                                  "Tab-Delimeted Text Files (*.txt;*.csv)", "All Files (*.*)"};
+    const char* patterns[] = {"*.lvd", "*.html;*.htm", "*.txt;*.csv", "*.*"};
+    for (std::size_t i = 0; i < SaveAsFileTypes.size(); ++i) {
+        EXPECT_STREQ(SaveAsFileTypes[i].description, descriptions[i]);
+        EXPECT_STREQ(SaveAsFileTypes[i].pattern, patterns[i]);
+    }
+    const auto document = SaveAsFileTypes[0].makeOutputMethod(list);
+    const auto html = SaveAsFileTypes[1].makeOutputMethod(list);
+    const auto csv = SaveAsFileTypes[2].makeOutputMethod(list);
+    const auto all = SaveAsFileTypes[3].makeOutputMethod(list);
+    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(document.get()), nullptr);
+    EXPECT_NE(dynamic_cast<HtmlFileOutputMethod*>(html.get()), nullptr);
+    EXPECT_NE(dynamic_cast<CSVFileOutputMethod*>(csv.get()), nullptr);
+    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(all.get()), nullptr);
+
+    EXPECT_STREQ(OpenFileTypes[0].description, "Lorvant Documents (*.lvd)");
+    EXPECT_STREQ(OpenFileTypes[0].pattern, "*.lvd");
+    EXPECT_STREQ(OpenFileTypes[1].description, "All Files (*.*)");
+    EXPECT_STREQ(OpenFileTypes[1].pattern, "*.*");
+    EXPECT_EQ(OpenFileTypes[0].makeOutputMethod, nullptr);
+    EXPECT_EQ(OpenFileTypes[1].makeOutputMethod, nullptr);
+    EXPECT_STREQ(DefaultExtension, "lvd");
+}
