@@ -1,5 +1,6 @@
 #pragma once
 
+#include "distinctvalues.h"
 #include "qnasession.h"
 
 #include <map>
@@ -19,13 +20,7 @@ public:
     std::vector<std::string> getChoices() const { return _choices; }
 
 private:
-    // The distinct values of one field over all items, in the order of their first occurrence.
-    // The wrong answers of a question are these values less the right one. Items keep their
-    // values while a session runs, so this is worked out once per field and session.
-    struct DistinctValues {
-        std::vector<int> firstItem;   // per distinct value, the first item holding it
-        std::vector<int> valueOfItem; // per item, the position of its value in firstItem
-    };
+    // Items keep their values while a session runs, so each field's values are sorted out once.
     const DistinctValues& getDistinctValues(int fieldIdx);
 
     int _choicesNum;

@@ -39,9 +39,10 @@ public:
     // Whole percentage of correct answers, rounded down; 0 when nothing was asked.
     int getResult() const;
 
-protected:
     // The item's value of a field: its term for -1.
     static std::string_view fieldValue(const TermSet& item, int idx);
+
+protected:
     const StudyList& getStudyList() const { return _sh; }
     // Index of the current item in the study list.
     int getCurrentItemIdx() const;
