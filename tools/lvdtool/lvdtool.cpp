@@ -1,0 +1,150 @@
+#include "lvdtool.h"
+
+#include "csvimporter.h"
+#include "filemessages.h"
+#include "studylistgenerator.h"
+
+#include "app/files/csvfileoutputmethod.h"
+#include "app/files/documentfileinputmethod.h"
+#include "app/files/documentfileoutputmethod.h"
+#include "app/files/htmlfileoutputmethod.h"
+
+#include "WinLib/io/exceptions.h"
+#include "WinLib/io/fileserializer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <memory>
+
+namespace {
+
+constexpr const char* UsageText = "usage: lvdtool import IN.txt OUT.lvd\n"
+                                  "       lvdtool export IN.lvd OUT.txt|OUT.html\n"
+                                  "       lvdtool check FILE.lvd\n"
+                                  "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
+
+bool endsWithNoCase(const std::string& text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+std::optional<int> parseCount(const std::string& text) {
+    if (text.empty() || text.size() > 6 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(text);
+}
+
+std::string readWholeFile(const std::string& path) {
+    Win::IO::FileDeSerializer in(path);
+    std::string text(static_cast<std::size_t>(in.getBytesLeft()), '\0');
+    in.read(text.data(), text.size());
+    return text;
+}
+
+std::string countOf(int count, const char* noun) {
+    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
+int LvdTool::run(const std::vector<std::string>& args) {
+    if (args.size() == 3 && args[0] == "import")
+        return importText(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "export")
+        return exportDocument(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "check")
+        return check(args[1]);
+    if (args.size() == 3 && args[0] == "gen") {
+        if (const auto count = parseCount(args[1]))
+            return generate(*count, args[2]);
+    }
+    return usage();
+}
+
+int LvdTool::usage() {
+    _err << UsageText;
+    return BadArguments;
+}
+
+int LvdTool::refuse(const char* message, const std::string& path) {
+    _err << message << '\n' << path << '\n';
+    return Refused;
+}
+
+std::optional<StudyList> LvdTool::open(const std::string& path) {
+    try {
+        return DocumentFileInputMethod().read(path);
+    } catch (const Win::IO::FileOpenException&) {
+        refuse(FileMessages::CannotOpen, path);
+    } catch (const Win::SimpleException&) {
+        refuse(FileMessages::NotADocument, path);
+    } catch (const std::exception&) {
+        refuse(FileMessages::NotADocument, path);
+    }
+    return std::nullopt;
+}
+
+bool LvdTool::save(FileOutputMethod& method, const std::string& path) {
+    try {
+        method.write(path);
+        return true;
+    } catch (const Win::IO::FileOpenException&) {
+        refuse(FileMessages::CannotSave, path);
+    } catch (const Win::SimpleException&) {
+        refuse(FileMessages::SaveFailed, path);
+    } catch (const std::exception&) {
+        refuse(FileMessages::SaveFailed, path);
+    }
+    return false;
+}
+
+int LvdTool::importText(const std::string& textPath, const std::string& documentPath) {
+    std::string text;
+    try {
+        text = readWholeFile(textPath);
+    } catch (const Win::SimpleException&) {
+        return refuse(FileMessages::CannotOpen, textPath);
+    }
+    std::optional<StudyList> studyList;
+    try {
+        studyList.emplace(CSVImporter(text).read());
+    } catch (const CSVImporter::Error& e) {
+        _err << textPath << ", line " << e.getLine() << ": " << e.what() << '\n';
+        return Refused;
+    }
+    DocumentFileOutputMethod writer(*studyList);
+    return save(writer, documentPath) ? Done : Refused;
+}
+
+int LvdTool::exportDocument(const std::string& documentPath, const std::string& outPath) {
+    std::optional<StudyList> studyList = open(documentPath);
+    if (!studyList)
+        return Refused;
+    std::unique_ptr<FileOutputMethod> writer;
+    if (endsWithNoCase(outPath, ".html") || endsWithNoCase(outPath, ".htm"))
+        writer = std::make_unique<HtmlFileOutputMethod>(*studyList);
+    else
+        writer = std::make_unique<CSVFileOutputMethod>(*studyList);
+    return save(*writer, outPath) ? Done : Refused;
+}
+
+int LvdTool::check(const std::string& documentPath) {
+    const std::optional<StudyList> studyList = open(documentPath);
+    if (!studyList)
+        return Refused;
+    _out << documentPath << ": " << countOf(studyList->getTermSetCount(), "item") << ", "
+         << countOf(studyList->getOutline().getDefCount(), "field") << '\n';
+    return Done;
+}
+
+int LvdTool::generate(int count, const std::string& documentPath) {
+    StudyList studyList = StudyListGenerator().make(count);
+    DocumentFileOutputMethod writer(studyList);
+    return save(writer, documentPath) ? Done : Refused;
+}
