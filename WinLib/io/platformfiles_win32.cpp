@@ -9,6 +9,11 @@
 namespace Win::IO::PlatformFiles {
 
 std::FILE* openForWriting(const std::string& path) {
+    // The system itself refuses, except where it runs with more rights than Windows gives an
+    // administrator (Wine as root); a read-only file must stay as it is there too.
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return nullptr;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     // The serializers buffer themselves.
     if (file != nullptr)

@@ -481,21 +481,30 @@ TEST(StudyList, SerializationRoundTrip) {
 }
 
 TEST(StudyList, ItemCountLimits) {
+    // An outline without fields, then count items of which the first are present, then settings.
     const auto document = [](std::int32_t count, int items) {
-        MemorySerializer out;
-        out.writeString("Term");
-        out.writeInt(0);
-        out.writeInt(count);
+        MemorySerializer head;
+        head.writeString("Term");
+        head.writeInt(0);
+        head.writeInt(count);
+        MemorySerializer item;
+        item.writeInt(0);
+        item.writeString("");
+        item.writeString("");
+        item.writeInt(0);
+        item.writeInt(0);
+        MemorySerializer settings;
+        StudyList().getSettings().serialize(settings);
+
+        std::string bytes = head.getBytes();
+        bytes.reserve(bytes.size() + item.getBytes().size() * static_cast<std::size_t>(items) + 36);
         for (int n = 1; n <= items; ++n) {
-            out.writeInt(n);
-            out.writeString("");
-            out.writeString("");
-            out.writeInt(0);
-            out.writeInt(0);
+            std::string record = item.getBytes();
+            for (int b = 0; b < 4; ++b)
+                record[static_cast<std::size_t>(b)] = static_cast<char>(n >> (8 * b));
+            bytes += record;
         }
-        StudyList defaults;
-        defaults.getSettings().serialize(out);
-        return out.getBytes();
+        return bytes + settings.getBytes();
     };
 
     const std::string full = document(999999, 999999);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 struct Row {
@@ -76,6 +78,37 @@ TEST(Sort, StringsByUnsignedBytes) {
         makeList({{1, "b"}, {2, "B"}, {3, "a"}, {4, "ab"}, {5, "\xE9t\xE9"}, {6, "abc"}, {7, "Zebra"}});
     list.sort(Sorter(Sorter::byTerm));
     EXPECT_EQ(termsOf(list), (std::vector<std::string>{"B", "Zebra", "a", "ab", "abc", "b", "\xE9t\xE9"}));
+}
+
+TEST(Sort, LongSharedPrefixesAndSignedIntegers) {
+    StudyList list = makeList({{5, "abcdefghZ"},
+                               {-7, "abcdefghA"},
+                               {INT_MAX, "abcdefgh"},
+                               {INT_MIN, std::string("ab\0", 3)},
+                               {0, "ab"}});
+    list.sort(Sorter(Sorter::byTerm));
+    EXPECT_EQ(termsOf(list),
+              (std::vector<std::string>{"ab", std::string("ab\0", 3), "abcdefgh", "abcdefghA", "abcdefghZ"}));
+    list.sort(Sorter(Sorter::byNumber));
+    EXPECT_EQ(numbersOf(list), (std::vector<int>{INT_MIN, -7, 0, 5, INT_MAX}));
+}
+
+namespace {
+
+bool byTermLength(const TermSet& a, const TermSet& b) {
+    return a.getTerm().size() < b.getTerm().size();
+}
+
+} // namespace
+
+TEST(Sort, AnyComparisonFollowsTheSameRule) {
+    StudyList list = makeList({{1, "ccc"}, {2, "a"}, {3, "bb"}, {4, "d"}});
+    list.sort(Sorter(byTermLength));
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"a", "d", "bb", "ccc"}));
+    list.sort(Sorter(byTermLength));
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"ccc", "bb", "a", "d"}));
+    list.sort(Sorter(byTermLength));
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"a", "d", "bb", "ccc"}));
 }
 
 TEST(Sort, MissingFieldValuesComeFirst) {
