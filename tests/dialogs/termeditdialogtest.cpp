@@ -150,4 +150,22 @@ TEST_F(TermEditDialogTest, EscapeEndsWithZero) {
     EXPECT_EQ(result, 0);
 }
 
+// An outline without fields comes only from a document made elsewhere; its items are still editable.
+TEST_F(TermEditDialogTest, AnOutlineWithoutFieldsNeedsOnlyTheMainText) {
+    Outline bare = makeOutline("Term", {});
+    TermEditCtrl ctrl(bare, TermSet(bare, 1));
+    INT_PTR result = run(IDD_EDIT_ITEM, ctrl, [](ScriptedUser& user) {
+        HWND dialog = user.waitForWindow(Caption);
+        EXPECT_FALSE(user.isEnabled(dialog, IDC_FIELD_VALUE));
+        EXPECT_FALSE(user.isEnabled(dialog, IDC_FIELD_CHOOSER));
+        EXPECT_FALSE(user.isEnabled(dialog, IDC_NEXT_FIELD));
+        user.type(dialog, IDC_MAIN_TEXT, "alone");
+        user.pressKey(VK_RETURN);
+        EXPECT_EQ(user.focusedId(dialog), IDC_COMMENT);
+        user.pressKey(VK_RETURN);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(ctrl.getTermSet().getTerm(), "alone");
+}
+
 } // namespace
