@@ -10,8 +10,9 @@
 #include <string_view>
 
 // The values met so far are kept in an open-addressed table, at most half full, in one block
-// rather than a node per item, so that the first question of a large list stays quick. Each slot
-// holds 32 bits of the value's hash above the value's position + 1 (0 marks a free slot).
+// rather than a node per item, so that the first question of a large list stays quick. A slot is
+// 32 bits: the value's position + 1 in the low bits (0 marks a free slot), and as many bits of
+// its hash as fit above them, which spare most comparisons of texts.
 DistinctValues::DistinctValues(const StudyList& sh, int fieldIdx) {
     const auto itemCount = static_cast<std::size_t>(sh.getTermSetCount());
     const auto valueOf = [&sh, fieldIdx](std::size_t item) {
@@ -23,7 +24,11 @@ DistinctValues::DistinctValues(const StudyList& sh, int fieldIdx) {
     while ((std::size_t{1} << slotBits) < 2 * itemCount)
         ++slotBits;
     const std::size_t slotMask = (std::size_t{1} << slotBits) - 1;
-    std::vector<std::uint64_t> slots(slotMask + 1, 0);
+    std::vector<std::uint32_t> slots(slotMask + 1, 0);
+    int positionBits = 1;
+    while ((std::uint64_t{1} << positionBits) <= itemCount)
+        ++positionBits;
+    const std::uint32_t positionMask = (std::uint32_t{1} << positionBits) - 1;
     // Multiplying spreads the hash over 64 bits, also where it has only 32: the slot comes from
     // the top bits, the tag from the low ones.
     const auto spread = [](std::string_view value) {
@@ -50,17 +55,17 @@ DistinctValues::DistinctValues(const StudyList& sh, int fieldIdx) {
         if (item + Ahead < itemCount)
             hashes[item % Ahead] = hashAhead(item + Ahead);
         const std::string_view value = valueOf(item);
-        const std::uint64_t tag = hash << 32;
+        const std::uint32_t tag = static_cast<std::uint32_t>(hash) << positionBits;
         for (std::size_t slot = homeSlot(hash);; slot = (slot + 1) & slotMask) {
-            const std::uint64_t entry = slots[slot];
+            const std::uint32_t entry = slots[slot];
             if (entry == 0) {
                 _positionOfItem[item] = getCount();
                 _firstItem.push_back(static_cast<int>(item));
-                slots[slot] = tag | _firstItem.size();
+                slots[slot] = tag | static_cast<std::uint32_t>(_firstItem.size());
                 break;
             }
-            const auto position = static_cast<int>((entry & 0xFFFFFFFFu) - 1);
-            if ((entry & ~std::uint64_t{0xFFFFFFFFu}) == tag &&
+            const auto position = static_cast<int>((entry & positionMask) - 1);
+            if ((entry & ~positionMask) == tag &&
                 valueOf(static_cast<std::size_t>(getFirstItem(position))) == value) {
                 _positionOfItem[item] = position;
                 break;
