@@ -1,6 +1,9 @@
 #include "sessiondialogtesting.h"
 
+#include "app/sessions/qnasession.h"
 #include "app/sessions/qnasessiondialogcreator.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -76,6 +79,26 @@ TEST_F(SessionStarterTest, ASessionWithoutQuestionsIsReportedAndChangesNothing) 
     EXPECT_TRUE(hiddenMeanwhile);
     EXPECT_TRUE(isMainWindowVisible());
     EXPECT_FALSE(_list.isModified());
+}
+
+// A session whose dialog fails: the error goes on to the caller, and the main window is back as it was.
+class FailingDialogCreator : public SessionDialogCreator {
+public:
+    using SessionDialogCreator::SessionDialogCreator;
+
+protected:
+    void runDialog(StudySession&) override { throw std::runtime_error("the dialog could not be shown"); }
+    std::unique_ptr<StudySession> createSession(bool useAll) override {
+        return std::make_unique<QnaSession>(_studyList, useAll);
+    }
+};
+
+TEST_F(SessionStarterTest, AFailingDialogStillBringsBackTheMainWindowAsItWas) {
+    ShowWindow(_mainWindow, SW_MAXIMIZE);
+    FailingDialogCreator creator(_mainWindow, _list);
+    EXPECT_THROW(creator.run(), std::runtime_error);
+    EXPECT_TRUE(isMainWindowVisible());
+    EXPECT_TRUE(IsZoomed(_mainWindow));
 }
 
 } // namespace
