@@ -1,0 +1,40 @@
+#!/bin/sh
+# Makes the seed corpus of fuzz_document from small tables through lvdtool, plus a few files
+# changed by hand: trailing bytes, other settings. Run once; the files are kept in the repository.
+# usage: tests/fuzz/make-corpus.sh BUILD_DIR   (a native build with bin/lvdtool)
+set -e
+lvdtool="$1/bin/lvdtool"
+out=$(cd "$(dirname "$0")" && pwd)/corpus/document
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+table() { # name, then the table's text for printf
+    name=$1
+    shift
+    printf "$@" > "$work/$name.txt"
+    "$lvdtool" import "$work/$name.txt" "$out/$name.lvd"
+}
+
+table empty 'Term\tDefinition\tComment'
+table few-items 'Term\tDefinition\tComment\r\ncat\tanimal\t\r\ndog\tanimal\tloyal\r\nemu\tbird\t'
+table several-fields 'Word\tDefinition\tExample\tPlural\tComment\r\nmouse\trodent\ta mouse ran\tmice\t\r\nox\tbovine\t\toxen\tfarm'
+table no-fields 'Question\tComment\r\nWhy?\tbecause\r\n\t'
+table repeated-field 'Term\tX\tX\tComment\r\na\tsame\tsame\t\r\nb\t\t\tnone'
+table eight-bit 'Mot\tD\351finition\tComment\r\ncaf\351\tboisson \340 base de caf\351\t\200\377\r\nna\357ve\tsimple\t\321'
+"$lvdtool" gen 3 "$out/scores.lvd"
+
+# Bytes after the settings record are ignored by the reader.
+{ cat "$out/few-items.lvd"; printf 'trailing\000\305\377'; } > "$out/trailing-bytes.lvd"
+
+# Settings: time-out 10, shuffle, continuous, case-sensitive, 5 choices, from field 1 to the term.
+size=$(wc -c < "$out/several-fields.lvd")
+head -c $((size - 36)) "$out/several-fields.lvd" > "$out/settings.lvd"
+true='\267\372\276\272'
+printf "\012\000\000\000$true$true$true\005\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000" \
+    >> "$out/settings.lvd"
+
+# Refused files: an item type claiming 2 GiB in a 30-byte file, and 999,999 items announced.
+{ printf '\001\000\376\312\305\377\377\377\177'; head -c 21 /dev/zero; } > "$out/huge-string.lvd"
+{ printf '\001\000\376\312\305\004\000\000\000Term\001\000\000\000\305\012\000\000\000Definition'; \
+  printf '\077\102\017\000'; } > "$out/many-items.lvd"
