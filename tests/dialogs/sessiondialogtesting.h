@@ -8,9 +8,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
-// The session starter's tests: a visible stand-in for the main window, which the starter hides and shows,
+// The session dialogs' tests: a visible stand-in for the main window, which the starter hides and shows,
 // and a study list of three countries with their capitals.
 class SessionDialogsTest : public testing::Test {
 protected:
