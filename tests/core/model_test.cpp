@@ -125,27 +125,24 @@ TEST(TermSet, FieldsAreKeyedByName) {
 
 TEST(TermSet, RatioAndScores) {
     Outline outline;
-    TermSet item(outline, 1);
-    EXPECT_EQ(item.getRatio(), 0);
-    item.addCorrectAnswer();
-    item.addWrongAnswer();
-    item.addWrongAnswer();
-    EXPECT_EQ(item.getTimesAsked(), 3);
-    EXPECT_EQ(item.getCorrectAnswers(), 1);
-    EXPECT_EQ(item.getRatio(), 33);
-    item.resetScores();
-    item.addCorrectAnswer();
-    item.addCorrectAnswer();
-    item.addWrongAnswer();
-    EXPECT_EQ(item.getRatio(), 66);
-    item.resetScores();
-    for (int i = 0; i < 100; ++i)
-        i < 53 ? item.addCorrectAnswer() : item.addWrongAnswer();
-    EXPECT_EQ(item.getRatio(), 53);
-    item.resetScores();
-    for (int i = 0; i < 3; ++i)
-        item.addCorrectAnswer();
-    EXPECT_EQ(item.getRatio(), 100);
+    const auto ratio = [&](int correct, int wrong) {
+        TermSet item(outline, 1);
+        for (int i = 0; i < correct; ++i)
+            item.addCorrectAnswer();
+        for (int i = 0; i < wrong; ++i)
+            item.addWrongAnswer();
+        EXPECT_EQ(item.getTimesAsked(), correct + wrong);
+        EXPECT_EQ(item.getCorrectAnswers(), correct);
+        const int result = item.getRatio();
+        item.resetScores();
+        EXPECT_EQ(item.getTimesAsked() + item.getCorrectAnswers(), 0);
+        return result;
+    };
+    EXPECT_EQ(ratio(0, 0), 0);
+    EXPECT_EQ(ratio(1, 2), 33);
+    EXPECT_EQ(ratio(2, 1), 66);
+    EXPECT_EQ(ratio(53, 47), 53);
+    EXPECT_EQ(ratio(3, 0), 100);
 }
 
 TEST(TermSet, AssignmentKeepsOutlineAndEqualityIgnoresIt) {
@@ -286,9 +283,11 @@ TEST(Setting, ImpossibleValuesReadFromFilesAreBroughtIntoRangeOnAssignment) {
     EXPECT_EQ(valid.getChoicesNum(), 6);
     EXPECT_EQ(valid.getFromField(), 1);
     EXPECT_EQ(valid.getToField(), 0);
-    EXPECT_EQ(assignRead(2, 2, Setting::ANYTHING, Setting::ANYTHING_ELSE, 0, 0),
-              assignRead(2, 2, Setting::ANYTHING, Setting::ANYTHING_ELSE, 0, 0));
-    EXPECT_TRUE(assignRead(2, 2, Setting::ANYTHING, Setting::ANYTHING_ELSE, 0, 0).isToAnythingElse());
+    Setting anything = assignRead(2, 2, Setting::ANYTHING, Setting::ANYTHING_ELSE, 5, 7);
+    EXPECT_TRUE(anything.isFromAnything());
+    EXPECT_TRUE(anything.isToAnythingElse());
+    EXPECT_EQ(anything.getTimeOut(), 2);
+    EXPECT_EQ(anything.getChoicesNum(), 2);
 }
 
 TEST(StudyList, NewListAndModifiedFlag) {
