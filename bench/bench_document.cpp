@@ -1,0 +1,115 @@
+#include "benchfolder.h"
+
+#include "tools/lvdtool/studylistgenerator.h"
+
+#include "app/files/documentfileinputmethod.h"
+#include "app/files/documentfileoutputmethod.h"
+
+#include "WinLib/io/exceptions.h"
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <fstream>
+#include <map>
+
+namespace {
+
+BenchFolder& folder() {
+    static BenchFolder folder;
+    return folder;
+}
+
+// Making a million items takes seconds, so each size is made once.
+StudyList& generated(int count) {
+    static std::map<int, StudyList> lists;
+    auto found = lists.find(count);
+    if (found == lists.end())
+        found = lists.emplace(count, StudyListGenerator().make(count)).first;
+    return found->second;
+}
+
+// Pages the process took from the system so far.
+long minorPageFaults() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+std::int64_t fileSize(const std::string& path) {
+    return static_cast<std::int64_t>(std::filesystem::file_size(path));
+}
+
+// Saving as the program does, over the file of the previous iteration: backup copy, writing,
+// removing the backup.
+void BM_SaveDocument(benchmark::State& state) {
+    StudyList& studyList = generated(static_cast<int>(state.range(0)));
+    const std::string path = folder().file("save-" + std::to_string(state.range(0)) + ".lvd");
+    for (auto _ : state)
+        DocumentFileOutputMethod(studyList).write(path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * fileSize(path));
+}
+
+// Reading only: letting go of the list read before is not timed. A first read, not timed either,
+// has the process take the memory from the system; on a virtual machine that alone can cost more
+// than the reading.
+void BM_OpenDocument(benchmark::State& state) {
+    const std::string path = folder().file("open-" + std::to_string(state.range(0)) + ".lvd");
+    DocumentFileOutputMethod(generated(static_cast<int>(state.range(0)))).write(path);
+    StudyList studyList = DocumentFileInputMethod().read(path);
+    const long faultsBefore = minorPageFaults();
+    for (auto _ : state) {
+        state.PauseTiming();
+        studyList = StudyList();
+        state.ResumeTiming();
+        studyList = DocumentFileInputMethod().read(path);
+    }
+    state.counters["page_faults"] = benchmark::Counter(static_cast<double>(minorPageFaults() - faultsBefore),
+                                                       benchmark::Counter::kAvgIterations);
+    if (studyList.getTermSetCount() != state.range(0))
+        state.SkipWithError("the document read back has another size");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * fileSize(path));
+}
+
+void writeBytes(const std::string& path, std::initializer_list<int> values, std::size_t size) {
+    std::string bytes;
+    for (const int value : values)
+        bytes.push_back(static_cast<char>(value));
+    bytes.resize(size, '\0');
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void refuseEachTime(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        try {
+            DocumentFileInputMethod().read(path);
+            state.SkipWithError("a hostile file was read");
+            return;
+        } catch (const Win::SimpleException&) {
+        }
+    }
+}
+
+// The item type's length says 2 GiB; the file holds 30 bytes.
+void BM_RefuseHugeString(benchmark::State& state) {
+    const std::string path = folder().file("huge-string.lvd");
+    writeBytes(path, {0x01, 0x00, 0xFE, 0xCA, 0xC5, 0xFF, 0xFF, 0xFF, 0x7F}, 30);
+    refuseEachTime(state, path);
+}
+
+// A valid outline, then 999,999 items announced and none there.
+void BM_RefuseManyItems(benchmark::State& state) {
+    const std::string path = folder().file("many-items.lvd");
+    writeBytes(path, {0x01, 0x00, 0xFE, 0xCA, 0xC5, 4,    0,   0,   0,    'T',  'e',  'r',
+                      'm',  1,    0,    0,    0,    0xC5, 10,  0,   0,    0,    'D',  'e',
+                      'f',  'i',  'n',  'i',  't',  'i',  'o', 'n', 0x3F, 0x42, 0x0F, 0x00},
+               64);
+    refuseEachTime(state, path);
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveDocument)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDocument)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseHugeString)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefuseManyItems)->Unit(benchmark::kMicrosecond);
