@@ -125,6 +125,16 @@ TEST(LvdTool, ImportRefusesWhatTheDocumentCouldNotHold) {
     EXPECT_EQ(lvdtool({"import", folder.file("wide.txt"), folder.file("out.lvd")}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.lvd")));
 
+    // One item more than a document may hold; 999,999 would be written.
+    std::string tooMany = "Term\tComment";
+    for (int i = 0; i < 1000000; ++i)
+        tooMany += "\n\t";
+    writeFile(folder.file("many.txt"), tooMany);
+    const ToolRun many = lvdtool({"import", folder.file("many.txt"), folder.file("out.lvd")});
+    EXPECT_EQ(many.exitCode, 1);
+    EXPECT_NE(many.err.find("line 1000001:"), std::string::npos) << many.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.lvd")));
+
     const ToolRun missing = lvdtool({"import", folder.file("missing.txt"), folder.file("out.lvd")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, std::string(CannotOpenText) + "\n" + folder.file("missing.txt") + "\n");

@@ -40,43 +40,49 @@ void checkRepeatedFields(const TermSet& termSet, const std::vector<std::string_v
     }
 }
 
+// The lines without their line breaks. A line break after the last line, as editors like to add,
+// starts no further line.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (;;) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    if (lines.size() > 1 && lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
 } // namespace
 
 StudyList CSVImporter::read() const {
+    const std::vector<std::string_view> lines = splitLines(_text);
+    // Refused before any item is made; the line named is the first one too many.
+    if (lines.size() - 1 > static_cast<std::size_t>(StudyList::MaxTermSetCount))
+        throw Error(StudyList::MaxTermSetCount + 2,
+                    "more than " + std::to_string(StudyList::MaxTermSetCount) + " items");
+    const std::vector<std::string_view> header = splitAtTabs(lines.front());
     StudyList studyList;
-    int line = 0;
-    std::size_t columnCount = 0;
-    std::size_t pos = 0;
-    for (;;) {
-        const auto end = _text.find('\n', pos);
-        std::string_view text = _text.substr(pos, end == std::string_view::npos ? end : end - pos);
-        ++line;
-        // A line break after the last line, as editors like to add, starts no further line.
-        if (end == std::string_view::npos && text.empty() && line > 1)
-            break;
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-        const std::vector<std::string_view> columns = splitAtTabs(text);
-        if (line == 1) {
-            studyList.setOutline(readOutline(columns));
-            columnCount = columns.size();
-        } else {
-            if (columns.size() != columnCount)
-                throw Error(line, std::to_string(columns.size()) + " columns where the first line has " +
-                                      std::to_string(columnCount));
-            if (studyList.getTermSetCount() == StudyList::MaxTermSetCount)
-                throw Error(line, "more than " + std::to_string(StudyList::MaxTermSetCount) + " items");
-            TermSet termSet(studyList.getOutline(), studyList.getTermSetCount() + 1);
-            termSet.setTerm(std::string(columns.front()));
-            for (int i = 0; i < studyList.getOutline().getDefCount(); ++i)
-                termSet.setField(i, std::string(columns[static_cast<std::size_t>(i) + 1]));
-            termSet.setComment(std::string(columns.back()));
-            checkRepeatedFields(termSet, columns, line);
-            studyList.addTermSet(termSet);
-        }
-        if (end == std::string_view::npos)
-            break;
-        pos = end + 1;
+    studyList.setOutline(readOutline(header));
+    for (std::size_t idx = 1; idx < lines.size(); ++idx) {
+        const int line = static_cast<int>(idx) + 1;
+        const std::vector<std::string_view> columns = splitAtTabs(lines[idx]);
+        if (columns.size() != header.size())
+            throw Error(line, std::to_string(columns.size()) + " columns where the first line has " +
+                                  std::to_string(header.size()));
+        TermSet termSet(studyList.getOutline(), static_cast<int>(idx));
+        termSet.setTerm(std::string(columns.front()));
+        for (int i = 0; i < studyList.getOutline().getDefCount(); ++i)
+            termSet.setField(i, std::string(columns[static_cast<std::size_t>(i) + 1]));
+        termSet.setComment(std::string(columns.back()));
+        checkRepeatedFields(termSet, columns, line);
+        studyList.addTermSet(termSet);
     }
     return studyList;
 }
