@@ -5,6 +5,35 @@
 
 namespace Win {
 
+namespace {
+
+// Mouse clicks and keys may change the selection of every row.
+LRESULT CALLBACK holdRedrawForInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR listView) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_KEYDOWN: {
+        auto& view = *reinterpret_cast<ListView*>(listView);
+        if (view.isRedrawHeld())
+            break;
+        view.holdRedraw();
+        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+        view.releaseRedraw();
+        return result;
+    }
+    case WM_NCDESTROY:
+        ::RemoveWindowSubclass(window, holdRedrawForInput, 0);
+        break;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace
+
 int ListViewLayoutModel::getColumnWidth(unsigned) const {
     return 35;
 }
@@ -24,6 +53,7 @@ ListView::ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataMode
 void ListView::attach(HWND window, int id) {
     _window = window;
     _id = id;
+    ::SetWindowSubclass(_window, holdRedrawForInput, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool ListView::isHeader(HWND window) const {
@@ -71,8 +101,27 @@ void ListView::selectAll() {
     LVITEMA item{};
     item.state = LVIS_SELECTED;
     item.stateMask = LVIS_SELECTED;
+    const bool wasHeld = _redrawHeld;
+    holdRedraw();
     // Row -1 is every row, in one notification.
     ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    if (!wasHeld)
+        releaseRedraw();
+}
+
+void ListView::holdRedraw() {
+    if (_redrawHeld)
+        return;
+    ::SendMessageA(_window, WM_SETREDRAW, FALSE, 0);
+    _redrawHeld = true;
+}
+
+void ListView::releaseRedraw() {
+    if (!_redrawHeld)
+        return;
+    ::SendMessageA(_window, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(_window, nullptr, TRUE);
+    _redrawHeld = false;
 }
 
 void ListView::getDispInfo(LVITEMA& item) {

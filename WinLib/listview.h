@@ -64,12 +64,15 @@ public:
 
 // A virtual report list view shown from a layout model and a data model. The parent answers the
 // control's LVN_GETDISPINFO with getDispInfo. The control is made after the wrapper and attached to it.
+// Some controls redraw each row whose selection changes, one by one; so that a click or a key that
+// deselects a million rows stays quick, the wrapper holds the control's drawing while it handles them.
 class ListView {
 public:
     ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataModel);
     ListView(const ListView&) = delete;
     ListView& operator=(const ListView&) = delete;
 
+    // The control must not outlive the wrapper.
     void attach(HWND window, int id);
     HWND getWindow() const { return _window; }
     int getId() const { return _id; }
@@ -81,6 +84,11 @@ public:
     void refillItems();
     void saveColumnWidths();
     void selectAll();
+    // Stops the control from redrawing row by row until releaseRedraw, which redraws it once. A change of
+    // many rows' selection then costs no more to show than a change of one. Holds do not nest.
+    void holdRedraw();
+    void releaseRedraw();
+    bool isRedrawHeld() const { return _redrawHeld; }
     // Copies the text of the cell that the control asks for into its buffer.
     void getDispInfo(LVITEMA& item);
 
@@ -92,6 +100,7 @@ private:
     // While columns are removed and inserted, the header's notifications describe neither the old
     // layout nor the new one.
     bool _rebuilding = false;
+    bool _redrawHeld = false;
 };
 
 } // namespace Win

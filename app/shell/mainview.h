@@ -57,7 +57,8 @@ public:
 
     void sortBy(int column);
     // Rows first to last (-1 for every row) went from oldState to newState. Returns whether the document's
-    // selection changed; the window shows it with showSelection.
+    // selection changed. The list then holds its drawing until showSelection, since it may go on to report
+    // the change of every other row one by one.
     bool changeSelection(int first, int last, UINT oldState, UINT newState);
     void showSelection();
     void saveColumnWidths() { _listView.saveColumnWidths(); }

@@ -1,0 +1,148 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// What an end-to-end test reports when the person it plays could not do what the test asked.
+class UserFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The program as a person meets it: Lorvant.exe, started from the folder of the test executable in a process
+// of its own, with a command line. The test acts on it with clicks, keys and typing, and reads what its
+// windows show. A probe library hooked into the program's thread reads the menus, the list and the toolbar.
+// Every action returns once the program has handled it or opened a modal window because of it; every wait has
+// a time-out and then throws UserFailure. A program still running when the object goes is ended.
+class LorvantProcess {
+public:
+    static constexpr DWORD TimeoutMs = 15000;
+
+    struct MenuItem {
+        int id;     // -1 for a popup or separator
+        UINT state; // as GetMenuState by position
+        std::string label;
+        bool enabled() const { return (state & (MF_GRAYED | MF_DISABLED)) == 0; }
+        bool separator() const { return (state & MF_SEPARATOR) != 0; }
+    };
+    struct Column {
+        int width;
+        std::string title;
+    };
+    struct Button {
+        int id;
+        int state;  // TBSTATE_ flags
+        RECT place; // on the screen
+        std::string text;
+        bool separator;
+    };
+    using Row = std::vector<std::string>;
+
+    explicit LorvantProcess(const std::string& commandLine = "");
+    LorvantProcess(const LorvantProcess&) = delete;
+    LorvantProcess& operator=(const LorvantProcess&) = delete;
+    ~LorvantProcess();
+
+    HWND mainWindow() const { return _mainWindow; }
+    std::string title() const { return text(_mainWindow); }
+    std::string statusText() const { return text(GetDlgItem(_mainWindow, 1)); }
+
+    // Menus: a popup is named by its positions from the menu bar (1 then 9 is "&Study Set", "S&tudy").
+    std::vector<MenuItem> menu(const std::vector<int>& popupPath);
+    MenuItem menuItem(const std::vector<int>& popupPath, const std::string& label);
+    // Chooses an item as a click on it in the open popup would; a greyed item cannot be chosen.
+    void chooseMenuItem(const std::vector<int>& popupPath, const std::string& label);
+    // The mouse resting on an item: the status bar shows its help; closeMenu ends the menu.
+    void highlightMenuItem(const std::vector<int>& popupPath, int position);
+    void closeMenu();
+    std::vector<MenuItem> trackedMenu(); // the context menu while it is shown
+
+    // The list.
+    int rowCount();
+    std::vector<Column> columns();
+    std::vector<Row> rows(int first, int count);
+    std::vector<Row> rows() { return rows(0, rowCount()); }
+    std::vector<int> selectedRows();
+    int selectedCount();
+    void selectRows(const std::vector<int>& rows);
+    void clickRow(int row);
+    void doubleClickRow(int row);
+    void rightClickRow(int row); // returns while the context menu may still be opening
+    void clickHeader(int column);
+    void dragColumnWidth(int column, int width);
+
+    // The toolbar.
+    std::vector<Button> toolbar();
+    Button button(const std::string& text);
+    void clickButton(const std::string& text);
+    // Rests the mouse on the button and returns the tooltip that appears.
+    std::string tooltip(const std::string& text);
+
+    // Keys: a key with modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU), as real keyboard input to the main
+    // window or to whatever the program has open.
+    void pressKey(UINT virtualKey, const std::vector<UINT>& modifiers = {});
+
+    // The program's other top-level windows, found by caption.
+    HWND waitForWindow(const std::string& caption, DWORD timeoutMs = TimeoutMs);
+    bool hasWindow(const std::string& caption);
+    void waitUntilGone(HWND window);
+    static std::string text(HWND window);
+    static std::string text(HWND dialog, int id) { return text(GetDlgItem(dialog, id)); }
+    static std::string messageBoxText(HWND box) { return text(box, 0xFFFF); }
+    void click(HWND dialog, int id);                            // a button, as a mouse click
+    void setText(HWND dialog, int id, const std::string& text); // an edit control, as pasting
+    // Waits for the message box, clicks the button (IDYES, IDNO, IDCANCEL, IDOK), returns the box's text.
+    std::string answerMessageBox(const std::string& caption, int buttonId);
+    // In the system's Open or Save As dialog: types the path, picks file type typeIndex (1-based; 0 keeps it)
+    // and presses the dialog's OK button. cancelFileDialog presses Cancel.
+    void chooseFile(const std::string& caption, const std::string& path, int typeIndex = 0);
+    void cancelFileDialog(const std::string& caption);
+
+    // Waits until the program has handled everything done to it so far.
+    void sync();
+    // Closes the main window as its close box does.
+    void close();
+    bool waitForExit(DWORD timeoutMs = TimeoutMs);
+    DWORD exitCode();
+    // A picture of the main window, in the folder named by LORVANT_SCREENSHOT_DIR (else "screenshots").
+    std::string screenshot(const std::string& name);
+
+private:
+    std::string ask(const std::string& request);
+    void hookProbe();
+    void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    [[noreturn]] void fail(const std::string& what) const;
+
+    PROCESS_INFORMATION _process{};
+    HWND _mainWindow = nullptr;
+    DWORD _thread = 0;
+    HANDLE _memory = nullptr;
+    void* _buffers = nullptr;
+    HANDLE _answered = nullptr;
+    HHOOK _hook = nullptr;
+};
+
+// Where a test keeps its documents: a fresh folder under the system's temporary folder, removed with its
+// files.
+class TestFolder {
+public:
+    TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+    ~TestFolder();
+    std::string path(const std::string& name) const { return _path + "\\" + name; }
+
+private:
+    std::string _path;
+};
+
+std::string readFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+// The recent documents in the registry, values "1" to "10" (missing values as empty texts).
+void deleteRecentDocsKey();
+std::vector<std::string> readRecentDocsKey();
+void writeRecentDocsKey(const std::vector<std::string>& values);
