@@ -25,6 +25,14 @@ test-win64:
 test-fuzz:
 	tools/run-fuzz build/fuzz $(FUZZ_SECONDS)
 
+# Builds the program and lvdtool, makes the sample study list and starts Lorvant on it (tools/run-lorvant).
+run: setup
+	cmake --preset win64 >/dev/null
+	cmake --build build/win64 -j$(JOBS) --target Lorvant lorvant_help
+	cmake --preset release >/dev/null
+	cmake --build build/release -j$(JOBS) --target lvdtool
+	tools/run-lorvant
+
 bench: release
 	tools/run-bench build/release
 

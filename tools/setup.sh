@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -e
 packages="cmake make g++ clang clang-format libclang-rt-14-dev python3
-g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth imagemagick
+g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth x11-utils imagemagick
 fp-utils libchm-bin libbenchmark-dev googletest"
 missing=""
 for p in $packages; do
