@@ -360,31 +360,6 @@ TEST(Maker, FailuresCarryTheirMessageAndSystemError) {
     }
 }
 
-TEST(ClassMaker, RegistersTheWindowProcedureAndTheDefaults) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    Win::ClassMaker maker("WinLib Defaults Class", instance);
-    maker.Register();
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetClassInfoExA(instance, "WinLib Defaults Class", &info));
-    EXPECT_EQ(info.lpfnWndProc, &Win::WindowProcedure);
-    EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    EXPECT_EQ(info.hCursor, LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(info.style, 0u);
-    EXPECT_EQ(info.cbWndExtra, 0);
-
-    // Maker defaults: an overlapped window at the system's default place.
-    RecordingController ctrl;
-    Win::Maker windowMaker("WinLib Defaults Class", instance);
-    HWND window = windowMaker.create(ctrl, "defaults");
-    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_OVERLAPPEDWINDOW,
-              static_cast<LONG>(WS_OVERLAPPEDWINDOW));
-    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-    EXPECT_EQ(GetParent(window), nullptr);
-    DestroyWindow(window);
-    UnregisterClassA("WinLib Defaults Class", instance);
-}
-
 TEST(ResString, LoadsTextsAndRejectsMissingOnes) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     Win::ResString text(instance, IDS_WINLIB_TEST);
