@@ -16,6 +16,24 @@ namespace {
 
 // Posted to show the selection once the list has reported all of a change.
 constexpr UINT ShowSelectionMessage = WM_USER + 5;
+// Posted to keep the column widths once the list has applied a new one.
+constexpr UINT SaveColumnWidthsMessage = WM_USER + 6;
+
+// The header's notifications that the list passes on when the user has resized a column; which of them come
+// depends on the system's list control.
+bool isColumnResized(UINT code) {
+    switch (code) {
+    case HDN_ITEMCHANGEDA:
+    case HDN_ITEMCHANGEDW:
+    case HDN_ENDTRACKA:
+    case HDN_ENDTRACKW:
+    case HDN_DIVIDERDBLCLICKA:
+    case HDN_DIVIDERDBLCLICKW:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -102,10 +120,8 @@ bool TopController::onColumnClick(HWND fromWindow, int, int column) {
 bool TopController::onNotify(NMHDR& header) {
     if (_view->isList(header.hwndFrom))
         return onListNotify(header);
-    // The list passes on its header's notifications.
-    if ((header.code == HDN_ITEMCHANGEDA || header.code == HDN_ITEMCHANGEDW) &&
-        _view->isListHeader(header.hwndFrom)) {
-        _view->saveColumnWidths();
+    if (isColumnResized(header.code) && _view->isListHeader(header.hwndFrom)) {
+        ::PostMessageA(getWindow(), SaveColumnWidthsMessage, 0, 0);
         return true;
     }
     return false;
@@ -173,6 +189,9 @@ bool TopController::onUserMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
     case ShowSelectionMessage:
         _selectionShowPending = false;
         _view->showSelection();
+        return true;
+    case SaveColumnWidthsMessage:
+        _view->saveColumnWidths();
         return true;
     default:
         return false;

@@ -43,8 +43,11 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &process);
     if (process != search.process || !IsWindowVisible(window))
         return TRUE;
-    const bool match = search.caption.empty() ? className(window) == "Lorvant Window Class"
-                                              : LorvantProcess::text(window) == search.caption;
+    // The main window is found by its class, the others by caption; the main window's title may read as a
+    // message box's caption.
+    const bool isMain = className(window) == "Lorvant Window Class";
+    const bool match =
+        search.caption.empty() ? isMain : !isMain && LorvantProcess::text(window) == search.caption;
     if (match) {
         search.found = window;
         return FALSE;
@@ -301,7 +304,8 @@ void LorvantProcess::clickHeader(int column) {
 }
 
 void LorvantProcess::dragColumnWidth(int column, int width) {
-    ask("column-width " + std::to_string(column) + " " + std::to_string(width));
+    ask("drag-column-edge " + std::to_string(column) + " " + std::to_string(width));
+    sync();
 }
 
 std::vector<LorvantProcess::Button> LorvantProcess::toolbar() {
@@ -456,7 +460,23 @@ void LorvantProcess::chooseFile(const std::string& caption, const std::string& p
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     }
-    setText(dialog, 0x480, path); // the file name box (edt1)
+    // The file name box (cmb13) is a combo box around an edit box with the same id.
+    struct Search {
+        HWND found;
+    } search{nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND window, LPARAM param) {
+            if (GetDlgCtrlID(window) == 0x47C && className(window) == "Edit") {
+                reinterpret_cast<Search*>(param)->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr)
+        fail("the file dialog has no file name box");
+    setText(GetParent(search.found), 0x47C, path);
     click(dialog, IDOK);
     waitUntilGone(dialog);
     sync();

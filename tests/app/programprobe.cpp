@@ -190,11 +190,19 @@ void clickHeader(std::istream& args) {
     click(header, middle(rect), false);
 }
 
-// As dragging the edge of a column heading.
-void setColumnWidth(std::istream& args) {
+// Drags the right edge of a column heading to give the column a new width.
+void dragColumnEdge(std::istream& args) {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(listView(), LVM_GETHEADER, 0, 0));
     int column = 0, width = 0;
     args >> column >> width;
-    SendMessageA(listView(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+    RECT rect{};
+    SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rect));
+    // Grabbed one pixel inside the edge, so let go one pixel short of the new edge.
+    const int y = (rect.top + rect.bottom) / 2;
+    const int to = rect.left + width - 1;
+    PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.right - 1, y));
+    PostMessageA(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to, y));
+    PostMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(to, y));
 }
 
 // By position: separators carry command id 0 too.
@@ -303,8 +311,8 @@ void answer(const std::string& request, std::ostream& out) {
         rightClickRow(args);
     else if (verb == "click-header")
         clickHeader(args);
-    else if (verb == "column-width")
-        setColumnWidth(args);
+    else if (verb == "drag-column-edge")
+        dragColumnEdge(args);
     else if (verb == "toolbar")
         describeToolbar(out);
     else if (verb == "click-button")
