@@ -1,0 +1,234 @@
+// Documents: opening from the command line and the Open dialog, saving, saving as each file type, the error
+// messages, and the question about unsaved changes before a document is closed or replaced.
+#include "tests/app/lorvantprocess.h"
+#include "tests/app/testdocuments.h"
+
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+using Rows = std::vector<LorvantProcess::Row>;
+
+const std::vector<int> StudySetMenu{1};
+
+const std::string CannotSave =
+    "Unable to save to the specified file.\nMake sure a disk is in the drive you specified and "
+    "you have sufficient permissions.";
+const std::string CannotOpen =
+    "Can not open the specified file for reading.\nMake sure the specified path and file name are correct.";
+const std::string NotADocument =
+    "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt.";
+
+void addItem(LorvantProcess& lorvant, const std::string& term, const std::string& definition) {
+    lorvant.pressKey(VK_INSERT);
+    HWND dialog = lorvant.waitForWindow("Edit Item");
+    lorvant.setText(dialog, IDC_MAIN_TEXT, term);
+    lorvant.setText(dialog, IDC_FIELD_VALUE, definition);
+    lorvant.click(dialog, IDOK);
+    lorvant.waitUntilGone(dialog);
+    lorvant.sync();
+}
+
+std::vector<std::string> terms(const StudyList& document) {
+    std::vector<std::string> result;
+    for (int i = 0; i < document.getTermSetCount(); ++i)
+        result.push_back(document.getTermSet(static_cast<std::size_t>(i)).getTerm());
+    return result;
+}
+
+void writeText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Files : public ::testing::Test {
+protected:
+    TestFolder folder;
+    const std::string animals = folder.path("animals.lvd");
+    void SetUp() override {
+        deleteRecentDocsKey();
+        writeDocument(animals, {{"cat", {"Katze"}, "", 2, 1}, {"dog", {"Hund"}, "", 0, 0}});
+    }
+};
+
+TEST_F(Files, OpenFromTheCommandLineWithAQuotedPathWithBlanks) {
+    const std::string path = folder.path("my animals.lvd");
+    writeDocument(path, {{"cow", {"Kuh"}, "", 0, 0}});
+    LorvantProcess lorvant("\"" + path + "\"");
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + path);
+    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "cow", "Kuh", "", "0", "0", "0 %"}}));
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(readRecentDocsKey().at(0), path);
+}
+
+TEST_F(Files, CommandLineFilesThatCannotBeReadLeaveAnEmptyDocument) {
+    const std::string missing = folder.path("missing.lvd");
+    {
+        LorvantProcess lorvant(missing);
+        EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), CannotOpen + "\n" + missing);
+        EXPECT_EQ(lorvant.title(), "Lorvant");
+        EXPECT_EQ(lorvant.rowCount(), 0);
+        lorvant.close();
+        EXPECT_TRUE(lorvant.waitForExit());
+    }
+    // A document of a later version, and one cut short inside its settings.
+    const std::string later = folder.path("later.lvd");
+    std::string bytes = readFile(animals);
+    bytes[0] = 2;
+    writeText(later, bytes);
+    const std::string cut = folder.path("cut.lvd");
+    writeText(cut, readFile(animals).substr(0, readFile(animals).size() - 6));
+    for (const std::string& path : {later, cut}) {
+        LorvantProcess lorvant(path);
+        EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), NotADocument + "\n" + path);
+        EXPECT_EQ(lorvant.title(), "Lorvant");
+        EXPECT_EQ(lorvant.rowCount(), 0);
+        lorvant.close();
+        EXPECT_TRUE(lorvant.waitForExit());
+    }
+    EXPECT_EQ(readRecentDocsKey(), std::vector<std::string>(10, ""));
+}
+
+TEST_F(Files, OpenAnotherDocumentThroughTheOpenDialog) {
+    const std::string corrupt = folder.path("corrupt.lvd");
+    writeText(corrupt, "no document at all");
+    LorvantProcess lorvant;
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.chooseFile("Open", animals);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+    EXPECT_EQ(lorvant.rows(),
+              (Rows{{"1", "cat", "Katze", "", "2", "1", "50 %"}, {"2", "dog", "Hund", "", "0", "0", "0 %"}}));
+    EXPECT_EQ(lorvant.statusText(), "2 item(s), 0 selected");
+
+    // A file that is no document changes nothing.
+    lorvant.clickButton("Open");
+    lorvant.chooseFile("Open", corrupt);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), NotADocument + "\n" + corrupt);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+    EXPECT_EQ(lorvant.rowCount(), 2);
+
+    lorvant.chooseMenuItem(StudySetMenu, "&Open...\tCtrl+O");
+    lorvant.cancelFileDialog("Open");
+    EXPECT_EQ(lorvant.rowCount(), 2);
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+TEST_F(Files, SaveKeepsTheNameAndSaveAsWritesEachFileType) {
+    LorvantProcess lorvant(animals);
+    addItem(lorvant, "cow", "Kuh");
+    lorvant.pressKey('S', {VK_CONTROL});
+    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+
+    // A document under a new name, by the document type and by "All Files".
+    const std::string copy = folder.path("copy.lvd");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", copy, 1);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + copy);
+    EXPECT_EQ(terms(readDocument(copy)), (std::vector<std::string>{"cat", "dog", "cow"}));
+    const std::string other = folder.path("other.dat");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", other, 4);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + other);
+    EXPECT_EQ(readDocument(other).getTermSetCount(), 3);
+
+    // Exports leave the title and the unsaved change alone.
+    addItem(lorvant, "pig", "Schwein");
+    const std::string table = folder.path("table.txt");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", table, 3);
+    const std::string text = readFile(table);
+    EXPECT_EQ(text.substr(0, text.find('\n')).find("Term\tDefinition"), 0u) << text;
+    EXPECT_NE(text.find("pig\tSchwein"), std::string::npos) << text;
+    const std::string page = folder.path("page.html");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", page, 2);
+    EXPECT_NE(readFile(page).find("Schwein"), std::string::npos);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + other);
+    EXPECT_EQ(readDocument(other).getTermSetCount(), 3);
+
+    lorvant.close();
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDYES), "Save changes to " + other + " ?");
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(terms(readDocument(other)), (std::vector<std::string>{"cat", "dog", "cow", "pig"}));
+    EXPECT_EQ(readDocument(copy).getTermSetCount(), 3);
+}
+
+TEST_F(Files, AFailedSaveSaysSoAndKeepsTheFile) {
+    const std::string before = readFile(animals);
+    SetFileAttributesA(animals.c_str(), FILE_ATTRIBUTE_READONLY);
+    LorvantProcess lorvant(animals);
+    addItem(lorvant, "cow", "Kuh");
+    lorvant.clickButton("Save");
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), CannotSave + "\n" + animals);
+    EXPECT_EQ(readFile(animals), before);
+
+    // The question before closing goes on only when the save succeeded.
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), CannotSave + "\n" + animals);
+    EXPECT_FALSE(lorvant.waitForExit(500));
+    SetFileAttributesA(animals.c_str(), FILE_ATTRIBUTE_NORMAL);
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
+}
+
+TEST_F(Files, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost) {
+    LorvantProcess lorvant;
+    addItem(lorvant, "cow", "Kuh");
+
+    // New: Cancel keeps everything, No discards.
+    lorvant.pressKey('N', {VK_CONTROL});
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to new Study List ?");
+    EXPECT_EQ(lorvant.rowCount(), 1);
+    lorvant.clickButton("New");
+    lorvant.answerMessageBox("Lorvant", IDNO);
+    EXPECT_EQ(lorvant.rowCount(), 0);
+    EXPECT_EQ(lorvant.title(), "Lorvant");
+
+    // Open: Yes on a document without a name asks for one; cancelling that stops the open.
+    addItem(lorvant, "pig", "Schwein");
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    lorvant.cancelFileDialog("Save As");
+    EXPECT_FALSE(lorvant.hasWindow("Open"));
+    EXPECT_EQ(lorvant.rowCount(), 1);
+
+    // Yes and a name: saved, then the Open dialog.
+    const std::string pigs = folder.path("pigs.lvd");
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    lorvant.chooseFile("Save As", pigs);
+    lorvant.chooseFile("Open", animals);
+    EXPECT_EQ(terms(readDocument(pigs)), (std::vector<std::string>{"pig"}));
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+
+    // Closing: Cancel keeps the window; an export chosen for Yes does not count as saving the document.
+    addItem(lorvant, "cow", "Kuh");
+    lorvant.close();
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to " + animals + " ?");
+    EXPECT_FALSE(lorvant.waitForExit(500));
+    lorvant.pressKey('N', {VK_CONTROL});
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    EXPECT_EQ(lorvant.rowCount(), 0);
+    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
+
+    addItem(lorvant, "hen", "Huhn");
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    lorvant.chooseFile("Save As", folder.path("hens.txt"), 3);
+    EXPECT_FALSE(lorvant.waitForExit(500));
+    EXPECT_EQ(lorvant.rowCount(), 1);
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDNO);
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+} // namespace
