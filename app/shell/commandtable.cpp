@@ -1,10 +1,13 @@
 #include "commandtable.h"
 
 // The help texts are shown in the status bar and as tooltips, whose buffer holds 79 characters.
+// A row's index is its command id. Separators carry id 0 as well, so the system takes a key or a toolbar
+// button of command 0 for a separator's: the first row is a command reached only from its menu, where it
+// stands first.
 const Cmd::Item<Commander> CommandTable[] = {
+    {"Program_About", &Commander::programAbout, &Commander::always, "About Lorvant"},
     {"HelpContents", &Commander::helpContents, &Commander::always, "Help on using Lorvant"},
     {"GetStarted", &Commander::getStarted, &Commander::always, "Short tutorial on using Lorvant"},
-    {"Program_About", &Commander::programAbout, &Commander::always, "About Lorvant"},
     {"Program_Exit", &Commander::programExit, &Commander::always, "Quit Lorvant"},
     {"StudySet_New", &Commander::studySetNew, &Commander::always, "Reset to a new Study List"},
     {"StudySet_Open", &Commander::studySetOpen, &Commander::always, "Open an existing Study List"},

@@ -403,6 +403,26 @@ bool LorvantProcess::hasWindow(const std::string& caption) {
     return findWindow(_process.dwProcessId, caption) != nullptr;
 }
 
+std::vector<std::string> LorvantProcess::otherWindows() {
+    sync();
+    struct Search {
+        DWORD process;
+        std::vector<std::string> captions;
+    } search{_process.dwProcessId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process == s.process && IsWindowVisible(window) &&
+                className(window) != "Lorvant Window Class")
+                s.captions.push_back(text(window));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.captions;
+}
+
 void LorvantProcess::waitUntilGone(HWND window) {
     for (DWORD waited = 0; IsWindow(window) && IsWindowVisible(window); waited += PollMs) {
         if (waited > TimeoutMs)

@@ -88,6 +88,8 @@ public:
     // The program's other top-level windows, found by caption.
     HWND waitForWindow(const std::string& caption, DWORD timeoutMs = TimeoutMs);
     bool hasWindow(const std::string& caption);
+    // The captions of the program's visible top-level windows other than the main window.
+    std::vector<std::string> otherWindows();
     void waitUntilGone(HWND window);
     static std::string text(HWND window);
     static std::string text(HWND dialog, int id) { return text(GetDlgItem(dialog, id)); }

@@ -283,6 +283,16 @@ void closeMenu() {
     SendMessageA(mainWindow(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
 }
 
+// Makes the window that takes the keyboard the foreground window: a dialog the program has open, else the
+// main window with its list.
+void activate() {
+    HWND target = GetLastActivePopup(mainWindow());
+    SetForegroundWindow(target);
+    SetActiveWindow(target);
+    if (target == mainWindow())
+        SetFocus(listView());
+}
+
 void answer(const std::string& request, std::ostream& out) {
     std::istringstream args(request);
     std::string verb;
@@ -317,11 +327,9 @@ void answer(const std::string& request, std::ostream& out) {
         describeToolbar(out);
     else if (verb == "click-button")
         clickButton(args);
-    else if (verb == "activate") {
-        SetForegroundWindow(mainWindow());
-        SetActiveWindow(mainWindow());
-        SetFocus(listView());
-    } else if (verb != "sync")
+    else if (verb == "activate")
+        activate();
+    else if (verb != "sync")
         out << "error: unknown request " << verb;
 }
 

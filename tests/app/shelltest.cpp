@@ -204,11 +204,15 @@ TEST_F(Commands, TablesNameOnlyExistingCommandsWithHelpForTooltips) {
         }
     }
     EXPECT_EQ(menuCommands, 18);
-    for (const Win::AcceleratorItem* key = AcceleratorTemplate; key->cmdName != nullptr; ++key)
+    // Id 0 is also every separator's: the system would take a key or a button of command 0 for a separator.
+    for (const Win::AcceleratorItem* key = AcceleratorTemplate; key->cmdName != nullptr; ++key) {
         EXPECT_NE(commands.cmdToId(key->cmdName), -1) << key->cmdName;
+        EXPECT_NE(commands.cmdToId(key->cmdName), 0) << key->cmdName;
+    }
     for (const Win::ToolbarItem* button = ToolbarTemplate; button->kind != Win::ToolbarItem::END; ++button) {
         if (button->kind != Win::ToolbarItem::SEPARATOR) {
             EXPECT_NE(commands.cmdToId(button->cmdName), -1) << button->cmdName;
+            EXPECT_NE(commands.cmdToId(button->cmdName), 0) << button->cmdName;
         }
     }
 }

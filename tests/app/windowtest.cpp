@@ -171,6 +171,31 @@ TEST_F(MainWindow, FollowsItemsAndSelectionInMenusToolbarKeysAndStatus) {
     EXPECT_TRUE(lorvant.waitForExit());
 }
 
+TEST_F(MainWindow, OpensHelpAndTheAboutBox) {
+    LorvantProcess lorvant;
+    lorvant.chooseMenuItem(ProgramMenu, "&About");
+    HWND about = lorvant.waitForWindow("About Lorvant");
+    lorvant.pressKey(VK_ESCAPE);
+    lorvant.waitUntilGone(about);
+    lorvant.chooseMenuItem(ProgramMenu, "&About");
+    about = lorvant.waitForWindow("About Lorvant");
+    lorvant.click(about, IDOK);
+    lorvant.waitUntilGone(about);
+
+    // F1 reaches the help viewer, which names its window after the help file's title.
+    lorvant.pressKey(VK_F1);
+    HWND help = lorvant.waitForWindow("Lorvant Help");
+    EXPECT_EQ(lorvant.otherWindows(), (Texts{"Lorvant Help"}));
+    lorvant.clickButton("Help");
+    lorvant.chooseMenuItem(HelpMenu, "Getting &Started");
+    EXPECT_EQ(lorvant.otherWindows(), (Texts{"Lorvant Help"}));
+
+    // Closing the program closes its help.
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_FALSE(IsWindow(help));
+}
+
 // Showing, selecting and sorting the longest list a document may hold.
 TEST_F(MainWindow, HandlesTheLargestListAtOnce) {
     const int count = StudyList::MaxTermSetCount;
