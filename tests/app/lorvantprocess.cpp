@@ -523,13 +523,15 @@ DWORD LorvantProcess::exitCode() {
     return code;
 }
 
-std::string LorvantProcess::screenshot(const std::string& name) {
+std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
+    if (window == nullptr)
+        window = _mainWindow;
     sync();
-    RedrawWindow(_mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     sync();
     Sleep(300); // lets the display server finish drawing
     RECT place{};
-    GetWindowRect(_mainWindow, &place);
+    GetWindowRect(window, &place);
     const int width = place.right - place.left, height = place.bottom - place.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);

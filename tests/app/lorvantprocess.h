@@ -109,8 +109,9 @@ public:
     void close();
     bool waitForExit(DWORD timeoutMs = TimeoutMs);
     DWORD exitCode();
-    // A picture of the main window, in the folder named by LORVANT_SCREENSHOT_DIR (else "screenshots").
-    std::string screenshot(const std::string& name);
+    // A picture of a window of the program, by default the main window, as name.png in the folder named by
+    // LORVANT_SCREENSHOT_DIR (else "screenshots"). Returns its path.
+    std::string screenshot(const std::string& name, HWND window = nullptr);
 
 private:
     std::string ask(const std::string& request);

@@ -16,18 +16,19 @@ namespace {
 
 const UINT RequestMessage = RegisterWindowMessageA(ProbeChannel::RequestMessageName);
 
-HWND findThreadWindow(const char* className) {
+HWND findThreadWindow(const char* className, bool visibleOnly) {
     struct Search {
         const char* className;
+        bool visibleOnly;
         HWND found;
-    } search{className, nullptr};
+    } search{className, visibleOnly, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM param) {
             auto& s = *reinterpret_cast<Search*>(param);
             char name[64] = "";
             GetClassNameA(window, name, sizeof name);
-            if (std::strcmp(name, s.className) == 0 && IsWindowVisible(window)) {
+            if (std::strcmp(name, s.className) == 0 && (!s.visibleOnly || IsWindowVisible(window))) {
                 s.found = window;
                 return FALSE;
             }
@@ -37,8 +38,9 @@ HWND findThreadWindow(const char* className) {
     return search.found;
 }
 
+// Hidden while a study session runs.
 HWND mainWindow() {
-    return findThreadWindow("Lorvant Window Class");
+    return findThreadWindow("Lorvant Window Class", false);
 }
 HWND listView() {
     return GetDlgItem(mainWindow(), 2);
@@ -253,7 +255,7 @@ void clickButton(std::istream& args) {
 
 // What a menu that the program tracks itself (the context menu) shows.
 void describeTrackedMenu(std::ostream& out) {
-    HWND popup = findThreadWindow("#32768");
+    HWND popup = findThreadWindow("#32768", true);
     if (popup != nullptr)
         describeMenu(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)), out);
 }
