@@ -55,7 +55,6 @@ void MainView::makeChildren(HWND window) {
     _toolbar.updateButtons();
 
     _statusBar.create();
-    _statusBar.getHeight();
 
     Win::ListViewMaker listMaker(window, ListId);
     listMaker.setReportView();
@@ -72,7 +71,11 @@ void MainView::makeChildren(HWND window) {
 void MainView::layout(int width, int height) {
     _statusBar.resize();
     _toolbar.autoSize();
-    const int listHeight = height - _statusBar.getHeight() - _toolbar.getHeight();
+    // The bar's whole height: the height of its part leaves out the bar's border, under which the list would
+    // reach.
+    RECT statusPlace{};
+    ::GetWindowRect(_statusBar.getWindow(), &statusPlace);
+    const int listHeight = height - (statusPlace.bottom - statusPlace.top) - _toolbar.getHeight();
     ::SetWindowPos(_listView.getWindow(), nullptr, 0, 0, width, listHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 

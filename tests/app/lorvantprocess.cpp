@@ -441,11 +441,15 @@ std::string LorvantProcess::text(HWND window) {
     return std::string(buffer, std::min<std::size_t>(length, sizeof buffer - 1));
 }
 
-void LorvantProcess::click(HWND dialog, int id) {
+void LorvantProcess::press(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     if (control == nullptr || !IsWindowVisible(control) || !IsWindowEnabled(control))
         fail("the control " + std::to_string(id) + " of \"" + text(dialog) + "\" cannot be clicked");
     post(control, BM_CLICK, 0, 0);
+}
+
+void LorvantProcess::click(HWND dialog, int id) {
+    press(dialog, id);
     sync();
 }
 
@@ -463,9 +467,11 @@ void LorvantProcess::setText(HWND dialog, int id, const std::string& text) {
 std::string LorvantProcess::answerMessageBox(const std::string& caption, int buttonId) {
     HWND box = waitForWindow(caption);
     const std::string shown = messageBoxText(box);
-    click(box, buttonId);
+    press(box, buttonId);
     waitUntilGone(box);
-    sync();
+    // The answer may end the program.
+    if (WaitForSingleObject(_process.hProcess, 0) == WAIT_TIMEOUT)
+        sync();
     return shown;
 }
 

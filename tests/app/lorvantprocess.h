@@ -117,6 +117,7 @@ private:
     std::string ask(const std::string& request);
     void hookProbe();
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void press(HWND dialog, int id); // click without waiting for the program
     [[noreturn]] void fail(const std::string& what) const;
 
     PROCESS_INFORMATION _process{};

@@ -171,6 +171,39 @@ TEST_F(MainWindow, FollowsItemsAndSelectionInMenusToolbarKeysAndStatus) {
     EXPECT_TRUE(lorvant.waitForExit());
 }
 
+TEST_F(MainWindow, KeepsToolbarOnTopStatusBarAtTheBottomAndTheListBetween) {
+    LorvantProcess lorvant(threeItems);
+    for (const SIZE size : {SIZE{700, 500}, SIZE{420, 300}, SIZE{900, 650}}) {
+        SetWindowPos(lorvant.mainWindow(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        lorvant.sync();
+        RECT client{}, toolbar{}, list{}, status{};
+        GetClientRect(lorvant.mainWindow(), &client);
+        MapWindowPoints(lorvant.mainWindow(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+        GetWindowRect(GetDlgItem(lorvant.mainWindow(), 3), &toolbar);
+        GetWindowRect(GetDlgItem(lorvant.mainWindow(), 2), &list);
+        GetWindowRect(GetDlgItem(lorvant.mainWindow(), 1), &status);
+        EXPECT_EQ(toolbar.top, client.top) << size.cx;
+        EXPECT_EQ(list.top, toolbar.bottom) << size.cx;
+        EXPECT_EQ(list.bottom, status.top) << size.cx;
+        EXPECT_EQ(status.bottom, client.bottom) << size.cx;
+        EXPECT_EQ(list.left, client.left) << size.cx;
+        EXPECT_EQ(list.right, client.right) << size.cx;
+    }
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+// An error that nothing else handles ends the program with a message; here, a command the program does not
+// have.
+TEST_F(MainWindow, EndsWithAnErrorBoxOnAnErrorThatNothingHandles) {
+    LorvantProcess lorvant;
+    PostMessageA(lorvant.mainWindow(), WM_COMMAND, 5000, 0);
+    const std::string message = lorvant.answerMessageBox("Lorvant Error", IDOK);
+    EXPECT_NE(message.find("cmdId<_count"), std::string::npos) << message;
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(static_cast<int>(lorvant.exitCode()), -1);
+}
+
 TEST_F(MainWindow, OpensHelpAndTheAboutBox) {
     LorvantProcess lorvant;
     lorvant.chooseMenuItem(ProgramMenu, "&About");
