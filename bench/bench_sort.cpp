@@ -1,3 +1,5 @@
+#include "pagefaults.h"
+
 #include "tools/lvdtool/studylistgenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -58,12 +60,19 @@ bool isAscending(const StudyList& list, const Sorter& sorter) {
 // last sorted copy.
 StudyList sortCopies(benchmark::State& state, const StudyList& prepared, const Sorter& sorter) {
     StudyList list;
+    long faults = 0;
     for (auto _ : state) {
         state.PauseTiming();
         list = prepared;
+        const long faultsBefore = minorPageFaults();
         state.ResumeTiming();
         list.sort(sorter);
+        state.PauseTiming();
+        faults += minorPageFaults() - faultsBefore;
+        state.ResumeTiming();
     }
+    state.counters["page_faults"] =
+        benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * list.getTermSetCount());
     return list;
 }
