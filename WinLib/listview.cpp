@@ -7,26 +7,41 @@ namespace Win {
 
 namespace {
 
-// Mouse clicks and keys may change the selection of every row.
-LRESULT CALLBACK holdRedrawForInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR listView) {
+constexpr DWORD TypeAheadMs = 1000;
+
+// Holds the list's drawing while work that may change the selection of every row runs, unless an outer
+// piece of work holds it already.
+template <class Work> LRESULT withRedrawHeld(ListView& view, Work work) {
+    if (view.isRedrawHeld())
+        return work();
+    view.holdRedraw();
+    const LRESULT result = work();
+    view.releaseRedraw();
+    return result;
+}
+
+// Mouse clicks and keys may change the selection of every row. The control cannot search a virtual list's
+// texts for what is typed: the wrapper does.
+LRESULT CALLBACK handleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR listView) {
+    auto& view = *reinterpret_cast<ListView*>(listView);
     switch (message) {
+    case WM_CHAR:
+        if (wParam < ' ')
+            break;
+        return withRedrawHeld(view, [&] {
+            view.findTyped(static_cast<char>(wParam), static_cast<DWORD>(::GetMessageTime()));
+            return LRESULT(0);
+        });
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_KEYDOWN: {
-        auto& view = *reinterpret_cast<ListView*>(listView);
-        if (view.isRedrawHeld())
-            break;
-        view.holdRedraw();
-        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-        view.releaseRedraw();
-        return result;
-    }
+    case WM_KEYDOWN:
+        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
     case WM_NCDESTROY:
-        ::RemoveWindowSubclass(window, holdRedrawForInput, 0);
+        ::RemoveWindowSubclass(window, handleInput, 0);
         break;
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
@@ -53,7 +68,7 @@ ListView::ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataMode
 void ListView::attach(HWND window, int id) {
     _window = window;
     _id = id;
-    ::SetWindowSubclass(_window, holdRedrawForInput, 0, reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(_window, handleInput, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool ListView::isHeader(HWND window) const {
@@ -101,12 +116,11 @@ void ListView::selectAll() {
     LVITEMA item{};
     item.state = LVIS_SELECTED;
     item.stateMask = LVIS_SELECTED;
-    const bool wasHeld = _redrawHeld;
-    holdRedraw();
     // Row -1 is every row, in one notification.
-    ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    if (!wasHeld)
-        releaseRedraw();
+    withRedrawHeld(*this, [&] {
+        return ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(&item));
+    });
 }
 
 void ListView::holdRedraw() {
@@ -122,6 +136,37 @@ void ListView::releaseRedraw() {
     ::SendMessageA(_window, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(_window, nullptr, TRUE);
     _redrawHeld = false;
+}
+
+void ListView::findTyped(char character, DWORD time) {
+    if (time - _typedTime > TypeAheadMs)
+        _typed.clear();
+    _typedTime = time;
+    // A longer text may still match the row found so far; a new one starts after it.
+    const bool extending = !_typed.empty();
+    _typed += character;
+    const unsigned count = _dataModel.getItemsCount();
+    const int focused =
+        static_cast<int>(::SendMessageA(_window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const unsigned start = focused < 0 ? 0 : static_cast<unsigned>(extending ? focused : focused + 1);
+    const std::string title = _layoutModel.getColumnTitle(0);
+    const int length = static_cast<int>(_typed.size());
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned row = (start + i) % count;
+        const std::string text = _dataModel.getItem(row).getText(0, title);
+        if (static_cast<int>(text.size()) >= length &&
+            ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, _typed.c_str(),
+                             length) == CSTR_EQUAL) {
+            LVITEMA item{};
+            item.stateMask = LVIS_SELECTED;
+            ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(&item));
+            item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            ::SendMessageA(_window, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+            ::SendMessageA(_window, LVM_ENSUREVISIBLE, row, FALSE);
+            return;
+        }
+    }
 }
 
 void ListView::getDispInfo(LVITEMA& item) {

@@ -91,6 +91,9 @@ public:
     bool isRedrawHeld() const { return _redrawHeld; }
     // Copies the text of the cell that the control asks for into its buffer.
     void getDispInfo(LVITEMA& item);
+    // A character typed in the list: selects the next row whose first column starts with what was typed
+    // within the last second, as a list that holds its own texts does.
+    void findTyped(char character, DWORD time);
 
 private:
     HWND _window = nullptr;
@@ -101,6 +104,8 @@ private:
     // layout nor the new one.
     bool _rebuilding = false;
     bool _redrawHeld = false;
+    std::string _typed;
+    DWORD _typedTime = 0;
 };
 
 } // namespace Win

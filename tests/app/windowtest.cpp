@@ -167,6 +167,14 @@ TEST_F(MainWindow, FollowsItemsAndSelectionInMenusToolbarKeysAndStatus) {
     EXPECT_EQ(greyed(lorvant.trackedMenu()), (Texts{"&Remove\tDel", "&Edit..."}));
     lorvant.pressKey(VK_ESCAPE);
 
+    // Typing finds the next row whose number starts with what was typed, and only such a row.
+    lorvant.selectRows({2});
+    lorvant.pressKey('2');
+    EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{1}));
+    EXPECT_EQ(lorvant.statusText(), "3 item(s), 1 selected");
+    lorvant.pressKey('X');
+    EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{1}));
+
     lorvant.close();
     EXPECT_TRUE(lorvant.waitForExit());
 }
