@@ -93,8 +93,7 @@ void MainView::showCounts() {
     std::vector<char> text(_statusFormat.size() + 2 * 12);
     std::snprintf(text.data(), text.size(), _statusFormat.c_str(), _document.getTermSetCount(),
                   _document.getSelectionCount());
-    _statusText = text.data();
-    _statusBar.setText(_statusText.c_str());
+    _statusBar.setText(text.data());
 }
 
 void MainView::showHelpText(const char* helpText) {

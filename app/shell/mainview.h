@@ -78,5 +78,4 @@ private:
     Win::Toolbar _toolbar;
     StudyList& _document;
     std::string _statusFormat;
-    std::string _statusText;
 };

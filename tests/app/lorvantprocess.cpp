@@ -289,6 +289,11 @@ void LorvantProcess::clickRow(int row) {
     sync();
 }
 
+void LorvantProcess::shiftClickRow(int row) {
+    ask("click-row " + std::to_string(row) + " shift");
+    sync();
+}
+
 void LorvantProcess::doubleClickRow(int row) {
     ask("double-click-row " + std::to_string(row));
     sync();
@@ -469,9 +474,13 @@ std::string LorvantProcess::answerMessageBox(const std::string& caption, int but
     const std::string shown = messageBoxText(box);
     press(box, buttonId);
     waitUntilGone(box);
-    // The answer may end the program.
-    if (WaitForSingleObject(_process.hProcess, 0) == WAIT_TIMEOUT)
+    // The answer may end the program, even while it is being asked whether it is done.
+    try {
         sync();
+    } catch (const UserFailure&) {
+        if (!waitForExit())
+            throw;
+    }
     return shown;
 }
 

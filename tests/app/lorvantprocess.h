@@ -69,6 +69,7 @@ public:
     int selectedCount();
     void selectRows(const std::vector<int>& rows);
     void clickRow(int row);
+    void shiftClickRow(int row); // selects the rows from the last clicked one to this one
     void doubleClickRow(int row);
     void rightClickRow(int row); // returns while the context menu may still be opening
     void clickHeader(int column);

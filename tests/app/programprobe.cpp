@@ -143,13 +143,14 @@ void selectRows(std::istream& args) {
 
 // Posted, as the mouse's messages come: the control may wait for the button's release in its queue, and
 // what the click starts may open a dialog while the probe must go on answering.
-void click(HWND window, POINT at, bool twice) {
+// keys: MK_SHIFT or MK_CONTROL when the click is made with that key held.
+void click(HWND window, POINT at, bool twice, WPARAM keys = 0) {
     const LPARAM place = MAKELPARAM(at.x, at.y);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, place);
-    PostMessageA(window, WM_LBUTTONUP, 0, place);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, place);
+    PostMessageA(window, WM_LBUTTONUP, keys, place);
     if (twice) {
-        PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, place);
-        PostMessageA(window, WM_LBUTTONUP, 0, place);
+        PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, place);
+        PostMessageA(window, WM_LBUTTONUP, keys, place);
     }
 }
 
@@ -163,14 +164,16 @@ void rightClick(HWND window, POINT at) {
     PostMessageA(window, WM_RBUTTONUP, 0, place);
 }
 
+// A row, then "shift" for a click with Shift held.
 void clickRow(std::istream& args, bool twice) {
     HWND list = listView();
     int row = 0;
-    args >> row;
+    std::string key;
+    args >> row >> key;
     RECT rect{};
     rect.left = LVIR_LABEL;
     SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
-    click(list, middle(rect), twice);
+    click(list, middle(rect), twice, key == "shift" ? MK_SHIFT : 0);
 }
 
 void rightClickRow(std::istream& args) {

@@ -143,6 +143,11 @@ TEST_F(MainWindow, FollowsItemsAndSelectionInMenusToolbarKeysAndStatus) {
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 1 selected");
     EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{1}));
     EXPECT_EQ(disabledButtons(lorvant), Texts{});
+    lorvant.clickRow(2);
+    lorvant.shiftClickRow(0);
+    EXPECT_EQ(lorvant.statusText(), "3 item(s), 3 selected");
+    lorvant.clickRow(1);
+    EXPECT_EQ(lorvant.statusText(), "3 item(s), 1 selected");
 
     // The highlighted menu item's help in the status bar, the counts again when the menu closes.
     lorvant.highlightMenuItem(StudySetMenu, 1);
@@ -257,6 +262,8 @@ TEST_F(MainWindow, HandlesTheLargestListAtOnce) {
     EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999999 selected");
     lorvant.clickRow(3);
     EXPECT_EQ(lorvant.statusText(), "999999 item(s), 1 selected");
+    lorvant.pressKey(VK_END, {VK_SHIFT});
+    EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999996 selected");
     lorvant.pressKey('A', {VK_CONTROL});
     lorvant.clickHeader(0);
     EXPECT_EQ(lorvant.statusText(), "999999 item(s), 0 selected");
