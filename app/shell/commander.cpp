@@ -76,9 +76,10 @@ void Commander::studySetNew() {
 }
 
 void Commander::studySetOpen() {
-    if (!FileProcedures(_studyList, _mainWindow).querySaveChanges())
+    FileProcedures procedures(_studyList, _mainWindow);
+    if (!procedures.querySaveChanges())
         return;
-    FileProcedures(_studyList, _mainWindow).openWithDialog();
+    procedures.openWithDialog();
     refresh(DocumentReplacedMessage);
 }
 
