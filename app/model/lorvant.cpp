@@ -71,7 +71,7 @@ void StudyList::addTermSet(const TermSet& termSet) {
 void StudyList::removeSelected() {
     std::vector<int> removedNumbers;
     std::vector<bool> removed(_termSets.size(), false);
-    for (const int idx : _selection) {
+    for (const int idx : _selection.getIndices()) {
         assert(idx >= 0 && static_cast<std::size_t>(idx) < _termSets.size());
         removed[static_cast<std::size_t>(idx)] = true;
         removedNumbers.push_back(_termSets[static_cast<std::size_t>(idx)].getNumber());
@@ -101,17 +101,13 @@ void StudyList::removeSelected() {
 
 const TermSet& StudyList::getSelectedTermSet() const {
     assert(hasSelection());
-    return getTermSet(static_cast<std::size_t>(*_selection.begin()));
+    return getTermSet(static_cast<std::size_t>(_selection.getFirst()));
 }
 
 void StudyList::setSelectedTermSet(const TermSet& termSet) {
     assert(hasSelection());
-    getTermSet(static_cast<std::size_t>(*_selection.begin())) = termSet;
+    getTermSet(static_cast<std::size_t>(_selection.getFirst())) = termSet;
     _modified = true;
-}
-
-std::vector<int> StudyList::getSelection() const {
-    return std::vector<int>(_selection.begin(), _selection.end());
 }
 
 void StudyList::setOutline(const Outline& outline) {

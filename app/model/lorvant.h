@@ -1,11 +1,11 @@
 #pragma once
 
+#include "itemselection.h"
 #include "outline.h"
 #include "setting.h"
 #include "sorter.h"
 #include "termset.h"
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -34,12 +34,13 @@ public:
     const TermSet& getSelectedTermSet() const;
     void setSelectedTermSet(const TermSet& termSet);
 
-    void select(int idx) { _selection.insert(idx); }
-    void deselect(int idx) { _selection.erase(idx); }
+    void select(int idx) { _selection.select(idx); }
+    void deselect(int idx) { _selection.deselect(idx); }
+    void selectAll() { _selection.selectAll(getTermSetCount()); }
     void clearSelection() { _selection.clear(); }
-    bool hasSelection() const { return !_selection.empty(); }
-    int getSelectionCount() const { return static_cast<int>(_selection.size()); }
-    std::vector<int> getSelection() const;
+    bool hasSelection() const { return !_selection.isEmpty(); }
+    int getSelectionCount() const { return _selection.getCount(); }
+    std::vector<int> getSelection() const { return _selection.getIndices(); }
 
     const Outline& getOutline() const { return _outline; }
     void setOutline(const Outline& outline);
@@ -65,7 +66,7 @@ public:
     void deserialize(Win::IO::DeSerializer& in);
 
 private:
-    std::set<int> _selection;
+    ItemSelection _selection;
     Outline _outline;
     std::vector<TermSet> _termSets;
     Setting _settings;

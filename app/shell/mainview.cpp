@@ -126,12 +126,11 @@ bool MainView::changeSelection(int first, int last, UINT oldState, UINT newState
     if (wasSelected == isSelected)
         return false;
     if (first == -1) {
-        first = 0;
-        last = _document.getTermSetCount() - 1;
-        if (!isSelected) {
+        if (isSelected)
+            _document.selectAll();
+        else
             _document.clearSelection();
-            return true;
-        }
+        return true;
     }
     for (int row = first; row <= last; ++row) {
         if (isSelected)

@@ -356,6 +356,27 @@ TEST(StudyList, SelectedItemEditing) {
     EXPECT_FALSE(list.hasSelection());
 }
 
+TEST(StudyList, SelectAllThenDeselectSome) {
+    StudyList list;
+    for (int n = 1; n <= 5; ++n)
+        list.addTermSet(makeItem(list.getOutline(), n, "t" + std::to_string(n)));
+    list.selectAll();
+    EXPECT_EQ(list.getSelectionCount(), 5);
+    list.deselect(0);
+    list.deselect(3);
+    list.deselect(3);
+    list.select(4);
+    EXPECT_EQ(list.getSelectionCount(), 3);
+    EXPECT_EQ(list.getSelection(), (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(list.getSelectedTermSet().getTerm(), "t2");
+    list.removeSelected();
+    ASSERT_EQ(list.getTermSetCount(), 2);
+    EXPECT_EQ(list.getTermSet(0).getTerm(), "t1");
+    EXPECT_EQ(list.getTermSet(1).getTerm(), "t4");
+    EXPECT_EQ(list.getTermSet(1).getNumber(), 2);
+    EXPECT_FALSE(list.hasSelection());
+}
+
 TEST(StudyList, RecentDocs) {
     StudyList list;
     list.addRecentDoc("X");
