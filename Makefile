@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup native release fuzz win64 win32 test test-native test-win64 test-fuzz run bench clean
+.PHONY: all setup native release fuzz win64 win32 test test-native test-win64 test-fuzz run bench bench-program clean
 
 all: native win64 win32
 
@@ -35,6 +35,14 @@ run: setup
 
 bench: release
 	tools/run-bench build/release
+
+# The running program under wine: builds it, its benchmark and lvdtool, then times it on a 999,999-item list.
+bench-program: setup
+	cmake --preset win64 >/dev/null
+	cmake --build build/win64 -j$(JOBS) --target bench_program
+	cmake --preset release >/dev/null
+	cmake --build build/release -j$(JOBS) --target lvdtool
+	tools/bench-program
 
 clean:
 	rm -rf build

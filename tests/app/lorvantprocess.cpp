@@ -165,6 +165,11 @@ void LorvantProcess::sync() {
     ask("sync");
 }
 
+void LorvantProcess::finishDrawing() {
+    sync();
+    ask("draw");
+}
+
 void LorvantProcess::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageA(window, message, wParam, lParam))
         fail("could not post message " + std::to_string(message) + " to the program");

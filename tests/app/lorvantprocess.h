@@ -47,6 +47,7 @@ public:
     ~LorvantProcess();
 
     HWND mainWindow() const { return _mainWindow; }
+    HANDLE processHandle() const { return _process.hProcess; }
     std::string title() const { return text(_mainWindow); }
     std::string statusText() const { return text(GetDlgItem(_mainWindow, 1)); }
 
@@ -106,6 +107,8 @@ public:
 
     // Waits until the program has handled everything done to it so far.
     void sync();
+    // Has the program draw, in its own thread, whatever of its windows still waits to be drawn.
+    void finishDrawing();
     // Closes the main window as its close box does.
     void close();
     bool waitForExit(DWORD timeoutMs = TimeoutMs);

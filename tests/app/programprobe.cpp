@@ -334,6 +334,8 @@ void answer(const std::string& request, std::ostream& out) {
         clickButton(args);
     else if (verb == "activate")
         activate();
+    else if (verb == "draw")
+        RedrawWindow(mainWindow(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     else if (verb != "sync")
         out << "error: unknown request " << verb;
 }

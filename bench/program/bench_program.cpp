@@ -1,0 +1,217 @@
+// Times the running program as a person meets it: Lorvant.exe in a process of its own, driven through the
+// end-to-end tests' probe. Every figure runs from the person's action until the program has handled it,
+// drawn what it changed and waits for input again.
+//   bench_program DOCUMENT.lvd ITEMS [ROUNDS]
+// DOCUMENT holds ITEMS items; each round opens its own copy of it, so the saves leave it as it is.
+#include "tests/app/lorvantprocess.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void check(bool condition, const std::string& what) {
+    if (!condition)
+        throw UserFailure(what);
+}
+
+// Asks again until the program shows what is awaited; the program may post itself part of the work.
+template <typename Shown> void waitUntil(LorvantProcess& lorvant, Shown shown, const std::string& what) {
+    for (DWORD waited = 0; !shown(); waited += 20) {
+        check(waited < LorvantProcess::TimeoutMs, "the program did not show " + what);
+        Sleep(20);
+        lorvant.sync();
+    }
+}
+
+void waitForInputIdle(LorvantProcess& lorvant) {
+    check(WaitForInputIdle(lorvant.processHandle(), LorvantProcess::TimeoutMs) == 0,
+          "the program did not become idle");
+}
+
+void closeProgram(LorvantProcess& lorvant) {
+    lorvant.close();
+    check(lorvant.waitForExit(), "the program did not end when its window was closed");
+}
+
+FILETIME lastWritten(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    check(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0, "no file " + path);
+    return data.ftLastWriteTime;
+}
+
+std::string statusFor(int items, int selected) {
+    return std::to_string(items) + " item(s), " + std::to_string(selected) + " selected";
+}
+
+struct Round {
+    double startUp = 0;
+    double open = 0;
+    double sort = 0;
+    double selectAll = 0;
+    double save = 0;
+    double peakWorkingSetMb = 0;
+    double peakPagefileMb = 0;
+};
+
+// From CreateProcess until the empty main window is shown, drawn and idle.
+double timeStartUp() {
+    const auto start = Clock::now();
+    LorvantProcess lorvant;
+    waitForInputIdle(lorvant);
+    lorvant.finishDrawing();
+    const double seconds = secondsSince(start);
+    closeProgram(lorvant);
+    return seconds;
+}
+
+Round runRound(const std::string& document, int items) {
+    Round round;
+    round.startUp = timeStartUp();
+
+    TestFolder folder;
+    const std::string path = folder.path("bench.lvd");
+    check(CopyFileA(document.c_str(), path.c_str(), FALSE) != 0, "could not copy " + document);
+
+    // Opening from the command line: the program reads the document before its message loop runs, so the
+    // probe answers only once it has been read.
+    auto start = Clock::now();
+    LorvantProcess lorvant("\"" + path + "\"");
+    const std::string title = "Lorvant - " + path;
+    waitUntil(
+        lorvant, [&] { return lorvant.title() == title && lorvant.rowCount() == items; },
+        "the document's title and rows");
+    waitForInputIdle(lorvant);
+    lorvant.finishDrawing();
+    round.open = secondsSince(start);
+    check(lorvant.statusText() == statusFor(items, 0), "unexpected status \"" + lorvant.statusText() + "\"");
+
+    // A click on the heading of the first term column: the list is sorted by it and filled anew.
+    const auto before = lorvant.rows(0, 1);
+    start = Clock::now();
+    lorvant.clickHeader(1);
+    lorvant.finishDrawing();
+    round.sort = secondsSince(start);
+    check(lorvant.rowCount() == items, "the sort changed the number of rows");
+    static bool shownOnce = false;
+    if (!shownOnce) {
+        shownOnce = true;
+        const auto after = lorvant.rows(0, 1);
+        std::printf("sorted by \"%s\"; first row before: \"%s\", after: \"%s\"\n",
+                    lorvant.columns().at(1).title.c_str(), before.at(0).at(1).c_str(),
+                    after.at(0).at(1).c_str());
+    }
+
+    start = Clock::now();
+    lorvant.pressKey('A', {VK_CONTROL});
+    waitUntil(
+        lorvant, [&] { return lorvant.statusText() == statusFor(items, items); }, "every item selected");
+    lorvant.finishDrawing();
+    round.selectAll = secondsSince(start);
+    check(lorvant.selectedCount() == items, "the list does not show every row selected");
+
+    const FILETIME written = lastWritten(path);
+    Sleep(50); // lets the file time of the save differ from that of the copy
+    start = Clock::now();
+    lorvant.pressKey('S', {VK_CONTROL});
+    lorvant.finishDrawing();
+    round.save = secondsSince(start);
+    const FILETIME saved = lastWritten(path);
+    check(CompareFileTime(&saved, &written) > 0, "Ctrl+S did not write the document");
+    check(lorvant.otherWindows().empty(), "the save opened a window");
+    check(lorvant.title() == title, "the title no longer names the document");
+
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    check(GetProcessMemoryInfo(lorvant.processHandle(), &memory, sizeof memory) != 0,
+          "could not read the program's memory use");
+    round.peakWorkingSetMb = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+    round.peakPagefileMb = static_cast<double>(memory.PeakPagefileUsage) / (1024.0 * 1024.0);
+
+    // Saved, so closing asks nothing.
+    closeProgram(lorvant);
+    return round;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Measure {
+    const char* name;
+    double Round::*value;
+    const char* unit;
+    const char* target;
+};
+
+void printTable(const std::vector<Round>& rounds) {
+    const Measure measures[] = {
+        {"start-up to a shown, idle window", &Round::startUp, "s", "< 1"},
+        {"open and show the document", &Round::open, "s", "< 2"},
+        {"header click sort", &Round::sort, "s", "< 1.5"},
+        {"Select All (Ctrl+A)", &Round::selectAll, "s", "< 1"},
+        {"save (Ctrl+S)", &Round::save, "s", "< 1"},
+        {"peak working set", &Round::peakWorkingSetMb, "MB", ""},
+        {"peak pagefile usage", &Round::peakPagefileMb, "MB", ""},
+    };
+    std::printf("\n%-34s", "");
+    for (std::size_t i = 0; i < rounds.size(); ++i)
+        std::printf(" %9s%zu", "round ", i + 1);
+    std::printf(" %10s %4s %7s\n", "median", "", "target");
+    for (const Measure& measure : measures) {
+        std::printf("%-34s", measure.name);
+        std::vector<double> values;
+        for (const Round& round : rounds) {
+            values.push_back(round.*measure.value);
+            std::printf(" %10.3f", round.*measure.value);
+        }
+        std::printf(" %10.3f %-4s %7s\n", median(values), measure.unit, measure.target);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3 || argc > 4) {
+        std::fprintf(stderr, "usage: bench_program DOCUMENT.lvd ITEMS [ROUNDS]\n");
+        return 2;
+    }
+    const std::string document = argv[1];
+    const int items = std::atoi(argv[2]);
+    const int rounds = argc > 3 ? std::atoi(argv[3]) : 3;
+    if (items <= 0 || rounds <= 0) {
+        std::fprintf(stderr, "bench_program: ITEMS and ROUNDS must be positive\n");
+        return 2;
+    }
+    try {
+        deleteRecentDocsKey();
+        // Untimed: brings up wine's own services and loads the program's files into memory.
+        timeStartUp();
+        std::vector<Round> results;
+        for (int i = 0; i < rounds; ++i) {
+            results.push_back(runRound(document, items));
+            std::printf("round %d done\n", i + 1);
+            std::fflush(stdout);
+        }
+        printTable(results);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "bench_program: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
