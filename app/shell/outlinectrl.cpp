@@ -103,11 +103,9 @@ void OutlineCtrl::updateAddButton() {
         disableButton(_add);
 }
 
-// A disabled button cannot keep the keyboard: it goes to the list, where the buttons' work starts.
+// The list is where the buttons' work starts.
 void OutlineCtrl::disableButton(Win::DlgControl& button) {
-    if (button.hasFocus())
-        moveDialogFocus(_h, _fields);
-    button.disable();
+    disableMovingFocus(_h, button, _fields);
 }
 
 void OutlineCtrl::addField() {

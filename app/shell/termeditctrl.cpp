@@ -121,11 +121,9 @@ void TermEditCtrl::updateStepButtons() {
         disableStepButton(_next);
 }
 
-// A disabled button cannot keep the keyboard; the field value is where the user goes on from.
+// The field value is where the user goes on from.
 void TermEditCtrl::disableStepButton(Win::DlgControl& button) {
-    if (button.hasFocus())
-        moveDialogFocus(_h, _fieldValue);
-    button.disable();
+    disableMovingFocus(_h, button, _fieldValue);
 }
 
 // Enter walks from the main text to the comment and through the fields; only the last Enter confirms.
