@@ -2,6 +2,7 @@
 
 #include "tests/app/probechannel.h"
 #include "tests/scripteduser/pngfile.h"
+#include "tests/scripteduser/scripteduser.h"
 
 #include <commctrl.h>
 
@@ -371,21 +372,7 @@ void LorvantProcess::pressKey(UINT virtualKey, const std::vector<UINT>& modifier
     ask("activate");
     auto* buffers = static_cast<ProbeChannel::Buffers*>(_buffers);
     const LONG keyUpsBefore = buffers->keyUps;
-    std::vector<INPUT> keys;
-    auto add = [&](UINT key, bool release) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = static_cast<WORD>(key);
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-        keys.push_back(input);
-    };
-    for (UINT modifier : modifiers)
-        add(modifier, false);
-    add(virtualKey, false);
-    add(virtualKey, true);
-    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
-        add(*modifier, true);
+    std::vector<INPUT> keys = keyChordInput(modifiers, virtualKey);
     if (SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) != keys.size())
         fail("the keyboard input was refused");
     const LONG expected = keyUpsBefore + 1 + static_cast<LONG>(modifiers.size());

@@ -476,11 +476,7 @@ void ScriptedUser::typeCharacter(char character) {
     sync();
 }
 
-void ScriptedUser::pressChord(HWND window, const std::vector<UINT>& modifiers, UINT virtualKey) {
-    runOnProgramThread([window] {
-        SetForegroundWindow(window);
-        SetActiveWindow(window);
-    });
+std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtualKey) {
     std::vector<INPUT> keys;
     auto add = [&](UINT key, bool release) {
         INPUT input{};
@@ -496,6 +492,15 @@ void ScriptedUser::pressChord(HWND window, const std::vector<UINT>& modifiers, U
     add(virtualKey, true);
     for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
         add(*modifier, true);
+    return keys;
+}
+
+void ScriptedUser::pressChord(HWND window, const std::vector<UINT>& modifiers, UINT virtualKey) {
+    runOnProgramThread([window] {
+        SetForegroundWindow(window);
+        SetActiveWindow(window);
+    });
+    std::vector<INPUT> keys = keyChordInput(modifiers, virtualKey);
     keyUpSeen = false;
     awaitedKeyUp = virtualKey;
     if (SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) != keys.size())

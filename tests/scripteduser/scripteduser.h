@@ -8,6 +8,9 @@
 #include <type_traits>
 #include <vector>
 
+// Real keyboard input for a key with modifiers: each modifier down, the key down and up, the modifiers up.
+std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtualKey);
+
 // What a window test reports when the person it plays could not do what the script asked.
 class ScriptFailure : public std::runtime_error {
 public:
