@@ -13,7 +13,7 @@
 
 namespace {
 
-const DWORD AnswerTimeoutMs = 5000; // how long the program may take to answer one message
+const DWORD AnswerTimeoutMs = 15000; // how long the program may take to answer one message
 const DWORD PollMs = 20;
 const int MessageBoxTextId = 0xFFFF;
 
@@ -462,7 +462,9 @@ void ScriptedUser::pressKey(UINT virtualKey) {
         fail("no window of the program has the keyboard focus");
     HWND target = info.hwndFocus ? info.hwndFocus : info.hwndActive;
     post(target, WM_KEYDOWN, virtualKey, keyData(virtualKey, false));
-    post(target, WM_KEYUP, virtualKey, keyData(virtualKey, true));
+    // The key may already have closed the window (Escape ends a dialog); its key-up then has nowhere to go.
+    if (!PostMessageA(target, WM_KEYUP, virtualKey, keyData(virtualKey, true)) && IsWindow(target))
+        fail("could not post the key-up to the program");
     sync();
 }
 
