@@ -68,30 +68,3 @@ void TableReader::readPlainCell(std::string& cell) {
     }
     cell.assign(_text.substr(start, _pos - start));
 }
-
-char TableReader::detectSeparator(std::string_view text) {
-    constexpr char Candidates[] = {'\t', ';', ','};
-    constexpr int SampleRows = 10;
-    char best = Candidates[0];
-    std::size_t bestCells = 0;
-    bool bestIsEven = false;
-    std::vector<std::string> cells;
-    for (const char candidate : Candidates) {
-        TableReader reader(text, candidate);
-        std::size_t firstCells = 0;
-        bool even = true;
-        for (int row = 0; row < SampleRows && reader.next(cells); ++row) {
-            if (row == 0)
-                firstCells = cells.size();
-            else if (cells.size() != firstCells)
-                even = false;
-        }
-        even = even && firstCells > 1;
-        if ((even && !bestIsEven) || (even == bestIsEven && firstCells > bestCells)) {
-            best = candidate;
-            bestCells = firstCells;
-            bestIsEven = even;
-        }
-    }
-    return best;
-}

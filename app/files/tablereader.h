@@ -18,10 +18,6 @@ public:
     // The line the row read last begins on, from 1.
     int getLine() const { return _rowLine; }
 
-    // Tab, semicolon or comma: the one that splits the first rows into the same number of cells,
-    // more than one; where several do, the one that gives the most cells.
-    static char detectSeparator(std::string_view text);
-
 private:
     bool atLineEnd() const { return _pos == _text.size() || _text[_pos] == '\r' || _text[_pos] == '\n'; }
     void skipLineEnd();

@@ -4,6 +4,7 @@
 #include "textdecoder.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
@@ -14,6 +15,41 @@ bool isCommentHeading(std::string_view cell) {
     return std::equal(cell.begin(), cell.end(), Comment.begin(), Comment.end(), [](char a, char b) {
         return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
     });
+}
+
+bool isHeader(const std::vector<std::string>& row) {
+    return row.size() >= 2 && isCommentHeading(row.back());
+}
+
+// Tab, semicolon or comma, judged by the first rows: first the one under which the first row is a
+// header, then one that splits every row into the same number of cells, more than one, then the
+// one that gives the most cells; the earlier in that list on a tie.
+char detectSeparator(std::string_view text) {
+    constexpr char Candidates[] = {'\t', ';', ','};
+    constexpr int SampleRows = 10;
+    char best = Candidates[0];
+    std::tuple<bool, bool, std::size_t> bestScore{};
+    std::vector<std::string> cells;
+    for (const char candidate : Candidates) {
+        TableReader reader(text, candidate);
+        bool header = false;
+        std::size_t firstCells = 0;
+        bool even = true;
+        for (int row = 0; row < SampleRows && reader.next(cells); ++row) {
+            if (row == 0) {
+                header = isHeader(cells);
+                firstCells = cells.size();
+            } else if (cells.size() != firstCells) {
+                even = false;
+            }
+        }
+        const std::tuple<bool, bool, std::size_t> score{header, even && firstCells > 1, firstCells};
+        if (score > bestScore) {
+            best = candidate;
+            bestScore = score;
+        }
+    }
+    return best;
 }
 
 std::string numberedField(std::size_t number) {
@@ -97,13 +133,13 @@ StudyList TextImporter::read(std::string_view bytes) {
     const DecodedText decoded = decodeText(bytes);
     _report.encoding = decoded.encoding;
     _report.replacedCharacters = decoded.replacedCharacters;
-    _report.separator = _separator != 0 ? _separator : TableReader::detectSeparator(decoded.text);
+    _report.separator = _separator != 0 ? _separator : detectSeparator(decoded.text);
 
     TableReader reader(decoded.text, _report.separator);
     std::vector<std::string> cells;
     if (!reader.next(cells))
         throw Error(Refusal::NoRows, 0, "the file holds no rows");
-    _report.hasHeader = cells.size() >= 2 && isCommentHeading(cells.back());
+    _report.hasHeader = isHeader(cells);
     const std::size_t columns = _report.hasHeader ? cells.size() : widestRow(decoded.text, _report.separator);
     if (columns - (_report.hasHeader ? 2 : 1) > static_cast<std::size_t>(Outline::MaxDefCount))
         throw Error(Refusal::TooManyFields, 1,

@@ -38,7 +38,7 @@ public:
         std::string _fieldName;
     };
 
-    // A separator of 0 is detected from the text (TableReader::detectSeparator).
+    // A separator of 0 (tab, semicolon or comma) is detected from the first rows.
     explicit TextImporter(char separator = 0) : _separator(separator) {}
 
     // The new study list is untitled and modified.

@@ -6,6 +6,7 @@
 #include "app/files/filetypes.h"
 #include "app/files/htmlexporter.h"
 #include "app/files/htmlfileoutputmethod.h"
+#include "app/files/spreadsheetcsvexporter.h"
 #include "app/files/spreadsheetcsvfileoutputmethod.h"
 #include "app/model/lorvant.h"
 
@@ -74,6 +75,31 @@ TEST(CSVFileOutputMethod, WritesBytesAndLeavesTheDocumentAlone) {
     } catch (const Win::IO::FileOpenException& e) {
         EXPECT_STREQ(e.getMessage(), "");
     }
+}
+
+TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
+    StudyList list;
+    Outline outline;
+    outline.setItemType("Wort, deutsch");
+    outline.addDef("Example");
+    list.setOutline(outline);
+    addItem(list,
+            "Stra\xDF"
+            "e \x80",
+            {"street", "\"Hauptstra\xDF"
+                       "e\" is long"},
+            "two\r\nlines");
+    addItem(list, "\"train on line\" indication", {}, "");
+    TempFolder folder;
+    const std::string path = folder.file("out.csv");
+    SpreadsheetCSVFileOutputMethod(list).write(path);
+    EXPECT_EQ(readFile(path), "\xEF\xBB\xBF\"Wort, deutsch\",Definition,Example,Comment\r\n"
+                              "Stra\xC3\x9F"
+                              "e \xE2\x82\xAC,street,\"\"\"Hauptstra\xC3\x9F"
+                              "e\"\" is long\",\"two\r\nlines\"\r\n"
+                              "\"\"\"train on line\"\" indication\",,,\r\n");
+    EXPECT_TRUE(list.isModified());
+    EXPECT_EQ(list.getFileName(), "");
 }
 
 TEST(HtmlExporter, EscapedTableOfTheOutlineAndItems) {

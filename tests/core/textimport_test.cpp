@@ -1,6 +1,7 @@
 #include "testfiles.h"
 
 #include "app/files/csvexporter.h"
+#include "app/files/spreadsheetcsvexporter.h"
 #include "app/files/tablereader.h"
 #include "app/files/textdecoder.h"
 #include "app/files/textfileinputmethod.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace {
@@ -45,6 +47,31 @@ Table rowsOf(const std::string& text, char separator) {
         rows.push_back(cells);
     return rows;
 }
+
+// Texts made to trouble a table: separators, quotes, line breaks of every kind, every byte value.
+class TrickyTexts {
+public:
+    explicit TrickyTexts(std::uint32_t seed) : _random(seed) {}
+
+    std::string make(bool nonEmpty) {
+        static const std::string pieces[] = {",",  ";",    "\t",   "\"",   "\"\"",
+                                             "\r", "\n",   "\r\n", " ",    "Comment",
+                                             "ab", "\xDF", "\x80", "\x81", std::string(1, '\0')};
+        std::string text;
+        const std::size_t length = _random() % 6 + (nonEmpty ? 1 : 0);
+        for (std::size_t i = 0; i < length; ++i) {
+            if (_random() % 2 == 0)
+                text += pieces[_random() % std::size(pieces)];
+            else
+                text.push_back(static_cast<char>(_random() % 256));
+        }
+        return text;
+    }
+    std::uint32_t below(std::uint32_t limit) { return _random() % limit; }
+
+private:
+    std::mt19937 _random;
+};
 
 TextImporter::Error refusalOf(const std::string& text) {
     try {
@@ -120,7 +147,7 @@ TEST(TableReader, ReadsCellsAsSpreadsheetsWriteThem) {
     EXPECT_EQ(lines, (std::vector<int>{1, 3, 7}));
 }
 
-TEST(TableReader, DetectsTheSeparatorFromTheFirstRows) {
+TEST(TextImporter, DetectsTheSeparatorFromTheFirstRows) {
     const std::pair<std::string, char> cases[] = {
         {"Term\tDefinition\tComment\r\ncat\tsmall, furry\t\r\n", '\t'},
         {"Haus;house, home\nAuto;car\n", ';'},
@@ -128,9 +155,14 @@ TEST(TableReader, DetectsTheSeparatorFromTheFirstRows) {
         // Rows of different widths: the split of the first row into most cells.
         {"Term\tDefinition\tComment\ncat\tanimal\n", '\t'},
         {"one word per line\n", '\t'},
+        // A header ending in "Comment" decides, even where another split is as even.
+        {"Word\tor,Comment\ncat\tx,y\n", ','},
     };
-    for (const auto& [text, separator] : cases)
-        EXPECT_EQ(TableReader::detectSeparator(text), separator) << text;
+    for (const auto& [text, separator] : cases) {
+        TextImporter importer;
+        importer.read(text);
+        EXPECT_EQ(importer.getReport().separator, separator) << text;
+    }
 }
 
 TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
@@ -220,6 +252,41 @@ TEST(TextImporter, TheTabDelimitedExportReadsBackUnchanged) {
     const StudyList imported = TextImporter().read(exported.str());
     EXPECT_EQ(outlineOf(imported), outlineOf(list));
     EXPECT_EQ(itemsOf(imported), items);
+}
+
+TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
+    TrickyTexts texts(20261206);
+    for (int round = 0; round < 200; ++round) {
+        StudyList list;
+        Outline outline;
+        outline.setItemType(texts.make(true));
+        outline.removeDef(0);
+        const int fieldCount = static_cast<int>(texts.below(4));
+        for (int i = 0; i < fieldCount; ++i)
+            outline.addDef(texts.make(true) + std::to_string(i));
+        list.setOutline(outline);
+        const int itemCount = static_cast<int>(texts.below(12));
+        for (int idx = 0; idx < itemCount; ++idx) {
+            TermSet termSet(list.getOutline(), idx + 1);
+            std::string term = texts.make(true);
+            if (idx == 0 && round == 0) {
+                for (int byte = 0; byte < 256; ++byte)
+                    term.push_back(static_cast<char>(byte));
+            }
+            termSet.setTerm(term);
+            for (int i = 0; i < fieldCount; ++i)
+                termSet.setField(i, texts.make(false));
+            termSet.setComment(texts.make(false));
+            list.addTermSet(termSet);
+        }
+        std::ostringstream exported;
+        SpreadsheetCSVExporter(list).exportTo(exported);
+        TextImporter importer;
+        const StudyList imported = importer.read(exported.str());
+        ASSERT_EQ(outlineOf(imported), outlineOf(list)) << "round " << round;
+        ASSERT_EQ(itemsOf(imported), itemsOf(list)) << "round " << round;
+        EXPECT_EQ(importer.getReport().replacedCharacters.count, 0);
+    }
 }
 
 TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
