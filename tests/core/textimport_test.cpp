@@ -326,6 +326,29 @@ TEST(TextImporter, AtMostTheItemsADocumentCanHold) {
     EXPECT_EQ(error.getLine(), StudyList::MaxTermSetCount + 2);
 }
 
+TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWrote) {
+    const Table items{{"Aalspie\xDF", "eel spear", ""},
+                      {"gro\xDF, sehr gro\xDF", "big; very big", "\xDF \xE4 \xE9 \x80"},
+                      {"\"train on line\" indication (railway)", "Zugmeldung", "quote first"},
+                      {"Stra\xDF"
+                       "e\nWeg",
+                       "street", "two lines"},
+                      {"?\xF3"
+                       "d?",
+                       "Lodz", ""},
+                      {"Tabulator", "tab\tstop", ""}};
+    for (const char* name : {"words.csv", "words-semicolon.csv", "words-tab.txt", "words-utf16.txt"}) {
+        SCOPED_TRACE(name);
+        TextFileInputMethod reader;
+        const StudyList list = reader.read(std::string(LORVANT_IMPORT_DATA) + "/" + name);
+        EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"German", "English"}));
+        EXPECT_EQ(itemsOf(list), items);
+        EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
+        EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);
+        EXPECT_EQ(reader.getReport().replacedCharacters.firstLine, 8);
+    }
+}
+
 TEST(TextFileInputMethod, ReadsTheFileIntoAnUntitledModifiedList) {
     TempFolder folder;
     writeFile(folder.file("words.csv"), "\xEF\xBB\xBFHaus,house\nBaum,tree\n");
