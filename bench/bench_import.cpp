@@ -29,7 +29,12 @@ template <class Exporter> std::string exportedFile(int count, const char* name) 
 template <class Exporter> void importFile(benchmark::State& state, const char* name) {
     const int count = static_cast<int>(state.range(0));
     const std::string path = exportedFile<Exporter>(count, name);
+    // As for opening documents: the first imports of a process take fresh memory from the system.
     StudyList studyList;
+    for (int warmUp = 0; warmUp < 2; ++warmUp) {
+        studyList = StudyList();
+        studyList = TextFileInputMethod().read(path);
+    }
     for (auto _ : state) {
         state.PauseTiming();
         studyList = StudyList();

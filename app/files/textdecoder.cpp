@@ -2,6 +2,8 @@
 
 #include "windows1252.h"
 
+#include <utility>
+
 namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
@@ -71,19 +73,30 @@ bool isUtf8WithHighBytes(std::string_view bytes) {
     return high;
 }
 
-// Collects the converted text, counting what it had to replace.
-class Writer {
+// Converts the text in place: no encoding takes fewer bytes for a character than windows-1252, so
+// the converted text never overtakes what is still to be read.
+class Converter {
 public:
-    explicit Writer(DecodedText& decoded, std::size_t sizeHint) : _decoded(decoded) {
-        _decoded.text.reserve(sizeHint);
+    Converter(DecodedText& decoded, std::size_t start)
+        : _text(decoded.text), _decoded(decoded), _read(start) {}
+    ~Converter() { _decoded.text.resize(_written); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    std::string_view unread() const { return std::string_view(_text).substr(_read); }
+    // UTF-8 keeps ASCII as it is; most text is made of it.
+    void copyAscii() {
+        while (_read < _text.size() && static_cast<unsigned char>(_text[_read]) < 0x80)
+            _text[_written++] = _text[_read++];
     }
+    void skip(std::size_t count) { _read += count; }
 
     void put(char32_t character) {
         const int byte = Windows1252::fromUnicode(character);
         if (byte < 0)
             replace();
         else
-            _decoded.text.push_back(static_cast<char>(byte));
+            _text[_written++] = static_cast<char>(byte);
     }
 
     void replace() {
@@ -91,87 +104,88 @@ public:
             _decoded.replacedCharacters.add(currentLine());
         else
             ++_decoded.replacedCharacters.count;
-        _decoded.text.push_back('?');
+        _text[_written++] = '?';
     }
 
 private:
     // Counted as the table reader counts lines: CR LF, LF and a lone CR each end one.
     int currentLine() const {
-        const std::string& text = _decoded.text;
         int line = 1;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+        for (std::size_t i = 0; i < _written; ++i) {
+            if (_text[i] == '\n' || (_text[i] == '\r' && (i + 1 == _written || _text[i + 1] != '\n')))
                 ++line;
         }
         return line;
     }
 
+    std::string& _text;
     DecodedText& _decoded;
+    std::size_t _read;
+    std::size_t _written = 0;
 };
 
-void decodeUtf8(std::string_view bytes, DecodedText& decoded) {
-    Writer writer(decoded, bytes.size());
-    for (std::size_t at = 0; at < bytes.size();) {
-        const auto byte = static_cast<unsigned char>(bytes[at]);
-        if (byte < 0x80) {
-            decoded.text.push_back(static_cast<char>(byte));
-            ++at;
-            continue;
-        }
-        const Character character = readUtf8(bytes.substr(at));
+void decodeUtf8(DecodedText& decoded, std::size_t start) {
+    Converter converter(decoded, start);
+    for (;;) {
+        converter.copyAscii();
+        const std::string_view unread = converter.unread();
+        if (unread.empty())
+            break;
+        const Character character = readUtf8(unread);
         if (character.length == 0) {
-            writer.replace();
-            ++at;
+            converter.replace();
+            converter.skip(1);
         } else {
-            writer.put(character.codePoint);
-            at += character.length;
+            converter.put(character.codePoint);
+            converter.skip(character.length);
         }
     }
 }
 
-void decodeUtf16(std::string_view bytes, bool bigEndian, DecodedText& decoded) {
-    Writer writer(decoded, bytes.size() / 2);
-    const auto unitAt = [&](std::size_t at) -> char32_t {
+void decodeUtf16(DecodedText& decoded, std::size_t start, bool bigEndian) {
+    Converter converter(decoded, start);
+    const auto unitAt = [bigEndian](std::string_view bytes, std::size_t at) -> char32_t {
         const auto first = static_cast<unsigned char>(bytes[at]);
         const auto second = static_cast<unsigned char>(bytes[at + 1]);
         return bigEndian ? (first << 8) | second : (second << 8) | first;
     };
-    std::size_t at = 0;
-    for (; at + 1 < bytes.size(); at += 2) {
-        const char32_t unit = unitAt(at);
+    std::string_view unread = converter.unread();
+    for (; unread.size() >= 2; unread = converter.unread()) {
+        const char32_t unit = unitAt(unread, 0);
+        converter.skip(2);
         if (unit < 0xD800 || unit > 0xDFFF) {
-            writer.put(unit);
-        } else if (unit <= 0xDBFF && at + 3 < bytes.size() && unitAt(at + 2) >= 0xDC00 &&
-                   unitAt(at + 2) <= 0xDFFF) {
+            converter.put(unit);
+        } else if (unit <= 0xDBFF && unread.size() >= 4 && unitAt(unread, 2) >= 0xDC00 &&
+                   unitAt(unread, 2) <= 0xDFFF) {
             // Every character beyond the basic plane is beyond the code page too.
-            writer.replace();
-            at += 2;
+            converter.replace();
+            converter.skip(2);
         } else {
-            writer.replace();
+            converter.replace();
         }
     }
-    if (at < bytes.size())
-        writer.replace();
+    if (!unread.empty())
+        converter.replace();
 }
 
 } // namespace
 
-DecodedText decodeText(std::string_view bytes) {
+DecodedText decodeText(std::string bytes) {
     DecodedText decoded;
-    if (bytes.starts_with(Utf8Mark)) {
+    decoded.text = std::move(bytes);
+    const std::string_view text = decoded.text;
+    if (text.starts_with(Utf8Mark)) {
         decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(bytes.substr(Utf8Mark.size()), decoded);
-    } else if (bytes.starts_with(Utf16LittleEndianMark)) {
+        decodeUtf8(decoded, Utf8Mark.size());
+    } else if (text.starts_with(Utf16LittleEndianMark)) {
         decoded.encoding = TextEncoding::Utf16LittleEndian;
-        decodeUtf16(bytes.substr(Utf16LittleEndianMark.size()), false, decoded);
-    } else if (bytes.starts_with(Utf16BigEndianMark)) {
+        decodeUtf16(decoded, Utf16LittleEndianMark.size(), false);
+    } else if (text.starts_with(Utf16BigEndianMark)) {
         decoded.encoding = TextEncoding::Utf16BigEndian;
-        decodeUtf16(bytes.substr(Utf16BigEndianMark.size()), true, decoded);
-    } else if (isUtf8WithHighBytes(bytes)) {
+        decodeUtf16(decoded, Utf16BigEndianMark.size(), true);
+    } else if (isUtf8WithHighBytes(text)) {
         decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(bytes, decoded);
-    } else {
-        decoded.text.assign(bytes);
+        decodeUtf8(decoded, 0);
     }
     return decoded;
 }

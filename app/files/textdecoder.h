@@ -15,4 +15,5 @@ struct DecodedText {
 // encoding (UTF-8, UTF-16 little or big endian) and is dropped; without one, bytes that are valid
 // UTF-8 and not all ASCII are UTF-8, anything else is windows-1252 already. A character the code
 // page cannot hold, or bytes that are no character of the encoding, become "?" and are counted.
-DecodedText decodeText(std::string_view bytes);
+// The bytes are converted where they are.
+DecodedText decodeText(std::string bytes);

@@ -3,6 +3,7 @@
 #include "WinLib/io/fileserializer.h"
 
 #include <new>
+#include <utility>
 
 StudyList TextFileInputMethod::read(const std::string& path) {
     std::string bytes;
@@ -14,5 +15,5 @@ StudyList TextFileInputMethod::read(const std::string& path) {
         bytes.resize(static_cast<std::size_t>(size));
         in.read(bytes.data(), bytes.size());
     }
-    return _importer.read(bytes);
+    return _importer.read(std::move(bytes));
 }

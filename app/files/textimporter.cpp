@@ -4,8 +4,10 @@
 #include "textdecoder.h"
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 #include <tuple>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -100,37 +102,53 @@ std::vector<int> findRepeatedFields(const Outline& outline) {
     return earlier;
 }
 
-// The terms of the items made, kept apart from the study list to find repeats at the end.
+// The terms of the items made, kept apart from the study list to find repeats at the end: in one
+// text, and looked up in one open-addressing table, as a million small allocations would cost more
+// than the rest of the import.
 class TermLog {
 public:
     void add(const std::string& term, int line) {
-        _spans.push_back({_text.size(), term.size()});
+        _ends.push_back(_text.size() + term.size());
         _lines.push_back(line);
         _text += term;
     }
 
     LineTally findRepeats() const {
+        constexpr std::size_t Empty = std::numeric_limits<std::size_t>::max();
+        std::size_t slotCount = 1;
+        while (slotCount < 2 * _ends.size())
+            slotCount *= 2;
+        std::vector<std::size_t> slots(slotCount, Empty);
         LineTally repeats;
-        std::unordered_set<std::string_view> seen;
-        seen.reserve(_spans.size());
-        for (std::size_t i = 0; i < _spans.size(); ++i) {
-            if (!seen.insert(std::string_view(_text).substr(_spans[i].first, _spans[i].second)).second)
-                repeats.add(_lines[i]);
+        for (std::size_t idx = 0; idx < _ends.size(); ++idx) {
+            const std::string_view term = termAt(idx);
+            std::size_t slot = std::hash<std::string_view>()(term) & (slotCount - 1);
+            while (slots[slot] != Empty && termAt(slots[slot]) != term)
+                slot = (slot + 1) & (slotCount - 1);
+            if (slots[slot] == Empty)
+                slots[slot] = idx;
+            else
+                repeats.add(_lines[idx]);
         }
         return repeats;
     }
 
 private:
+    std::string_view termAt(std::size_t idx) const {
+        const std::size_t begin = idx == 0 ? 0 : _ends[idx - 1];
+        return std::string_view(_text).substr(begin, _ends[idx] - begin);
+    }
+
     std::string _text;
-    std::vector<std::pair<std::size_t, std::size_t>> _spans;
+    std::vector<std::size_t> _ends;
     std::vector<int> _lines;
 };
 
 } // namespace
 
-StudyList TextImporter::read(std::string_view bytes) {
+StudyList TextImporter::read(std::string bytes) {
     _report = TextImportReport();
-    const DecodedText decoded = decodeText(bytes);
+    const DecodedText decoded = decodeText(std::move(bytes));
     _report.encoding = decoded.encoding;
     _report.replacedCharacters = decoded.replacedCharacters;
     _report.separator = _separator != 0 ? _separator : detectSeparator(decoded.text);

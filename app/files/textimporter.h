@@ -6,7 +6,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 // Makes a new study list from a text table as people have them: a word list, a spreadsheet saved
 // as CSV or Unicode text, the program's own tab-delimited export. The text is decoded to the
@@ -42,7 +41,7 @@ public:
     explicit TextImporter(char separator = 0) : _separator(separator) {}
 
     // The new study list is untitled and modified.
-    StudyList read(std::string_view bytes);
+    StudyList read(std::string bytes);
     const TextImportReport& getReport() const { return _report; }
 
 private:

@@ -83,21 +83,15 @@ TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
     outline.setItemType("Wort, deutsch");
     outline.addDef("Example");
     list.setOutline(outline);
-    addItem(list,
-            "Stra\xDF"
-            "e \x80",
-            {"street", "\"Hauptstra\xDF"
-                       "e\" is long"},
-            "two\r\nlines");
+    addItem(list, "Stra\337e \x80", {"street", "\"Hauptstra\337e\" is long"}, "two\r\nlines");
     addItem(list, "\"train on line\" indication", {}, "");
     TempFolder folder;
     const std::string path = folder.file("out.csv");
     SpreadsheetCSVFileOutputMethod(list).write(path);
-    EXPECT_EQ(readFile(path), "\xEF\xBB\xBF\"Wort, deutsch\",Definition,Example,Comment\r\n"
-                              "Stra\xC3\x9F"
-                              "e \xE2\x82\xAC,street,\"\"\"Hauptstra\xC3\x9F"
-                              "e\"\" is long\",\"two\r\nlines\"\r\n"
-                              "\"\"\"train on line\"\" indication\",,,\r\n");
+    EXPECT_EQ(readFile(path),
+              "\xEF\xBB\xBF\"Wort, deutsch\",Definition,Example,Comment\r\n"
+              "Stra\xC3\237e \xE2\x82\xAC,street,\"\"\"Hauptstra\xC3\237e\"\" is long\",\"two\r\nlines\"\r\n"
+              "\"\"\"train on line\"\" indication\",,,\r\n");
     EXPECT_TRUE(list.isModified());
     EXPECT_EQ(list.getFileName(), "");
 }

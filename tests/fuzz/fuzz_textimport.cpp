@@ -9,13 +9,14 @@
 #include <cstdint>
 #include <optional>
 #include <sstream>
-#include <string_view>
+#include <string>
+#include <utility>
 
 namespace {
 
-std::optional<StudyList> import(std::string_view bytes) {
+std::optional<StudyList> import(std::string bytes) {
     try {
-        return TextImporter().read(bytes);
+        return TextImporter().read(std::move(bytes));
     } catch (const TextImporter::Error&) {
     }
     return std::nullopt;
@@ -40,8 +41,7 @@ bool sameItems(const StudyList& a, const StudyList& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::optional<StudyList> imported =
-        import(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::optional<StudyList> imported = import(std::string(reinterpret_cast<const char*>(data), size));
     if (!imported)
         return 0;
     for (std::size_t idx = 0; idx < static_cast<std::size_t>(imported->getTermSetCount()); ++idx) {
