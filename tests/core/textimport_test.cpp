@@ -192,6 +192,10 @@ TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
     EXPECT_EQ(report.repeatedTerms.count, 1);
     EXPECT_EQ(report.repeatedTerms.firstLine, 6);
     EXPECT_TRUE(report.changedAnything());
+
+    // Names the outline dialog would refuse are given one.
+    EXPECT_EQ(outlineOf(TextImporter().read(",Definition,,comment\nx,y,z,\n")),
+              (std::vector<std::string>{"Term", "Definition", "Field 2"}));
 }
 
 TEST(TextImporter, WithoutAHeaderEveryRowIsAnItem) {
