@@ -69,8 +69,10 @@ std::string describeReport(const TextImportReport& report, const std::string& pa
         {IDS_IMPORT_REPEATED_TERMS, &report.repeatedTerms},
     };
     for (const auto& [id, tally] : tallies) {
-        if (tally->count > 0)
-            text += "\n" + format(id, tally->count, tally->firstLine);
+        if (tally->count > 0) {
+            text += '\n';
+            text += format(id, tally->count, tally->firstLine);
+        }
     }
     return text;
 }
