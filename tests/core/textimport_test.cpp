@@ -329,7 +329,7 @@ TEST(TextImporter, AtMostTheItemsADocumentCanHold) {
     EXPECT_EQ(error.getLine(), StudyList::MaxTermSetCount + 2);
 }
 
-TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWrote) {
+TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifiedList) {
     const Table items{{"Aalspie\xDF", "eel spear", ""},
                       {"gro\xDF, sehr gro\xDF", "big; very big", "\xDF \xE4 \xE9 \x80"},
                       {"\"train on line\" indication (railway)", "Zugmeldung", "quote first"},
@@ -345,17 +345,9 @@ TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWrote) {
         EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
         EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);
         EXPECT_EQ(reader.getReport().replacedCharacters.firstLine, 8);
+        EXPECT_EQ(list.getFileName(), "");
+        EXPECT_TRUE(list.isModified());
     }
-}
-
-TEST(TextFileInputMethod, ReadsTheFileIntoAnUntitledModifiedList) {
-    TempFolder folder;
-    writeFile(folder.file("words.csv"), "\xEF\xBB\xBFHaus,house\nBaum,tree\n");
-    TextFileInputMethod reader;
-    const StudyList list = reader.read(folder.file("words.csv"));
-    EXPECT_EQ(list.getTermSetCount(), 2);
-    EXPECT_EQ(list.getFileName(), "");
-    EXPECT_TRUE(list.isModified());
-    EXPECT_EQ(reader.getReport().encoding, TextEncoding::Utf8);
-    EXPECT_THROW(reader.read(folder.file("missing.csv")), Win::IO::FileOpenException);
+    EXPECT_THROW(TextFileInputMethod().read(std::string(LORVANT_IMPORT_DATA) + "/missing.csv"),
+                 Win::IO::FileOpenException);
 }
