@@ -126,3 +126,15 @@
 #define IDS_CANNOT_SAVE 2050    // the file to save could not be opened or made
 #define IDS_CANNOT_OPEN 2051    // the file to open could not be opened
 #define IDS_NOT_A_DOCUMENT 2053 // the file opened is not a valid document
+
+// The text import: its report, then why a file was refused.
+#define IDS_IMPORT_RESULT 2060           // item count (%d), then the path (%s)
+#define IDS_IMPORT_ROWS_WITHOUT_TERM 2061 // how many (%d), the first line (%d)
+#define IDS_IMPORT_REPLACED 2062          // how many (%d), the first line (%d)
+#define IDS_IMPORT_REPEATED_TERMS 2063    // how many (%d), the first line (%d)
+#define IDS_IMPORT_REFUSED 2064           // first line of every refusal
+#define IDS_IMPORT_NO_ROWS 2065
+#define IDS_IMPORT_TOO_MANY_CELLS 2066     // the line (%d)
+#define IDS_IMPORT_TOO_MANY_FIELDS 2067    // the largest field count (%d)
+#define IDS_IMPORT_TOO_MANY_ITEMS 2068     // the largest item count (%d), the line (%d)
+#define IDS_IMPORT_REPEATED_FIELD 2069     // the line (%d), the field name (%s)

@@ -1,17 +1,19 @@
 #include "fileprocedures.h"
 
 #include "documentfileinputmethod.h"
+#include "documentsignature.h"
 #include "filetypes.h"
+#include "textfileinputmethod.h"
 
 #include "WinLib/filedlg.h"
 #include "WinLib/io/exceptions.h"
+#include "WinLib/io/fileserializer.h"
 #include "WinLib/resstring.h"
 #include "app/model/lorvant.h"
 #include "app/shell/refreshmessages.h"
 #include "resources/resource.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -21,12 +23,58 @@ HINSTANCE programInstance() {
     return ::GetModuleHandleA(nullptr);
 }
 
-// The string table text with %s filled in.
-std::string format(int formatId, const std::string& argument) {
+std::string loadText(int id) {
+    return std::string(Win::ResString(programInstance(), id));
+}
+
+// The string table text with its %s and %d filled in.
+template <class... Arguments> std::string format(int formatId, Arguments... arguments) {
     const Win::ResString formatText(programInstance(), formatId);
-    std::vector<char> text(std::strlen(formatText) + argument.size() + 1);
-    std::snprintf(text.data(), text.size(), formatText, argument.c_str());
+    std::vector<char> text(static_cast<std::size_t>(std::snprintf(nullptr, 0, formatText, arguments...)) + 1);
+    std::snprintf(text.data(), text.size(), formatText, arguments...);
     return text.data();
+}
+
+// A document saved under a text file's name still opens as a document.
+bool isDocumentFile(const std::string& path) {
+    try {
+        Win::IO::FileDeSerializer in(path);
+        return in.getBytesLeft() >= 4 && in.readInt() == DocumentSignature;
+    } catch (const Win::SimpleException&) {
+        return false;
+    }
+}
+
+std::string describeRefusal(const TextImporter::Error& error) {
+    switch (error.getRefusal()) {
+    case TextImporter::Refusal::NoRows:
+        return loadText(IDS_IMPORT_NO_ROWS);
+    case TextImporter::Refusal::TooManyCells:
+        return format(IDS_IMPORT_TOO_MANY_CELLS, error.getLine());
+    case TextImporter::Refusal::TooManyFields:
+        return format(IDS_IMPORT_TOO_MANY_FIELDS, Outline::MaxDefCount);
+    case TextImporter::Refusal::TooManyItems:
+        return format(IDS_IMPORT_TOO_MANY_ITEMS, StudyList::MaxTermSetCount, error.getLine());
+    case TextImporter::Refusal::RepeatedFieldDiffers:
+        break;
+    }
+    return format(IDS_IMPORT_REPEATED_FIELD, error.getLine(), error.getFieldName().c_str());
+}
+
+std::string describeReport(const TextImportReport& report, const std::string& path) {
+    std::string text = format(IDS_IMPORT_RESULT, report.itemCount, path.c_str()) + "\n";
+    const std::pair<int, const LineTally*> tallies[] = {
+        {IDS_IMPORT_ROWS_WITHOUT_TERM, &report.rowsWithoutTerm},
+        {IDS_IMPORT_REPLACED, &report.replacedCharacters},
+        {IDS_IMPORT_REPEATED_TERMS, &report.repeatedTerms},
+    };
+    for (const auto& [id, tally] : tallies) {
+        if (tally->count > 0) {
+            text += '\n';
+            text += format(id, tally->count, tally->firstLine);
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -38,9 +86,8 @@ bool FileProcedures::querySaveChanges() {
     if (!_studyList.isModified())
         return true;
     const std::string& fileName = _studyList.getFileName();
-    const std::string question = format(
-        IDS_SAVE_CHANGES,
-        fileName.empty() ? std::string(Win::ResString(programInstance(), IDS_NEW_STUDY_LIST)) : fileName);
+    const std::string question =
+        format(IDS_SAVE_CHANGES, fileName.empty() ? loadText(IDS_NEW_STUDY_LIST).c_str() : fileName.c_str());
     switch (::MessageBoxA(_mainWindow, question.c_str(), Win::ResString(programInstance(), IDS_PROGRAM_NAME),
                           MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
@@ -106,11 +153,35 @@ bool FileProcedures::openWithDialog() {
     dialog.setDefaultExt(DefaultExtension);
     if (!dialog.showOpen())
         return false;
-    return open(dialog.getPath());
+    const std::string path = dialog.getPath();
+    if ((dialog.getFilterIndex() == TextOpenFileType || hasTextFileExtension(path)) && !isDocumentFile(path))
+        return importText(path);
+    return open(path);
+}
+
+bool FileProcedures::importText(const std::string& path) {
+    TextFileInputMethod reader;
+    try {
+        _studyList = reader.read(path);
+    } catch (const TextImporter::Error& error) {
+        showError(loadText(IDS_IMPORT_REFUSED) + "\n" + describeRefusal(error) + "\n" + path);
+        return false;
+    } catch (...) {
+        showFileError(IDS_CANNOT_OPEN, path);
+        return false;
+    }
+    renewTitle();
+    if (reader.getReport().changedAnything())
+        ::MessageBoxA(_mainWindow, describeReport(reader.getReport(), path).c_str(),
+                      Win::ResString(programInstance(), IDS_PROGRAM_NAME), MB_OK | MB_ICONINFORMATION);
+    return true;
 }
 
 void FileProcedures::showFileError(int messageId, const std::string& path) {
-    const std::string text = std::string(Win::ResString(programInstance(), messageId)) + "\n" + path;
+    showError(loadText(messageId) + "\n" + path);
+}
+
+void FileProcedures::showError(const std::string& text) {
     ::MessageBoxA(_mainWindow, text.c_str(), Win::ResString(programInstance(), IDS_ERROR_CAPTION),
                   MB_OK | MB_ICONSTOP);
 }

@@ -21,11 +21,16 @@ public:
     // Replaces the document with the one in the file at path. True on success; failures are reported to the
     // user and leave the document as it was.
     bool open(const std::string& path);
-    // open with a path chosen in the Open dialog; false when the dialog is cancelled.
+    // open with a path chosen in the Open dialog, or importText for a text file; false when the dialog is
+    // cancelled.
     bool openWithDialog();
+    // Replaces the document with a new untitled, modified one made from the text file at path, and shows what
+    // the import changed, if anything. True on success; a refused file leaves the document as it was.
+    bool importText(const std::string& path);
     void showFileError(int messageId, const std::string& path);
 
 private:
+    void showError(const std::string& text);
     void renewTitle();
 
     StudyList& _studyList;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class StudyList;
 
@@ -16,8 +17,12 @@ struct FileType {
 };
 
 // Save As types, picked by the dialog's 1-based type index.
-extern const std::array<FileType, 4> SaveAsFileTypes;
-// Open types; whatever is chosen, the file is read as a document.
-extern const std::array<FileType, 2> OpenFileTypes;
+extern const std::array<FileType, 5> SaveAsFileTypes;
+// Open types: documents, text files to import, any file.
+extern const std::array<FileType, 3> OpenFileTypes;
+// The Open type whose files are imported as text, as the dialog's 1-based type index.
+inline constexpr int TextOpenFileType = 2;
+// A name the Text files type shows: .txt, .csv or .tsv in any letter case.
+bool hasTextFileExtension(const std::string& path);
 // Both dialogs append it to a name typed without extension.
 inline constexpr const char* DefaultExtension = "lvd";

@@ -133,7 +133,7 @@ TEST_F(Files, SaveKeepsTheNameAndSaveAsWritesEachFileType) {
     EXPECT_EQ(terms(readDocument(copy)), (std::vector<std::string>{"cat", "dog", "cow"}));
     const std::string other = folder.path("other.dat");
     lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
-    lorvant.chooseFile("Save As", other, 4);
+    lorvant.chooseFile("Save As", other, 5);
     EXPECT_EQ(lorvant.title(), "Lorvant - " + other);
     EXPECT_EQ(readDocument(other).getTermSetCount(), 3);
 
@@ -149,6 +149,11 @@ TEST_F(Files, SaveKeepsTheNameAndSaveAsWritesEachFileType) {
     lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
     lorvant.chooseFile("Save As", page, 2);
     EXPECT_NE(readFile(page).find("Schwein"), std::string::npos);
+    const std::string sheet = folder.path("sheet.csv");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", sheet, 4);
+    EXPECT_EQ(readFile(sheet).rfind("\xEF\xBB\xBFTerm,Definition,Comment\r\n", 0), 0u);
+    EXPECT_NE(readFile(sheet).find("pig,Schwein,\r\n"), std::string::npos);
     EXPECT_EQ(lorvant.title(), "Lorvant - " + other);
     EXPECT_EQ(readDocument(other).getTermSetCount(), 3);
 
@@ -228,6 +233,96 @@ TEST_F(Files, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost) {
     EXPECT_EQ(lorvant.rowCount(), 1);
     lorvant.close();
     lorvant.answerMessageBox("Lorvant", IDNO);
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+// A word list as people have them: UTF-8 without a header, a row without its term, letters beyond the
+// program's code page.
+TEST_F(Files, OpenATextFileMakesANewUntitledList) {
+    const std::string words = folder.path("words.csv");
+    writeText(words, "Aalspie\xC3\x9F,eel spear\n,no term\n\"gro\xC3\x9F, "
+                     "sehr\",big\n\xC5\x81\xC3\263d\xC5\xBA,\xE2\x82\xAC\n");
+    const std::string before = readFile(words);
+    LorvantProcess lorvant(animals);
+    addItem(lorvant, "cow", "Kuh");
+
+    lorvant.pressKey('O', {VK_CONTROL});
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to " + animals + " ?");
+    lorvant.chooseFile("Open", words, 2);
+    lorvant.screenshot("import-report", lorvant.waitForWindow("Lorvant"));
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
+              "Imported 3 item(s) from\n" + words +
+                  "\n\nRows skipped because their first cell is empty: 1 (the first on line 2)"
+                  "\nCharacters Lorvant cannot show, replaced by \"?\": 2 (the first on line 4)");
+    EXPECT_EQ(lorvant.title(), "Lorvant");
+    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "Aalspie\xDF", "eel spear", "", "0", "0", "0 %"},
+                                    {"2", "gro\xDF, sehr", "big", "", "0", "0", "0 %"},
+                                    {"3", "?\363d?", "\x80", "", "0", "0", "0 %"}}));
+    lorvant.screenshot("imported-word-list");
+
+    // The new list is unsaved: Save asks for a name and never writes over the text file.
+    lorvant.pressKey('S', {VK_CONTROL});
+    lorvant.cancelFileDialog("Save As");
+    EXPECT_EQ(readFile(words), before);
+
+    // A refused file says why and leaves the list; a document saved under a text file's name opens as one.
+    const std::string wide = folder.path("wide.txt");
+    writeText(wide, "Term\tDefinition\tComment\ncat\tanimal\tpet\textra\n");
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.answerMessageBox("Lorvant", IDNO);
+    lorvant.chooseFile("Open", wide);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK),
+              "Can not import the text file specified.\nLine 2 has more cells than the header line, so data "
+              "would be lost.\n" +
+                  wide);
+    EXPECT_EQ(lorvant.rowCount(), 3);
+    const std::string saved = folder.path("saved.txt");
+    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseFile("Save As", saved, 5);
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.chooseFile("Open", saved, 2);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + saved);
+    EXPECT_EQ(lorvant.rowCount(), 3);
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    // Imports are not recent documents.
+    const std::vector<std::string> recent = readRecentDocsKey();
+    EXPECT_EQ(std::vector<std::string>(recent.begin(), recent.begin() + 3),
+              (std::vector<std::string>{saved, animals, ""}));
+}
+
+// Two hundred thousand UTF-8 words open with every letter the program's code page has.
+TEST_F(Files, ALargeUtf8WordListShowsItsLetters) {
+    const std::string words = folder.path("dictionary.txt");
+    {
+        std::ofstream out(words, std::ios::binary);
+        const char* const stems[] = {"Stra\xC3\237e",
+                                     "M\xC3\244dchen",
+                                     "Caf\xC3\xA9",
+                                     "Preis \xE2\x82\xAC",
+                                     "\xC5\x81\xC3\263d\xC5\xBA",
+                                     "\xE4\xB8\xAD\xE6\x96\x87"};
+        for (int i = 0; i < 200000; ++i)
+            out << stems[i % 6] << ' ' << i << '\t' << "meaning " << i << "\r\n";
+    }
+    LorvantProcess lorvant;
+    lorvant.pressKey('O', {VK_CONTROL});
+    lorvant.chooseFile("Open", words, 2);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
+              "Imported 200000 item(s) from\n" + words +
+                  "\n\nCharacters Lorvant cannot show, replaced by \"?\": 133332 (the first on line 5)");
+    EXPECT_EQ(lorvant.statusText(), "200000 item(s), 0 selected");
+    EXPECT_EQ(lorvant.rows(0, 6), (Rows{{"1", "Stra\337e 0", "meaning 0", "", "0", "0", "0 %"},
+                                        {"2", "M\344dchen 1", "meaning 1", "", "0", "0", "0 %"},
+                                        {"3", "Caf\xE9 2", "meaning 2", "", "0", "0", "0 %"},
+                                        {"4", "Preis \x80 3", "meaning 3", "", "0", "0", "0 %"},
+                                        {"5", "?\363d? 4", "meaning 4", "", "0", "0", "0 %"},
+                                        {"6", "?? 5", "meaning 5", "", "0", "0", "0 %"}}));
+    EXPECT_EQ(lorvant.rows(199999, 1),
+              (Rows{{"200000", "M\344dchen 199999", "meaning 199999", "", "0", "0", "0 %"}}));
+    lorvant.screenshot("imported-large-word-list");
+    lorvant.close();
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to new Study List ?");
     EXPECT_TRUE(lorvant.waitForExit());
 }
 

@@ -6,6 +6,8 @@
 #include "app/files/filetypes.h"
 #include "app/files/htmlexporter.h"
 #include "app/files/htmlfileoutputmethod.h"
+#include "app/files/spreadsheetcsvexporter.h"
+#include "app/files/spreadsheetcsvfileoutputmethod.h"
 #include "app/model/lorvant.h"
 
 #include "WinLib/io/exceptions.h"
@@ -75,6 +77,25 @@ TEST(CSVFileOutputMethod, WritesBytesAndLeavesTheDocumentAlone) {
     }
 }
 
+TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
+    StudyList list;
+    Outline outline;
+    outline.setItemType("Wort, deutsch");
+    outline.addDef("Example");
+    list.setOutline(outline);
+    addItem(list, "Stra\337e \x80", {"street", "\"Hauptstra\337e\" is long"}, "two\r\nlines");
+    addItem(list, "\"train on line\" indication", {}, "");
+    TempFolder folder;
+    const std::string path = folder.file("out.csv");
+    SpreadsheetCSVFileOutputMethod(list).write(path);
+    EXPECT_EQ(readFile(path),
+              "\xEF\xBB\xBF\"Wort, deutsch\",Definition,Example,Comment\r\n"
+              "Stra\xC3\237e \xE2\x82\xAC,street,\"\"\"Hauptstra\xC3\237e\"\" is long\",\"two\r\nlines\"\r\n"
+              "\"\"\"train on line\"\" indication\",,,\r\n");
+    EXPECT_TRUE(list.isModified());
+    EXPECT_EQ(list.getFileName(), "");
+}
+
 TEST(HtmlExporter, EscapedTableOfTheOutlineAndItems) {
     StudyList list;
     Outline outline;
@@ -120,26 +141,37 @@ TEST(HtmlFileOutputMethod, WritesTheFileAndLeavesTheDocumentAlone) {
 TEST(FileTypes, SaveAsAndOpenRows) {
     StudyList list;
     const char* descriptions[] = {"Lorvant Documents (*.lvd)", "HTML Files (*.html;*.htm)",
-                                  "Tab-Delimeted Text Files (*.txt;*.csv)", "All Files (*.*)"};
-    const char* patterns[] = {"*.lvd", "*.html;*.htm", "*.txt;*.csv", "*.*"};
+                                  "Tab-Delimeted Text Files (*.txt;*.csv)", "CSV for spreadsheets (*.csv)",
+                                  "All Files (*.*)"};
+    const char* patterns[] = {"*.lvd", "*.html;*.htm", "*.txt;*.csv", "*.csv", "*.*"};
+    ASSERT_EQ(SaveAsFileTypes.size(), std::size(descriptions));
     for (std::size_t i = 0; i < SaveAsFileTypes.size(); ++i) {
         EXPECT_STREQ(SaveAsFileTypes[i].description, descriptions[i]);
         EXPECT_STREQ(SaveAsFileTypes[i].pattern, patterns[i]);
     }
-    const auto document = SaveAsFileTypes[0].makeOutputMethod(list);
-    const auto html = SaveAsFileTypes[1].makeOutputMethod(list);
-    const auto csv = SaveAsFileTypes[2].makeOutputMethod(list);
-    const auto all = SaveAsFileTypes[3].makeOutputMethod(list);
-    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(document.get()), nullptr);
-    EXPECT_NE(dynamic_cast<HtmlFileOutputMethod*>(html.get()), nullptr);
-    EXPECT_NE(dynamic_cast<CSVFileOutputMethod*>(csv.get()), nullptr);
-    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(all.get()), nullptr);
+    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(SaveAsFileTypes[0].makeOutputMethod(list).get()),
+              nullptr);
+    EXPECT_NE(dynamic_cast<HtmlFileOutputMethod*>(SaveAsFileTypes[1].makeOutputMethod(list).get()), nullptr);
+    EXPECT_NE(dynamic_cast<CSVFileOutputMethod*>(SaveAsFileTypes[2].makeOutputMethod(list).get()), nullptr);
+    EXPECT_NE(dynamic_cast<SpreadsheetCSVFileOutputMethod*>(SaveAsFileTypes[3].makeOutputMethod(list).get()),
+              nullptr);
+    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(SaveAsFileTypes[4].makeOutputMethod(list).get()),
+              nullptr);
 
-    EXPECT_STREQ(OpenFileTypes[0].description, "Lorvant Documents (*.lvd)");
-    EXPECT_STREQ(OpenFileTypes[0].pattern, "*.lvd");
-    EXPECT_STREQ(OpenFileTypes[1].description, "All Files (*.*)");
-    EXPECT_STREQ(OpenFileTypes[1].pattern, "*.*");
-    EXPECT_EQ(OpenFileTypes[0].makeOutputMethod, nullptr);
-    EXPECT_EQ(OpenFileTypes[1].makeOutputMethod, nullptr);
+    const char* openDescriptions[] = {"Lorvant Documents (*.lvd)", "Text files (*.txt;*.csv;*.tsv)",
+                                      "All Files (*.*)"};
+    const char* openPatterns[] = {"*.lvd", "*.txt;*.csv;*.tsv", "*.*"};
+    ASSERT_EQ(OpenFileTypes.size(), std::size(openDescriptions));
+    for (std::size_t i = 0; i < OpenFileTypes.size(); ++i) {
+        EXPECT_STREQ(OpenFileTypes[i].description, openDescriptions[i]);
+        EXPECT_STREQ(OpenFileTypes[i].pattern, openPatterns[i]);
+        EXPECT_EQ(OpenFileTypes[i].makeOutputMethod, nullptr);
+    }
+    EXPECT_STREQ(OpenFileTypes[TextOpenFileType - 1].pattern, "*.txt;*.csv;*.tsv");
     EXPECT_STREQ(DefaultExtension, "lvd");
+
+    for (const char* name : {"words.txt", "C:\\lists\\Words.CSV", "a.b/c.Tsv"})
+        EXPECT_TRUE(hasTextFileExtension(name)) << name;
+    for (const char* name : {"words.lvd", "csv", "C:\\csv\\words", "words.txt.lvd", "words.csvx"})
+        EXPECT_FALSE(hasTextFileExtension(name)) << name;
 }

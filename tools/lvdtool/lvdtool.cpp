@@ -1,6 +1,5 @@
 #include "lvdtool.h"
 
-#include "csvimporter.h"
 #include "filemessages.h"
 #include "studylistgenerator.h"
 
@@ -8,9 +7,9 @@
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
 #include "app/files/htmlfileoutputmethod.h"
+#include "app/files/textfileinputmethod.h"
 
 #include "WinLib/io/exceptions.h"
-#include "WinLib/io/fileserializer.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +18,7 @@
 
 namespace {
 
-constexpr const char* UsageText = "usage: lvdtool import IN.txt OUT.lvd\n"
+constexpr const char* UsageText = "usage: lvdtool import [--separator=tab|comma|semicolon] IN.txt OUT.lvd\n"
                                   "       lvdtool export IN.lvd OUT.txt|OUT.html\n"
                                   "       lvdtool check FILE.lvd\n"
                                   "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
@@ -40,11 +39,37 @@ std::optional<int> parseCount(const std::string& text) {
     return std::stoi(text);
 }
 
-std::string readWholeFile(const std::string& path) {
-    Win::IO::FileDeSerializer in(path);
-    std::string text(static_cast<std::size_t>(in.getBytesLeft()), '\0');
-    in.read(text.data(), text.size());
-    return text;
+std::optional<char> parseSeparator(const std::string& option) {
+    if (option == "--separator=tab")
+        return '\t';
+    if (option == "--separator=comma")
+        return ',';
+    if (option == "--separator=semicolon")
+        return ';';
+    return std::nullopt;
+}
+
+const char* describe(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Utf16LittleEndian:
+        return "UTF-16 LE";
+    case TextEncoding::Utf16BigEndian:
+        return "UTF-16 BE";
+    case TextEncoding::Windows1252:
+        break;
+    }
+    return "windows-1252";
+}
+
+const char* describeSeparator(char separator) {
+    return separator == ',' ? "comma" : separator == ';' ? "semicolon" : "tab";
+}
+
+void printTally(std::ostream& out, const char* what, const LineTally& tally) {
+    if (tally.count > 0)
+        out << "  " << what << ": " << tally.count << " (first on line " << tally.firstLine << ")\n";
 }
 
 std::string countOf(int count, const char* noun) {
@@ -56,6 +81,10 @@ std::string countOf(int count, const char* noun) {
 int LvdTool::run(const std::vector<std::string>& args) {
     if (args.size() == 3 && args[0] == "import")
         return importText(args[1], args[2]);
+    if (args.size() == 4 && args[0] == "import") {
+        if (const auto separator = parseSeparator(args[1]))
+            return importText(args[2], args[3], *separator);
+    }
     if (args.size() == 3 && args[0] == "export")
         return exportDocument(args[1], args[2]);
     if (args.size() == 2 && args[0] == "check")
@@ -104,22 +133,33 @@ bool LvdTool::save(FileOutputMethod& method, const std::string& path) {
     return false;
 }
 
-int LvdTool::importText(const std::string& textPath, const std::string& documentPath) {
-    std::string text;
-    try {
-        text = readWholeFile(textPath);
-    } catch (const Win::SimpleException&) {
-        return refuse(FileMessages::CannotOpen, textPath);
-    }
+int LvdTool::importText(const std::string& textPath, const std::string& documentPath, char separator) {
+    TextFileInputMethod reader(separator);
     std::optional<StudyList> studyList;
     try {
-        studyList.emplace(CSVImporter(text).read());
-    } catch (const CSVImporter::Error& e) {
-        _err << textPath << ", line " << e.getLine() << ": " << e.what() << '\n';
+        studyList.emplace(reader.read(textPath));
+    } catch (const TextImporter::Error& e) {
+        _err << textPath;
+        if (e.getLine() > 0)
+            _err << ", line " << e.getLine();
+        _err << ": " << e.what() << '\n';
         return Refused;
+    } catch (const Win::SimpleException&) {
+        return refuse(FileMessages::CannotOpen, textPath);
+    } catch (const std::exception&) {
+        return refuse(FileMessages::CannotOpen, textPath);
     }
     DocumentFileOutputMethod writer(*studyList);
-    return save(writer, documentPath) ? Done : Refused;
+    if (!save(writer, documentPath))
+        return Refused;
+    const TextImportReport& report = reader.getReport();
+    _out << textPath << ": " << countOf(report.itemCount, "item") << ", " << describe(report.encoding) << ", "
+         << describeSeparator(report.separator) << "-separated, "
+         << (report.hasHeader ? "header line" : "no header line") << '\n';
+    printTally(_out, "rows without a term, skipped", report.rowsWithoutTerm);
+    printTally(_out, "characters replaced by \"?\"", report.replacedCharacters);
+    printTally(_out, "items repeating an earlier term", report.repeatedTerms);
+    return Done;
 }
 
 int LvdTool::exportDocument(const std::string& documentPath, const std::string& outPath) {

@@ -9,8 +9,8 @@
 
 class FileOutputMethod;
 
-// The commands of the lvdtool console program: converting between document files and
-// tab-delimited text, checking that the program would open a file, and making synthetic
+// The commands of the lvdtool console program: importing text tables, exporting documents as
+// text or HTML, checking that the program would open a file, and making synthetic
 // documents. Each returns the process exit code: 0 done, 1 refused (the reason on the error
 // stream), 2 bad arguments (the usage text on the error stream).
 class LvdTool {
@@ -24,7 +24,8 @@ public:
     // args are the command line without the program name.
     int run(const std::vector<std::string>& args);
 
-    int importText(const std::string& textPath, const std::string& documentPath);
+    // A separator of 0 is detected from the text.
+    int importText(const std::string& textPath, const std::string& documentPath, char separator = 0);
     int exportDocument(const std::string& documentPath, const std::string& outPath);
     int check(const std::string& documentPath);
     int generate(int count, const std::string& documentPath);

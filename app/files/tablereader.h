@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads the rows of a delimited text table as spreadsheets write it: cells split by one separator
+// character; a cell in double quotes may hold separators, line breaks and doubled quotes; lines end
+// in CR LF, LF or CR. A cell counts as quoted only when its closing quote is followed by the
+// separator or the line end; any other cell is taken exactly as it stands, so that a text such as
+// "a" b, or a table written without quoting, reads as written. Blank lines are no rows.
+class TableReader {
+public:
+    TableReader(std::string_view text, char separator) : _text(text), _separator(separator) {}
+
+    // Reads the next row into cells, which are resized to its cell count; false after the last.
+    bool next(std::vector<std::string>& cells);
+    // The line the row read last begins on, from 1.
+    int getLine() const { return _rowLine; }
+
+private:
+    bool atLineEnd() const { return _pos == _text.size() || _text[_pos] == '\r' || _text[_pos] == '\n'; }
+    void skipLineEnd();
+    bool readQuotedCell(std::string& cell);
+    void readPlainCell(std::string& cell);
+
+    std::string_view _text;
+    char _separator;
+    std::size_t _pos = 0;
+    int _line = 1;
+    int _rowLine = 0;
+};

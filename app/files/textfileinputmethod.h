@@ -1,0 +1,19 @@
+#pragma once
+
+#include "fileinputmethod.h"
+#include "textimporter.h"
+
+// Imports a text file (TextImporter) into a new untitled, modified study list, so that saving it
+// asks for a name and never writes over the text file. Besides the Win::IO errors of reading the
+// file, the import may refuse it with TextImporter::Error.
+class TextFileInputMethod : public FileInputMethod {
+public:
+    // A separator of 0 is detected from the text.
+    explicit TextFileInputMethod(char separator = 0) : _importer(separator) {}
+
+    StudyList read(const std::string& path) override;
+    const TextImportReport& getReport() const { return _importer.getReport(); }
+
+private:
+    TextImporter _importer;
+};

@@ -1,0 +1,353 @@
+#include "testfiles.h"
+
+#include "app/files/csvexporter.h"
+#include "app/files/spreadsheetcsvexporter.h"
+#include "app/files/tablereader.h"
+#include "app/files/textdecoder.h"
+#include "app/files/textfileinputmethod.h"
+#include "app/files/textimporter.h"
+
+#include "WinLib/io/exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// Each item as its term, its field values in outline order and, last, its comment.
+Table itemsOf(const StudyList& list) {
+    Table items;
+    for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
+        const TermSet& termSet = list.getTermSet(static_cast<std::size_t>(idx));
+        std::vector<std::string> item{termSet.getTerm()};
+        for (int i = 0; i < list.getOutline().getDefCount(); ++i)
+            item.push_back(termSet.getField(i));
+        item.push_back(termSet.getComment());
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::vector<std::string> outlineOf(const StudyList& list) {
+    std::vector<std::string> names{list.getOutline().getItemType()};
+    for (int i = 0; i < list.getOutline().getDefCount(); ++i)
+        names.push_back(list.getOutline().getDef(i));
+    return names;
+}
+
+Table rowsOf(const std::string& text, char separator) {
+    TableReader reader(text, separator);
+    Table rows;
+    std::vector<std::string> cells;
+    while (reader.next(cells))
+        rows.push_back(cells);
+    return rows;
+}
+
+// Texts made to trouble a table: separators, quotes, line breaks of every kind, every byte value.
+class TrickyTexts {
+public:
+    explicit TrickyTexts(std::uint32_t seed) : _random(seed) {}
+
+    std::string make(bool nonEmpty) {
+        static const std::string pieces[] = {",",  ";",    "\t",   "\"",   "\"\"",
+                                             "\r", "\n",   "\r\n", " ",    "Comment",
+                                             "ab", "\xDF", "\x80", "\x81", std::string(1, '\0')};
+        std::string text;
+        const std::size_t length = _random() % 6 + (nonEmpty ? 1 : 0);
+        for (std::size_t i = 0; i < length; ++i) {
+            if (_random() % 2 == 0)
+                text += pieces[_random() % std::size(pieces)];
+            else
+                text.push_back(static_cast<char>(_random() % 256));
+        }
+        return text;
+    }
+    std::uint32_t below(std::uint32_t limit) { return _random() % limit; }
+
+private:
+    std::mt19937 _random;
+};
+
+TextImporter::Error refusalOf(const std::string& text) {
+    try {
+        TextImporter().read(text);
+    } catch (const TextImporter::Error& e) {
+        return e;
+    }
+    ADD_FAILURE() << "not refused: " << text;
+    return TextImporter::Error(TextImporter::Refusal::NoRows, -1, "");
+}
+
+} // namespace
+
+TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
+    const struct {
+        std::string bytes;
+        std::string text;
+        TextEncoding encoding;
+    } cases[] = {
+        {"Aalspie\xC3\x9F gro\xC3\x9F \xE2\x82\xAC", "Aalspie\xDF gro\xDF \x80", TextEncoding::Utf8},
+        {"\xEF\xBB\xBFGerman\tEnglish", "German\tEnglish", TextEncoding::Utf8},
+        {bytes({0xFF, 0xFE, 'G', 0, 0xDF, 0, 0xAC, 0x20}), "G\xDF\x80", TextEncoding::Utf16LittleEndian},
+        {bytes({0xFE, 0xFF, 0, 'G', 0, 0xDF, 0x20, 0xAC}), "G\xDF\x80", TextEncoding::Utf16BigEndian},
+        // Not UTF-8: an overlong form, a lone continuation byte, a cut sequence.
+        {"caf\xE9", "caf\xE9", TextEncoding::Windows1252},
+        {"\xC0\xAF x \x80 y \xC3", "\xC0\xAF x \x80 y \xC3", TextEncoding::Windows1252},
+        {"plain", "plain", TextEncoding::Windows1252},
+    };
+    for (const auto& c : cases) {
+        const DecodedText decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.text, c.text);
+        EXPECT_EQ(decoded.encoding, c.encoding) << c.text;
+        EXPECT_EQ(decoded.replacedCharacters.count, 0);
+    }
+}
+
+TEST(TextDecoder, CountsWhatTheCodePageCannotHold) {
+    // A Polish letter, a Chinese one, a byte that is no UTF-8 behind a byte-order mark, on lines
+    // ended three ways.
+    const DecodedText utf8 =
+        decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD \xFF");
+    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ? ?");
+    EXPECT_EQ(utf8.replacedCharacters.count, 4);
+    EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
+
+    // Beyond the basic plane (a surrogate pair) is one character; a lone surrogate and an odd
+    // last byte are replaced as well.
+    const DecodedText utf16 =
+        decodeText(bytes({0xFF, 0xFE, 'a', 0, 0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC, 'b', 0, 'c'}));
+    EXPECT_EQ(utf16.text, "a??b?");
+    EXPECT_EQ(utf16.replacedCharacters.count, 3);
+    EXPECT_EQ(utf16.replacedCharacters.firstLine, 1);
+}
+
+TEST(TableReader, ReadsCellsAsSpreadsheetsWriteThem) {
+    // Quoted separators, doubled quotes, a line break in a cell, CR LF, LF and CR line ends, a
+    // blank line, an empty last cell.
+    EXPECT_EQ(rowsOf("a,\"b, c\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",x\n\ny,\rz,", ','),
+              (Table{{"a", "b, c", "say \"hi\""}, {"two\r\nlines", "x"}, {"y", ""}, {"z", ""}}));
+    // Cells that are not well formed are taken as they stand.
+    EXPECT_EQ(
+        rowsOf("\"train on line\" indication (railway)\tZugmeldung\n\"open\tx\nsay \"a\"\t\"\"\"\"", '\t'),
+        (Table{
+            {"\"train on line\" indication (railway)", "Zugmeldung"}, {"\"open", "x"}, {"say \"a\"", "\""}}));
+
+    // Rows are found by the line they begin on, whatever their cells span.
+    TableReader reader("h\r\n\r\n\"1\n2\r3\r\n4\"\rnext\n", ',');
+    std::vector<std::string> cells;
+    std::vector<int> lines;
+    while (reader.next(cells))
+        lines.push_back(reader.getLine());
+    EXPECT_EQ(lines, (std::vector<int>{1, 3, 7}));
+}
+
+TEST(TextImporter, DetectsTheSeparatorFromTheFirstRows) {
+    const std::pair<std::string, char> cases[] = {
+        {"Term\tDefinition\tComment\r\ncat\tsmall, furry\t\r\n", '\t'},
+        {"Haus;house, home\nAuto;car\n", ';'},
+        {"Term,Definition\n\"a;b\",\"c;d\"\n", ','},
+        // Rows of different widths: the split of the first row into most cells.
+        {"Term\tDefinition\tComment\ncat\tanimal\n", '\t'},
+        {"one word per line\n", '\t'},
+        // A header ending in "Comment" decides, even where another split is as even.
+        {"Word\tor,Comment\ncat\tx,y\n", ','},
+    };
+    for (const auto& [text, separator] : cases) {
+        TextImporter importer;
+        importer.read(text);
+        EXPECT_EQ(importer.getReport().separator, separator) << text;
+    }
+}
+
+TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
+    TextImporter importer;
+    const StudyList list = importer.read("Word;Meaning;Example;COMMENT\r\n"
+                                         "cat;animal;\"the cat; sat\";pet\r\n"
+                                         "dog;animal\r\n"
+                                         "\r\n"
+                                         ";orphan;;\r\n"
+                                         "cat;again;;\r");
+    EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"Word", "Meaning", "Example"}));
+    EXPECT_EQ(itemsOf(list), (Table{{"cat", "animal", "the cat; sat", "pet"},
+                                    {"dog", "animal", "", ""},
+                                    {"cat", "again", "", ""}}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(list.getTermSet(static_cast<std::size_t>(i)).getNumber(), i + 1);
+        EXPECT_EQ(list.getTermSet(static_cast<std::size_t>(i)).getTimesAsked(), 0);
+    }
+    EXPECT_TRUE(list.isModified());
+    EXPECT_EQ(list.getFileName(), "");
+
+    const TextImportReport& report = importer.getReport();
+    EXPECT_TRUE(report.hasHeader);
+    EXPECT_EQ(report.separator, ';');
+    EXPECT_EQ(report.itemCount, 3);
+    EXPECT_EQ(report.rowsWithoutTerm.count, 1);
+    EXPECT_EQ(report.rowsWithoutTerm.firstLine, 5);
+    EXPECT_EQ(report.repeatedTerms.count, 1);
+    EXPECT_EQ(report.repeatedTerms.firstLine, 6);
+    EXPECT_TRUE(report.changedAnything());
+
+    // Names the outline dialog would refuse are given one.
+    EXPECT_EQ(outlineOf(TextImporter().read(",Definition,,comment\nx,y,z,\n")),
+              (std::vector<std::string>{"Term", "Definition", "Field 2"}));
+}
+
+TEST(TextImporter, WithoutAHeaderEveryRowIsAnItem) {
+    const std::pair<std::string, std::vector<std::string>> outlines[] = {
+        {"Haus\n", {"Term", "Definition"}},
+        {"Haus,house\nBaum,tree\n", {"Term", "Definition"}},
+        {"Haus,house,das\nBaum,tree\nAuto,car,das,Autos\n", {"Term", "Field 1", "Field 2", "Field 3"}},
+    };
+    for (const auto& [text, outline] : outlines) {
+        TextImporter importer;
+        const StudyList list = importer.read(text);
+        EXPECT_EQ(outlineOf(list), outline) << text;
+        EXPECT_FALSE(importer.getReport().hasHeader);
+        EXPECT_EQ(list.getTermSet(0).getTerm(), "Haus");
+    }
+    // The last column holds data, not comments.
+    const StudyList list = TextImporter().read("Aal\teel\n\"Comment\"\tcomment\n");
+    EXPECT_EQ(itemsOf(list), (Table{{"Aal", "eel", ""}, {"Comment", "comment", ""}}));
+}
+
+TEST(TextImporter, RealWorldTablesThatUsedToBeRefused) {
+    const std::pair<std::string, Table> cases[] = {
+        // A byte-order mark before the header, cells quoted because they hold a space.
+        {"\xEF\xBB\xBF\"German\"\t\"English\"\tComment\r\n\"Aalspie\xC3\x9F\"\t\"eel spear\"\t\r\n",
+         {{"Aalspie\xDF", "eel spear", ""}}},
+        // A line break inside a quoted cell, CR line ends.
+        {"Term,Definition,Comment\r\"two\nlines\",x,\rb,y,z", {{"two\nlines", "x", ""}, {"b", "y", "z"}}},
+        // UTF-16 "Unicode text" from a spreadsheet.
+        {bytes({0xFF, 0xFE, 'a', 0, '\t', 0, 0xDF, 0, '\r', 0, '\n', 0, 'b', 0, '\t', 0, 'c', 0}),
+         {{"a", "\xDF", ""}, {"b", "c", ""}}},
+    };
+    for (const auto& [text, items] : cases)
+        EXPECT_EQ(itemsOf(TextImporter().read(text)), items) << text;
+    EXPECT_EQ(outlineOf(TextImporter().read(cases[0].first)),
+              (std::vector<std::string>{"German", "English"}));
+}
+
+TEST(TextImporter, TheTabDelimitedExportReadsBackUnchanged) {
+    StudyList list;
+    Outline outline;
+    outline.setItemType("Word");
+    outline.addDef("Example");
+    list.setOutline(outline);
+    const Table items{{"\"train on line\" indication (railway)", "Zug", "\"", "a, b; c"},
+                      {"caf\xE9 \x80", "", "say \"x\" twice", ""},
+                      {"\"open", "\"\" x", "", "note"}};
+    for (const auto& item : items) {
+        TermSet termSet(list.getOutline(), list.getTermSetCount() + 1);
+        termSet.setTerm(item[0]);
+        termSet.setField(0, item[1]);
+        termSet.setField(1, item[2]);
+        termSet.setComment(item[3]);
+        list.addTermSet(termSet);
+    }
+    std::ostringstream exported;
+    CSVExporter(list).exportTo(exported);
+    const StudyList imported = TextImporter().read(exported.str());
+    EXPECT_EQ(outlineOf(imported), outlineOf(list));
+    EXPECT_EQ(itemsOf(imported), items);
+}
+
+TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
+    TrickyTexts texts(20261206);
+    for (int round = 0; round < 200; ++round) {
+        StudyList list;
+        Outline outline;
+        outline.setItemType(texts.make(true));
+        outline.removeDef(0);
+        const int fieldCount = static_cast<int>(texts.below(4));
+        for (int i = 0; i < fieldCount; ++i)
+            outline.addDef(texts.make(true) + std::to_string(i));
+        list.setOutline(outline);
+        const int itemCount = static_cast<int>(texts.below(12));
+        for (int idx = 0; idx < itemCount; ++idx) {
+            TermSet termSet(list.getOutline(), idx + 1);
+            std::string term = texts.make(true);
+            if (idx == 0 && round == 0) {
+                for (int byte = 0; byte < 256; ++byte)
+                    term.push_back(static_cast<char>(byte));
+            }
+            termSet.setTerm(term);
+            for (int i = 0; i < fieldCount; ++i)
+                termSet.setField(i, texts.make(false));
+            termSet.setComment(texts.make(false));
+            list.addTermSet(termSet);
+        }
+        std::ostringstream exported;
+        SpreadsheetCSVExporter(list).exportTo(exported);
+        TextImporter importer;
+        const StudyList imported = importer.read(exported.str());
+        ASSERT_EQ(outlineOf(imported), outlineOf(list)) << "round " << round;
+        ASSERT_EQ(itemsOf(imported), itemsOf(list)) << "round " << round;
+        EXPECT_EQ(importer.getReport().replacedCharacters.count, 0);
+    }
+}
+
+TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
+    using Refusal = TextImporter::Refusal;
+    const struct {
+        std::string text;
+        Refusal refusal;
+        int line;
+    } cases[] = {
+        {"", Refusal::NoRows, 0},
+        {"\r\n\n", Refusal::NoRows, 0},
+        {"Term\tDefinition\tComment\ncat\tanimal\t\nemu\tbird\t\tflies\n", Refusal::TooManyCells, 3},
+        {"Term\tX\tX\tComment\r\ncat\tsame\tsame\t\r\ndog\ta\tb\t", Refusal::RepeatedFieldDiffers, 3},
+    };
+    for (const auto& c : cases) {
+        const TextImporter::Error error = refusalOf(c.text);
+        EXPECT_EQ(error.getRefusal(), c.refusal) << c.text;
+        EXPECT_EQ(error.getLine(), c.line) << c.text;
+    }
+    // Empty cells beyond the header lose nothing.
+    EXPECT_EQ(itemsOf(TextImporter().read("Term,Definition,Comment\ncat,animal,,,\n")),
+              (Table{{"cat", "animal", ""}}));
+
+    std::string wide = "Term";
+    for (int i = 0; i < 501; ++i)
+        wide += "\tF" + std::to_string(i);
+    EXPECT_EQ(refusalOf(wide + "\tComment").getRefusal(), Refusal::TooManyFields);
+    EXPECT_EQ(refusalOf(wide).getRefusal(), Refusal::TooManyFields);
+}
+
+TEST(TextImporter, AtMostTheItemsADocumentCanHold) {
+    std::string text = "Term\tComment";
+    for (int i = 0; i < StudyList::MaxTermSetCount + 1; ++i)
+        text += "\nx\t";
+    const TextImporter::Error error = refusalOf(text);
+    EXPECT_EQ(error.getRefusal(), TextImporter::Refusal::TooManyItems);
+    EXPECT_EQ(error.getLine(), StudyList::MaxTermSetCount + 2);
+}
+
+TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifiedList) {
+    const Table items{{"Aalspie\xDF", "eel spear", ""},
+                      {"gro\xDF, sehr gro\xDF", "big; very big", "\xDF \xE4 \xE9 \x80"},
+                      {"\"train on line\" indication (railway)", "Zugmeldung", "quote first"},
+                      {"Stra\337e\nWeg", "street", "two lines"},
+                      {"?\363d?", "Lodz", ""},
+                      {"Tabulator", "tab\tstop", ""}};
+    for (const char* name : {"words.csv", "words-semicolon.csv", "words-tab.txt", "words-utf16.txt"}) {
+        SCOPED_TRACE(name);
+        TextFileInputMethod reader;
+        const StudyList list = reader.read(std::string(LORVANT_IMPORT_DATA) + "/" + name);
+        EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"German", "English"}));
+        EXPECT_EQ(itemsOf(list), items);
+        EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
+        EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);
+        EXPECT_EQ(reader.getReport().replacedCharacters.firstLine, 8);
+        EXPECT_EQ(list.getFileName(), "");
+        EXPECT_TRUE(list.isModified());
+    }
+    EXPECT_THROW(TextFileInputMethod().read(std::string(LORVANT_IMPORT_DATA) + "/missing.csv"),
+                 Win::IO::FileOpenException);
+}
