@@ -1,6 +1,7 @@
 #include "fileprocedures.h"
 
 #include "documentfileinputmethod.h"
+#include "exporter.h"
 #include "filetypes.h"
 
 #include "WinLib/filedlg.h"
@@ -75,6 +76,8 @@ bool FileProcedures::save(const std::string& path) {
     try {
         writer->write(target);
         saved = true;
+    } catch (const ExportOverDocumentException&) {
+        showFileError(IDS_EXPORT_OVER_DOCUMENT, target);
     } catch (const Win::IO::FileOpenException&) {
         showFileError(IDS_CANNOT_SAVE, target);
     } catch (...) {
