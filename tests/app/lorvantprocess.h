@@ -41,7 +41,8 @@ public:
     };
     using Row = std::vector<std::string>;
 
-    explicit LorvantProcess(const std::string& commandLine = "");
+    // folder: the current folder the program starts in; empty for the test's own.
+    explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
     LorvantProcess& operator=(const LorvantProcess&) = delete;
     ~LorvantProcess();
@@ -103,6 +104,8 @@ public:
     // In the system's Open or Save As dialog: types the path, picks file type typeIndex (1-based; 0 keeps it)
     // and presses the dialog's OK button. cancelFileDialog presses Cancel.
     void chooseFile(const std::string& caption, const std::string& path, int typeIndex = 0);
+    // The same for a file that exists: the dialog asks whether to replace it, and the answer is Yes.
+    void chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex = 0);
     void cancelFileDialog(const std::string& caption);
 
     // Waits until the program has handled everything done to it so far.
@@ -122,6 +125,7 @@ private:
     void hookProbe();
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(HWND dialog, int id); // click without waiting for the program
+    HWND fillFileDialog(const std::string& caption, const std::string& path, int typeIndex);
     [[noreturn]] void fail(const std::string& what) const;
 
     PROCESS_INFORMATION _process{};
