@@ -563,15 +563,7 @@ DWORD LorvantProcess::exitCode() {
     return code;
 }
 
-std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
-    if (window == nullptr)
-        window = _mainWindow;
-    sync();
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    sync();
-    Sleep(300); // lets the display server finish drawing
-    RECT place{};
-    GetWindowRect(window, &place);
+std::vector<std::uint8_t> LorvantProcess::capture(const RECT& place) {
     const int width = place.right - place.left, height = place.bottom - place.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -595,13 +587,38 @@ std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    if (rgb.empty())
+        fail("could not read the screen");
+    return rgb;
+}
+
+std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
+    if (window == nullptr)
+        window = _mainWindow;
+    sync();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    sync();
+    Sleep(300); // lets the display server finish drawing
+    RECT place{};
+    GetWindowRect(window, &place);
+    const std::vector<std::uint8_t> rgb = capture(place);
     const char* folder = std::getenv("LORVANT_SCREENSHOT_DIR");
     const std::string dir = folder && *folder ? folder : "screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
     const std::string path = dir + "\\" + name + ".png";
-    if (rgb.empty() || !writePngFile(path, width, height, rgb))
+    if (!writePngFile(path, place.right - place.left, place.bottom - place.top, rgb))
         fail("could not save a picture of the window as " + path);
     return path;
+}
+
+bool LorvantProcess::showsOneColour(HWND window, const RECT& clientArea) {
+    RECT place = clientArea;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    const std::vector<std::uint8_t> rgb = capture(place);
+    for (std::size_t i = 3; i < rgb.size(); i += 3)
+        if (!std::equal(rgb.begin(), rgb.begin() + 3, rgb.begin() + static_cast<std::ptrdiff_t>(i)))
+            return false;
+    return true;
 }
 
 TestFolder::TestFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -119,6 +120,9 @@ public:
     // A picture of a window of the program, by default the main window, as name.png in the folder named by
     // LORVANT_SCREENSHOT_DIR (else "screenshots"). Returns its path.
     std::string screenshot(const std::string& name, HWND window = nullptr);
+    // Whether a part of a window (client coordinates) shows a single colour on the screen now: nothing is
+    // drawn there. Asked after a screenshot, which lets the program and the display finish drawing.
+    bool showsOneColour(HWND window, const RECT& clientArea);
 
 private:
     std::string ask(const std::string& request);
@@ -126,6 +130,7 @@ private:
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(HWND dialog, int id); // click without waiting for the program
     HWND fillFileDialog(const std::string& caption, const std::string& path, int typeIndex);
+    std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
     [[noreturn]] void fail(const std::string& what) const;
 
     PROCESS_INFORMATION _process{};

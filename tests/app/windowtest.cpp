@@ -254,7 +254,9 @@ TEST_F(MainWindow, KeysTypedIntoHelpStayInHelp) {
     EXPECT_EQ(lorvant.otherWindows(), (Texts{"Lorvant Help"}));
     EXPECT_EQ(lorvant.rowCount(), 3);
 
-    lorvant.pressKey(VK_DELETE);
+    HWND list = GetDlgItem(lorvant.mainWindow(), 2);
+    PostMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001);
+    PostMessageA(list, WM_KEYUP, VK_DELETE, 0xC1530001);
     EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
               "Are you sure you want to delete the selected items?");
     lorvant.close();
@@ -265,19 +267,19 @@ TEST_F(MainWindow, KeysTypedIntoHelpStayInHelp) {
 TEST_F(MainWindow, ListDrawsBehindTheDialogsAndMenusItsClicksOpen) {
     LorvantProcess lorvant(threeItems);
     HWND list = GetDlgItem(lorvant.mainWindow(), 2);
+    // The top left of the list, where the rows' numbers and terms are, below the column headings.
+    const RECT rows{4, 30, 100, 60};
     lorvant.doubleClickRow(1);
     HWND dialog = lorvant.waitForWindow("Edit Item");
-    lorvant.finishDrawing();
-    EXPECT_TRUE(IsWindowVisible(list));
     lorvant.screenshot("list-behind-edit-item");
+    EXPECT_FALSE(lorvant.showsOneColour(list, rows));
     lorvant.click(dialog, IDCANCEL);
     lorvant.waitUntilGone(dialog);
 
     lorvant.rightClickRow(2);
     EXPECT_FALSE(lorvant.trackedMenu().empty());
-    lorvant.finishDrawing();
-    EXPECT_TRUE(IsWindowVisible(list));
     lorvant.screenshot("list-behind-item-menu");
+    EXPECT_FALSE(lorvant.showsOneColour(list, rows));
     lorvant.closeMenu();
     lorvant.close();
     EXPECT_TRUE(lorvant.waitForExit());
