@@ -50,6 +50,8 @@ public:
     virtual bool onUserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // x and y in screen coordinates; both -1 when the menu was asked for from the keyboard.
     virtual bool onContextMenu(HWND window, int x, int y);
+    // The user is logging off or the system is shutting down; setting mayEnd to false refuses it.
+    virtual bool onQueryEndSession(bool& mayEnd);
 
     HWND getWindow() const { return _h; }
 

@@ -1,5 +1,7 @@
 #include "listview.h"
 
+#include "pendingexception.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -10,21 +12,21 @@ namespace {
 constexpr DWORD TypeAheadMs = 1000;
 
 // Holds the list's drawing while work that may change the selection of every row runs, unless an outer
-// piece of work holds it already.
+// piece of work holds it already. The list draws again however the work ends.
 template <class Work> LRESULT withRedrawHeld(ListView& view, Work work) {
     if (view.isRedrawHeld())
         return work();
+    struct Release {
+        ListView& view;
+        ~Release() { view.releaseRedraw(); }
+    } release{view};
     view.holdRedraw();
-    const LRESULT result = work();
-    view.releaseRedraw();
-    return result;
+    return work();
 }
 
 // Mouse clicks and keys may change the selection of every row. The control cannot search a virtual list's
 // texts for what is typed: the wrapper does.
-LRESULT CALLBACK handleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR listView) {
-    auto& view = *reinterpret_cast<ListView*>(listView);
+LRESULT handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, ListView& view) {
     switch (message) {
     case WM_CHAR:
         if (wParam < ' ')
@@ -40,11 +42,23 @@ LRESULT CALLBACK handleInput(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_RBUTTONUP:
     case WM_KEYDOWN:
         return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
-    case WM_NCDESTROY:
-        ::RemoveWindowSubclass(window, handleInput, 0);
-        break;
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Like every window procedure of the program, it lets no exception through to the system.
+LRESULT CALLBACK handleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR listView) {
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, handleInput, 0);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    try {
+        return handleInputMessage(window, message, wParam, lParam, *reinterpret_cast<ListView*>(listView));
+    } catch (...) {
+        PendingException::catchCurrent(true);
+        return 0;
+    }
 }
 
 } // namespace

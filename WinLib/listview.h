@@ -85,7 +85,8 @@ public:
     void saveColumnWidths();
     void selectAll();
     // Stops the control from redrawing row by row until releaseRedraw, which redraws it once. A change of
-    // many rows' selection then costs no more to show than a change of one. Holds do not nest.
+    // many rows' selection then costs no more to show than a change of one. Holds do not nest. A dialog
+    // or menu that the list's input brings up releases the hold first, so that the list draws behind it.
     void holdRedraw();
     void releaseRedraw();
     bool isRedrawHeld() const { return _redrawHeld; }

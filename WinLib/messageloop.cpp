@@ -10,6 +10,14 @@ void MessageLoop::setKbdAccelerator(HWND window, HACCEL table) {
     _accel = table;
 }
 
+bool MessageLoop::translateAccelerator(MSG& msg) const {
+    if (_accel == nullptr || msg.hwnd == nullptr)
+        return false;
+    if (msg.hwnd != _accelWindow && !::IsChild(_accelWindow, msg.hwnd))
+        return false;
+    return ::TranslateAcceleratorA(_accelWindow, _accel, &msg) != 0;
+}
+
 int MessageLoop::run() {
     MSG msg;
     for (;;) {
@@ -19,7 +27,8 @@ int MessageLoop::run() {
         PendingException::rethrowIfSet();
         if (status == 0)
             return static_cast<int>(msg.wParam);
-        if (_accel == nullptr || ::TranslateAcceleratorA(_accelWindow, _accel, &msg) == 0) {
+        const bool handled = (_preTranslator != nullptr && _preTranslator(msg)) || translateAccelerator(msg);
+        if (!handled) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }

@@ -121,11 +121,12 @@
 #define IDS_SUPPORT_MAILTO 2026 // what its "E-Mail Support" button opens
 #define IDS_CONFIRM_RESET_SCORES 2027
 #define IDS_ENTER_ONE_DEFINITION 2030
-#define IDS_STATUS_FORMAT 2031  // "%i item(s), %i selected"
-#define IDS_SAVE_FAILED 2049    // a save failed after the file was opened
-#define IDS_CANNOT_SAVE 2050    // the file to save could not be opened or made
-#define IDS_CANNOT_OPEN 2051    // the file to open could not be opened
-#define IDS_NOT_A_DOCUMENT 2053 // the file opened is not a valid document
+#define IDS_STATUS_FORMAT 2031        // "%i item(s), %i selected"
+#define IDS_SAVE_FAILED 2049          // a save failed after the file was opened
+#define IDS_CANNOT_SAVE 2050          // the file to save could not be opened or made
+#define IDS_CANNOT_OPEN 2051          // the file to open could not be opened
+#define IDS_NOT_A_DOCUMENT 2053       // the file opened is not a valid document
+#define IDS_EXPORT_OVER_DOCUMENT 2054 // an export's target is the open document's own file
 
 // The text import: its report, then why a file was refused.
 #define IDS_IMPORT_RESULT 2060           // item count (%d), then the path (%s)

@@ -58,6 +58,12 @@ void FileSerializer::flush() {
     writeBuffer();
 }
 
+void FileSerializer::commit() {
+    flush();
+    if (!PlatformFiles::commitFile(_file))
+        throw IOException("File write failed");
+}
+
 void FileSerializer::close() {
     if (_file == nullptr)
         return;

@@ -20,6 +20,8 @@ public:
 
     void write(const void* data, std::size_t size) override;
     void flush();
+    // flush, then has the system put the whole file on the disk, so that it survives a crash.
+    void commit();
     void close();
 
 private:

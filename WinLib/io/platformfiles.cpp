@@ -7,7 +7,7 @@ namespace {
 
 struct Injection {
     bool active = false;
-    bool failClose = false;
+    FailureInjection::Step step = FailureInjection::Step::Write;
     std::uint64_t byteLimit = 0;
     std::uint64_t written = 0;
 };
@@ -16,12 +16,16 @@ Injection injection;
 
 } // namespace
 
-WriteFailureInjection::WriteFailureInjection(std::uint64_t byteLimit, bool failClose) {
-    injection = Injection{true, failClose, byteLimit, 0};
+FailureInjection::FailureInjection(Step step, std::uint64_t byteLimit) {
+    injection = Injection{true, step, byteLimit, 0};
 }
 
-WriteFailureInjection::~WriteFailureInjection() {
+FailureInjection::~FailureInjection() {
     injection = Injection{};
+}
+
+bool FailureInjection::fails(Step step) {
+    return injection.active && injection.step == step;
 }
 
 std::FILE* openForReading(const std::string& path) {
@@ -33,7 +37,7 @@ std::FILE* openForReading(const std::string& path) {
 }
 
 bool writeBlock(std::FILE* file, const void* data, std::size_t size) {
-    if (injection.active) {
+    if (FailureInjection::fails(FailureInjection::Step::Write)) {
         if (size > injection.byteLimit - injection.written)
             return false;
         injection.written += size;
@@ -44,7 +48,7 @@ bool writeBlock(std::FILE* file, const void* data, std::size_t size) {
 bool closeFile(std::FILE* file) {
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
-    return flushed && closed && !(injection.active && injection.failClose);
+    return flushed && closed && !FailureInjection::fails(FailureInjection::Step::Close);
 }
 
 } // namespace Win::IO::PlatformFiles

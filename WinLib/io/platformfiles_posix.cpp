@@ -3,11 +3,9 @@
 #include "exceptions.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <memory>
-#include <vector>
 
 namespace Win::IO::PlatformFiles {
 
@@ -21,10 +19,21 @@ bool isReadOnly(const std::string& path) {
            (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+// The permissions a file made by openForWriting would get.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A renamed file's new name survives a crash only once its folder is on the disk too.
+void commitFolder(const std::string& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 } // namespace
 
@@ -47,6 +56,34 @@ std::uint64_t getFileSize(std::FILE* file) {
     return static_cast<std::uint64_t>(status.st_size);
 }
 
+bool commitFile(std::FILE* file) {
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0 &&
+           !FailureInjection::fails(FailureInjection::Step::Commit);
+}
+
+bool isReplaceable(const std::string& path) {
+    if (isReadOnly(path))
+        return false;
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    if (fd < 0)
+        return errno == ENOENT;
+    ::close(fd);
+    return true;
+}
+
+std::string getFullPath(const std::string& path) {
+    if (path.empty() || path.front() == '/')
+        return path;
+    char folder[4096];
+    return ::getcwd(folder, sizeof folder) == nullptr ? path : std::string(folder) + "/" + path;
+}
+
+bool isSameFile(const std::string& first, const std::string& second) {
+    struct stat one, other;
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 std::string getFolder(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -54,41 +91,23 @@ std::string getFolder(const std::string& path) {
 
 std::string createTempFile(const std::string& folder) {
     std::string name = folder + ".XXXXXX";
-    const int fd = ::mkstemp(name.data());
+    const int fd = FailureInjection::fails(FailureInjection::Step::TempFile) ? -1 : ::mkstemp(name.data());
     if (fd < 0)
         throw FileOpenException("Can not create temporary file");
     ::close(fd);
     return name;
 }
 
-bool copyFile(const std::string& from, const std::string& to) {
-    FilePtr source(openForReading(from));
-    if (!source)
+bool replaceFile(const std::string& replacement, const std::string& target) {
+    if (FailureInjection::fails(FailureInjection::Step::Replace))
         return false;
-    FilePtr target(openForWriting(to));
-    if (!target)
-        return false;
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), source.get());
-        if (got != 0 && std::fwrite(buffer.data(), 1, got, target.get()) != got)
-            return false;
-        if (got < buffer.size())
-            break;
-    }
-    if (std::ferror(source.get()) != 0)
-        return false;
-    // Like CopyFile, the copy takes the source's attributes, read-only included.
+    // The new contents keep the old file's permissions, where mkstemp gave them the narrowest.
     struct stat status;
-    if (::fstat(::fileno(source.get()), &status) == 0)
-        ::fchmod(::fileno(target.get()), status.st_mode & 07777);
-    return std::fclose(target.release()) == 0;
-}
-
-void setNormalAttributes(const std::string& path) {
-    struct stat status;
-    if (::stat(path.c_str(), &status) == 0)
-        ::chmod(path.c_str(), (status.st_mode & 07777) | S_IWUSR);
+    const mode_t mode = ::stat(target.c_str(), &status) == 0 ? status.st_mode & 07777 : newFileMode();
+    if (::chmod(replacement.c_str(), mode) != 0 || ::rename(replacement.c_str(), target.c_str()) != 0)
+        return false;
+    commitFolder(getFolder(target));
+    return true;
 }
 
 bool deleteFile(const std::string& path) {

@@ -4,40 +4,56 @@
 
 #include "app/model/lorvant.h"
 
+#include "WinLib/io/exceptions.h"
 #include "WinLib/io/fileserializer.h"
 #include "WinLib/io/platformfiles.h"
 
+#include <utility>
+
 namespace {
 
-void removeTempFile(const std::string& tempPath) {
-    // The backup may carry the old file's read-only attribute.
-    Win::IO::PlatformFiles::setNormalAttributes(tempPath);
-    Win::IO::PlatformFiles::deleteFile(tempPath);
-}
+namespace Files = Win::IO::PlatformFiles;
+
+// The new contents on their way; removed unless they have taken the document's place.
+class TempFile {
+public:
+    explicit TempFile(std::string path) : _path(std::move(path)) {}
+    ~TempFile() {
+        if (!_path.empty())
+            Files::deleteFile(_path);
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    const std::string& getPath() const { return _path; }
+    void release() { _path.clear(); }
+
+private:
+    std::string _path;
+};
 
 } // namespace
 
 void DocumentFileOutputMethod::write(const std::string& path) {
-    namespace Files = Win::IO::PlatformFiles;
-    const std::string tempPath = Files::createTempFile(Files::getFolder(path));
+    // Refused before anything is written, as the old file would refuse to be overwritten.
+    if (!Files::isReplaceable(path))
+        throw Win::IO::FileOpenException("Couldn't open file for writing");
+    TempFile temp(Files::createTempFile(Files::getFolder(path)));
     const bool wasModified = _studyList.isModified();
-    bool backedUp = false;
     try {
-        backedUp = Files::copyFile(path, tempPath);
-        Win::IO::FileSerializer out(path);
+        Win::IO::FileSerializer out(temp.getPath());
         out.writeInt(DocumentSignature);
         _studyList.serialize(out);
-        out.flush();
+        out.commit();
         out.close();
-        _studyList.setFileName(path);
+        if (!Files::replaceFile(temp.getPath(), path))
+            throw Win::IO::FileOpenException("Couldn't replace file");
     } catch (...) {
         // The changes are not on disk, so the list must still count as modified.
         if (wasModified)
             _studyList.setModified();
-        if (backedUp)
-            Files::copyFile(tempPath, path);
-        removeTempFile(tempPath);
         throw;
     }
-    removeTempFile(tempPath);
+    temp.release();
+    _studyList.setFileName(path);
 }

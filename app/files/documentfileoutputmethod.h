@@ -2,8 +2,9 @@
 
 #include "fileoutputmethod.h"
 
-// Saves the document, keeping a copy of the old file in a temporary file beside it until the
-// new contents are safely written, and putting the old contents back when writing fails.
+// Saves the document: the new contents are written completely to a temporary file beside it and
+// then take its place in one step, so that the file holds either the old document or the new one,
+// whatever fails and whenever the program is stopped.
 class DocumentFileOutputMethod : public FileOutputMethod {
 public:
     using FileOutputMethod::FileOutputMethod;

@@ -1,15 +1,20 @@
 #include "exporter.h"
 
-#include "WinLib/io/fileserializer.h"
+#include "app/model/lorvant.h"
 
-#include <sstream>
+#include "WinLib/io/fileserializer.h"
+#include "WinLib/io/platformfiles.h"
+#include "WinLib/io/serializerstreambuf.h"
 
 void Exporter::exportToFile(const std::string& path) const {
-    Win::IO::FileSerializer out(path, "");
-    std::ostringstream text;
-    exportTo(text);
-    const std::string bytes = std::move(text).str();
-    out.write(bytes.data(), bytes.size());
-    out.flush();
-    out.close();
+    // Exporting leaves the document unsaved; over its own file it would be lost.
+    if (Win::IO::PlatformFiles::isSameFile(path, _studyList.getFileName()))
+        throw ExportOverDocumentException();
+    Win::IO::FileSerializer file(path, "");
+    Win::IO::SerializerStreamBuf buffer(file);
+    std::ostream out(&buffer);
+    out.exceptions(std::ios::badbit);
+    exportTo(out);
+    file.flush();
+    file.close();
 }

@@ -2,6 +2,7 @@
 
 #include "documentfileinputmethod.h"
 #include "documentsignature.h"
+#include "exporter.h"
 #include "filetypes.h"
 #include "textfileinputmethod.h"
 
@@ -122,6 +123,8 @@ bool FileProcedures::save(const std::string& path) {
     try {
         writer->write(target);
         saved = true;
+    } catch (const ExportOverDocumentException&) {
+        showFileError(IDS_EXPORT_OVER_DOCUMENT, target);
     } catch (const Win::IO::FileOpenException&) {
         showFileError(IDS_CANNOT_SAVE, target);
     } catch (...) {

@@ -10,6 +10,7 @@ namespace {
 const UINT DisplayTopic = 0x0000;
 const UINT DisplayContents = 0x0001;
 const UINT CloseAllWindows = 0x0012;
+const UINT PreTranslateMessage = 0x00FD;
 
 } // namespace
 
@@ -36,4 +37,11 @@ void HelpFile::closeAll() {
     HtmlHelpViewer& viewer = HtmlHelpViewer::program();
     if (viewer.isLoaded())
         viewer.call(nullptr, nullptr, CloseAllWindows, 0);
+}
+
+bool HelpFile::preTranslateMessage(MSG& msg) {
+    // Without a loaded viewer there is no help window to take the message.
+    HtmlHelpViewer& viewer = HtmlHelpViewer::program();
+    return viewer.isLoaded() &&
+           viewer.call(nullptr, nullptr, PreTranslateMessage, reinterpret_cast<DWORD_PTR>(&msg));
 }

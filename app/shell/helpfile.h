@@ -18,6 +18,9 @@ public:
     void showTopic(const char* topic) const;
     // Closes every help window the program opened.
     static void closeAll();
+    // Gives an open help window the keys and other messages meant for it before the program's loop
+    // handles them; true when the help viewer took the message.
+    static bool preTranslateMessage(MSG& msg);
 
 private:
     HWND _owner;

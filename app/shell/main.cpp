@@ -1,8 +1,10 @@
+#include "helpfile.h"
 #include "topcontroller.h"
 
 #include "WinLib/assertion.h"
 #include "WinLib/classmaker.h"
 #include "WinLib/exception.h"
+#include "WinLib/io/platformfiles.h"
 #include "WinLib/maker.h"
 #include "WinLib/messageloop.h"
 #include "WinLib/resstring.h"
@@ -48,10 +50,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         mainWindow = maker.create(controller, Win::ResString(instance, IDS_PROGRAM_NAME));
         ::ShowWindow(mainWindow, showCommand);
         const std::string path = commandLinePath(commandLine);
+        // A relative name would point elsewhere once a file dialog has changed the current folder, or
+        // when the recent documents are opened from another run.
         if (!path.empty())
-            controller.openStartupDocument(path);
+            controller.openStartupDocument(Win::IO::PlatformFiles::getFullPath(path));
         Win::MessageLoop loop;
         loop.setKbdAccelerator(mainWindow, controller.getAccelerators());
+        loop.setPreTranslator(&HelpFile::preTranslateMessage);
         return loop.run();
     } catch (const Win::Exception& error) {
         return showFatalError(instance, error.getMessage());

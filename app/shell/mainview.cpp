@@ -153,6 +153,8 @@ void MainView::showItemMenu(HWND owner, int x, int y) {
         x = corner.x;
         y = corner.y;
     }
+    // The click that asks for the menu is still being handled, with the list's drawing held.
+    releaseListRedraw();
     HMENU itemMenu = ::GetSubMenu(::GetMenu(owner), ItemPopupIndex);
     _menuBar.initPopup(itemMenu);
     ::TrackPopupMenu(itemMenu, TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);

@@ -65,6 +65,8 @@ public:
     void getDispInfo(LVITEMA& item) { _listView.getDispInfo(item); }
     // The item menu at screen position x, y; (-1, -1), from the keyboard, shows it at the list's corner.
     void showItemMenu(HWND owner, int x, int y);
+    // Lets the list draw again before a dialog comes up in the middle of the click that asked for it.
+    void releaseListRedraw() { _listView.releaseRedraw(); }
 
 private:
     void makeChildren(HWND window);

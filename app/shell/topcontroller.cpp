@@ -66,6 +66,12 @@ bool TopController::onClose() {
     return !FileProcedures(_document, getWindow()).querySaveChanges();
 }
 
+bool TopController::onQueryEndSession(bool& mayEnd) {
+    // Ending the session ends the program without closing its window first.
+    mayEnd = FileProcedures(_document, getWindow()).querySaveChanges();
+    return true;
+}
+
 bool TopController::onDestroy() {
     HelpFile::closeAll();
     saveRecentDocs(_document);
@@ -141,8 +147,10 @@ bool TopController::onListNotify(NMHDR& header) {
         return true;
     }
     case NM_DBLCLK:
-        if (_cmdVector->test("Term_Edit") != Cmd::DISABLED)
+        if (_cmdVector->test("Term_Edit") != Cmd::DISABLED) {
+            _view->releaseListRedraw();
             _cmdVector->execute(_cmdVector->cmdToId("Term_Edit"));
+        }
         return true;
     default:
         return false;

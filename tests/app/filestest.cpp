@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <future>
 
 namespace {
 
@@ -22,6 +24,8 @@ const std::string CannotOpen =
     "Can not open the specified file for reading.\nMake sure the specified path and file name are correct.";
 const std::string NotADocument =
     "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt.";
+const std::string ExportOverDocument =
+    "The Study List itself is stored in this file.\nChoose another file name for the export.";
 
 void addItem(LorvantProcess& lorvant, const std::string& term, const std::string& definition) {
     lorvant.pressKey(VK_INSERT);
@@ -38,6 +42,17 @@ std::vector<std::string> terms(const StudyList& document) {
     for (int i = 0; i < document.getTermSetCount(); ++i)
         result.push_back(document.getTermSet(static_cast<std::size_t>(i)).getTerm());
     return result;
+}
+
+// Asks the program, as the system does when the user logs off, whether the session may end; the answer comes
+// once the program has asked the user whatever it asks.
+std::future<LRESULT> queryEndSession(HWND mainWindow) {
+    return std::async(std::launch::async, [mainWindow] {
+        DWORD_PTR mayEnd = 99;
+        SendMessageTimeoutA(mainWindow, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
+                            &mayEnd);
+        return static_cast<LRESULT>(mayEnd);
+    });
 }
 
 void writeText(const std::string& path, const std::string& text) {
@@ -324,6 +339,105 @@ TEST_F(Files, ALargeUtf8WordListShowsItsLetters) {
     lorvant.close();
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to new Study List ?");
     EXPECT_TRUE(lorvant.waitForExit());
+}
+
+
+// Logging off or shutting down asks about unsaved changes as closing does; Cancel or a failed save keeps the
+// session from ending.
+TEST_F(Files, TheEndOfTheSessionAsksAboutUnsavedChanges) {
+    LorvantProcess lorvant(animals);
+    EXPECT_EQ(queryEndSession(lorvant.mainWindow()).get(), TRUE);
+
+    addItem(lorvant, "cow", "Kuh");
+    auto mayEnd = queryEndSession(lorvant.mainWindow());
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to " + animals + " ?");
+    EXPECT_EQ(mayEnd.get(), FALSE);
+
+    SetFileAttributesA(animals.c_str(), FILE_ATTRIBUTE_READONLY);
+    mayEnd = queryEndSession(lorvant.mainWindow());
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), CannotSave + "\n" + animals);
+    EXPECT_EQ(mayEnd.get(), FALSE);
+    SetFileAttributesA(animals.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    mayEnd = queryEndSession(lorvant.mainWindow());
+    lorvant.answerMessageBox("Lorvant", IDYES);
+    EXPECT_EQ(mayEnd.get(), TRUE);
+    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+// An export chosen in Save As over the open document's own file, however its name is written, writes
+// nothing: the document and its unsaved changes stay.
+TEST_F(Files, AnExportOverTheDocumentsOwnFileIsRefused) {
+    const std::string before = readFile(animals);
+    LorvantProcess lorvant(animals);
+    addItem(lorvant, "cow", "Kuh");
+    std::string upperCase = animals;
+    std::transform(upperCase.begin(), upperCase.end(), upperCase.begin(), ::toupper);
+    for (const auto& [path, type] : {std::pair(animals, 2), std::pair(upperCase, 3)}) {
+        lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+        lorvant.chooseFileToReplace("Save As", path, type);
+        const std::string message = lorvant.answerMessageBox("Lorvant Error", IDOK);
+        EXPECT_EQ(message.substr(0, ExportOverDocument.size() + 1), ExportOverDocument + "\n");
+        EXPECT_EQ(readFile(animals), before);
+    }
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+    lorvant.close();
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to " + animals + " ?");
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+// A document named on the command line relative to the folder Lorvant starts in is known by its full path,
+// in the title, for saving and in the recent documents.
+TEST_F(Files, ARelativePathOnTheCommandLineBecomesTheFullPath) {
+    const std::string folderPath = animals.substr(0, animals.rfind('\\'));
+    LorvantProcess lorvant("animals.lvd", folderPath);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+    addItem(lorvant, "cow", "Kuh");
+    lorvant.pressKey('S', {VK_CONTROL});
+    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(readRecentDocsKey().at(0), animals);
+}
+
+// However a save is cut short, the document opens afterwards as the old list or as the new one. The program
+// is killed at several moments after the save was asked for; some fall inside the writing.
+TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
+    const int count = 100000;
+    std::vector<TestItem> items;
+    std::vector<std::string> oldTerms;
+    for (int i = count - 1; i >= 0; --i) {
+        char term[16];
+        std::snprintf(term, sizeof term, "t%06d", i);
+        items.push_back(TestItem{term, {"a definition that makes the file larger"}, "", 0, 0});
+        oldTerms.push_back(term);
+    }
+    const std::string path = folder.path("many.lvd");
+    writeDocument(path, items);
+    std::vector<std::string> newTerms(oldTerms.rbegin(), oldTerms.rend());
+
+    for (DWORD killAfterMs : {2, 6, 12, 25, 60}) {
+        SCOPED_TRACE("killed " + std::to_string(killAfterMs) + " ms after the save was asked for");
+        LorvantProcess lorvant(path);
+        lorvant.clickHeader(1);
+        ASSERT_EQ(lorvant.rows(0, 1).at(0).at(1), newTerms.front());
+        const int save = lorvant.menuItem(StudySetMenu, "&Save\tCtrl+S").id;
+        PostMessageA(lorvant.mainWindow(), WM_COMMAND, MAKEWPARAM(save, 0), 0);
+        Sleep(killAfterMs);
+        TerminateProcess(lorvant.processHandle(), 1);
+        ASSERT_TRUE(lorvant.waitForExit());
+        try {
+            const std::vector<std::string> saved = terms(readDocument(path));
+            EXPECT_TRUE(saved == oldTerms || saved == newTerms)
+                << saved.size() << " items, first " << saved.at(0);
+        } catch (...) {
+            ADD_FAILURE() << "the document no longer opens";
+        }
+        writeDocument(path, items);
+    }
 }
 
 } // namespace

@@ -79,14 +79,14 @@ std::string popupName(const std::vector<int>& popupPath) {
 
 } // namespace
 
-LorvantProcess::LorvantProcess(const std::string& commandLine) {
+LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string& folder) {
     std::string line = "\"" + programFolder() + "Lorvant.exe\"";
     if (!commandLine.empty())
         line += " " + commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &_process))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &_process))
         fail("could not start " + line);
     for (DWORD waited = 0; (_mainWindow = findWindow(_process.dwProcessId, "")) == nullptr;
          waited += PollMs) {
@@ -476,7 +476,7 @@ std::string LorvantProcess::answerMessageBox(const std::string& caption, int but
     return shown;
 }
 
-void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
+HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::string& path, int typeIndex) {
     HWND dialog = waitForWindow(caption);
     if (typeIndex > 0) {
         // The file type box (cmb1) tells the dialog of a new choice as a click in its list would.
@@ -504,7 +504,40 @@ void LorvantProcess::chooseFile(const std::string& caption, const std::string& p
     if (search.found == nullptr)
         fail("the file dialog has no file name box");
     setText(GetParent(search.found), 0x47C, path);
+    return dialog;
+}
+
+void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
+    HWND dialog = fillFileDialog(caption, path, typeIndex);
     click(dialog, IDOK);
+    waitUntilGone(dialog);
+    sync();
+}
+
+void LorvantProcess::chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex) {
+    HWND dialog = fillFileDialog(caption, path, typeIndex);
+    press(dialog, IDOK);
+    // The question is a message box owned by the dialog.
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{dialog, nullptr};
+    for (DWORD waited = 0; search.found == nullptr; waited += PollMs) {
+        if (waited > TimeoutMs)
+            fail("the dialog \"" + caption + "\" did not ask whether to replace " + path);
+        Sleep(PollMs);
+        EnumThreadWindows(
+            _thread,
+            [](HWND window, LPARAM param) {
+                auto& s = *reinterpret_cast<Search*>(param);
+                if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != s.owner)
+                    return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+    }
+    press(search.found, IDYES);
     waitUntilGone(dialog);
     sync();
 }
@@ -530,15 +563,7 @@ DWORD LorvantProcess::exitCode() {
     return code;
 }
 
-std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
-    if (window == nullptr)
-        window = _mainWindow;
-    sync();
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    sync();
-    Sleep(300); // lets the display server finish drawing
-    RECT place{};
-    GetWindowRect(window, &place);
+std::vector<std::uint8_t> LorvantProcess::capture(const RECT& place) {
     const int width = place.right - place.left, height = place.bottom - place.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -562,13 +587,38 @@ std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    if (rgb.empty())
+        fail("could not read the screen");
+    return rgb;
+}
+
+std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
+    if (window == nullptr)
+        window = _mainWindow;
+    sync();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    sync();
+    Sleep(300); // lets the display server finish drawing
+    RECT place{};
+    GetWindowRect(window, &place);
+    const std::vector<std::uint8_t> rgb = capture(place);
     const char* folder = std::getenv("LORVANT_SCREENSHOT_DIR");
     const std::string dir = folder && *folder ? folder : "screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
     const std::string path = dir + "\\" + name + ".png";
-    if (rgb.empty() || !writePngFile(path, width, height, rgb))
+    if (!writePngFile(path, place.right - place.left, place.bottom - place.top, rgb))
         fail("could not save a picture of the window as " + path);
     return path;
+}
+
+bool LorvantProcess::showsOneColour(HWND window, const RECT& clientArea) {
+    RECT place = clientArea;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    const std::vector<std::uint8_t> rgb = capture(place);
+    for (std::size_t i = 3; i < rgb.size(); i += 3)
+        if (!std::equal(rgb.begin(), rgb.begin() + 3, rgb.begin() + static_cast<std::ptrdiff_t>(i)))
+            return false;
+    return true;
 }
 
 TestFolder::TestFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -41,7 +42,8 @@ public:
     };
     using Row = std::vector<std::string>;
 
-    explicit LorvantProcess(const std::string& commandLine = "");
+    // folder: the current folder the program starts in; empty for the test's own.
+    explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
     LorvantProcess& operator=(const LorvantProcess&) = delete;
     ~LorvantProcess();
@@ -103,6 +105,8 @@ public:
     // In the system's Open or Save As dialog: types the path, picks file type typeIndex (1-based; 0 keeps it)
     // and presses the dialog's OK button. cancelFileDialog presses Cancel.
     void chooseFile(const std::string& caption, const std::string& path, int typeIndex = 0);
+    // The same for a file that exists: the dialog asks whether to replace it, and the answer is Yes.
+    void chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex = 0);
     void cancelFileDialog(const std::string& caption);
 
     // Waits until the program has handled everything done to it so far.
@@ -116,12 +120,17 @@ public:
     // A picture of a window of the program, by default the main window, as name.png in the folder named by
     // LORVANT_SCREENSHOT_DIR (else "screenshots"). Returns its path.
     std::string screenshot(const std::string& name, HWND window = nullptr);
+    // Whether a part of a window (client coordinates) shows a single colour on the screen now: nothing is
+    // drawn there. Asked after a screenshot, which lets the program and the display finish drawing.
+    bool showsOneColour(HWND window, const RECT& clientArea);
 
 private:
     std::string ask(const std::string& request);
     void hookProbe();
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(HWND dialog, int id); // click without waiting for the program
+    HWND fillFileDialog(const std::string& caption, const std::string& path, int typeIndex);
+    std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
     [[noreturn]] void fail(const std::string& what) const;
 
     PROCESS_INFORMATION _process{};

@@ -242,6 +242,49 @@ TEST_F(MainWindow, OpensHelpAndTheAboutBox) {
     EXPECT_FALSE(IsWindow(help));
 }
 
+// Keys typed into the help window belong to it: Del there deletes nothing, while the main window keeps its
+// keys.
+TEST_F(MainWindow, KeysTypedIntoHelpStayInHelp) {
+    LorvantProcess lorvant(threeItems);
+    lorvant.clickRow(0);
+    lorvant.pressKey(VK_F1);
+    HWND help = lorvant.waitForWindow("Lorvant Help");
+    PostMessageA(help, WM_KEYDOWN, VK_DELETE, 0x01530001);
+    PostMessageA(help, WM_KEYUP, VK_DELETE, 0xC1530001);
+    EXPECT_EQ(lorvant.otherWindows(), (Texts{"Lorvant Help"}));
+    EXPECT_EQ(lorvant.rowCount(), 3);
+
+    HWND list = GetDlgItem(lorvant.mainWindow(), 2);
+    PostMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001);
+    PostMessageA(list, WM_KEYUP, VK_DELETE, 0xC1530001);
+    EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
+              "Are you sure you want to delete the selected items?");
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
+// A dialog or menu that a click in the list brings up leaves the list drawn behind it.
+TEST_F(MainWindow, ListDrawsBehindTheDialogsAndMenusItsClicksOpen) {
+    LorvantProcess lorvant(threeItems);
+    HWND list = GetDlgItem(lorvant.mainWindow(), 2);
+    // The top left of the list, where the rows' numbers and terms are, below the column headings.
+    const RECT rows{4, 30, 100, 60};
+    lorvant.doubleClickRow(1);
+    HWND dialog = lorvant.waitForWindow("Edit Item");
+    lorvant.screenshot("list-behind-edit-item");
+    EXPECT_FALSE(lorvant.showsOneColour(list, rows));
+    lorvant.click(dialog, IDCANCEL);
+    lorvant.waitUntilGone(dialog);
+
+    lorvant.rightClickRow(2);
+    EXPECT_FALSE(lorvant.trackedMenu().empty());
+    lorvant.screenshot("list-behind-item-menu");
+    EXPECT_FALSE(lorvant.showsOneColour(list, rows));
+    lorvant.closeMenu();
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
 // Showing, selecting and sorting the longest list a document may hold.
 TEST_F(MainWindow, HandlesTheLargestListAtOnce) {
     const int count = StudyList::MaxTermSetCount;

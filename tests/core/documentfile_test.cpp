@@ -9,6 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#ifndef _WIN32
+#include <sys/mount.h>
+#endif
+
 using namespace Win::IO;
 
 namespace {
@@ -31,6 +38,52 @@ StudyList makeList(int count) {
     }
     return list;
 }
+
+using Step = PlatformFiles::FailureInjection::Step;
+
+// How a save failed: "open: " and the message for the failures the user is told of as a file that cannot be
+// written, "write: " and the message for the others.
+std::string failureOf(const std::function<void()>& save) {
+    try {
+        save();
+    } catch (const FileOpenException& e) {
+        return std::string("open: ") + e.getMessage();
+    } catch (const IOException& e) {
+        return std::string("write: ") + e.getMessage();
+    }
+    return "<nothing thrown>";
+}
+
+#ifndef _WIN32
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// A file system of 1 MiB of its own, mounted on folder while the object lives.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& folder)
+        : _folder(folder), _mounted(::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=1m") == 0),
+          _error(_mounted ? "" : std::strerror(errno)) {}
+    ~SmallDisk() {
+        if (_mounted)
+            ::umount2(_folder.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool isMounted() const { return _mounted; }
+    const std::string& getError() const { return _error; }
+
+private:
+    std::string _folder;
+    bool _mounted;
+    std::string _error;
+};
+#endif
 
 template <class Exception> std::string messageOf(const std::function<void()>& action) {
     try {
@@ -119,52 +172,90 @@ TEST(DocumentFile, RefusesWhatIsNotADocument) {
     EXPECT_EQ(DocumentFileInputMethod().read(trailing).getTermSetCount(), 0);
 }
 
-TEST(DocumentFile, FailedSaveRestoresTheOldFile) {
+// Whatever step of a save fails, the document file stays byte for byte as it was, nothing else is left in
+// its folder, and the list keeps its name and its unsaved changes.
+TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
     TempFolder folder;
     const std::string path = folder.file("doc.lvd");
     StudyList old = makeList(10);
     DocumentFileOutputMethod(old).write(path);
     const std::string oldBytes = readFile(path);
 
-    // Fails in the middle of writing (the list is far larger than the write buffer), on the
-    // final flush, and on close.
+    // The bigger list fails in the middle of writing (it is far larger than the write buffer), the small
+    // one on the final flush.
     StudyList bigger = makeList(20000);
-    bigger.setFileName("before.lvd");
     StudyList small = makeList(11);
-    small.setFileName("before.lvd");
     const struct {
         StudyList* list;
+        Step step;
         std::uint64_t byteLimit;
-        bool failClose;
-    } failures[] = {{&bigger, 200000, false}, {&small, 10, false}, {&small, 1u << 30, true}};
-    for (const auto& failure : failures) {
-        PlatformFiles::WriteFailureInjection injection(failure.byteLimit, failure.failClose);
-        EXPECT_EQ(messageOf<IOException>([&] { DocumentFileOutputMethod(*failure.list).write(path); }),
-                  "File write failed");
-        EXPECT_EQ(readFile(path), oldBytes);
-        EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
-        EXPECT_EQ(failure.list->getFileName(), "before.lvd");
-        EXPECT_TRUE(failure.list->isModified());
+        const char* failure;
+    } failures[] = {
+        {&small, Step::TempFile, 0, "open: Can not create temporary file"},
+        {&bigger, Step::Write, 200000, "write: File write failed"},
+        {&small, Step::Write, 10, "write: File write failed"},
+        {&small, Step::Commit, 0, "write: File write failed"},
+        {&small, Step::Close, 0, "write: File write failed"},
+        {&small, Step::Replace, 0, "open: Couldn't replace file"},
+    };
+    for (const std::string& target : {path, folder.file("new.lvd")}) {
+        for (const auto& failure : failures) {
+            SCOPED_TRACE(target + " " + failure.failure);
+            failure.list->setFileName("before.lvd");
+            failure.list->setModified();
+            PlatformFiles::FailureInjection injection(failure.step, failure.byteLimit);
+            EXPECT_EQ(failureOf([&] { DocumentFileOutputMethod(*failure.list).write(target); }),
+                      failure.failure);
+            EXPECT_EQ(readFile(path), oldBytes);
+            EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
+            EXPECT_EQ(failure.list->getFileName(), "before.lvd");
+            EXPECT_TRUE(failure.list->isModified());
+        }
     }
 
+    // With nothing failing, the new contents take the old file's place and its permissions.
+#ifndef _WIN32
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+#endif
+    const auto permissions = std::filesystem::status(path).permissions();
     DocumentFileOutputMethod(bigger).write(path);
     EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), 20000);
     EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
+    EXPECT_EQ(std::filesystem::status(path).permissions(), permissions);
 }
 
-TEST(DocumentFile, FailedNewFileLeavesNoTemporaryFile) {
+// A real full disk: a file system of 1 MiB with room for less than another copy of the document.
+TEST(DocumentFile, FullDiskLeavesTheFileAsItWas) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the small disk is mounted by the native tests only";
+#else
     TempFolder folder;
-    StudyList list = makeList(5000);
-    {
-        PlatformFiles::WriteFailureInjection injection(70000);
-        EXPECT_THROW(DocumentFileOutputMethod(list).write(folder.file("new.lvd")), IOException);
-    }
-    EXPECT_EQ(folder.list(), std::vector<std::string>{"new.lvd"});
-    EXPECT_EQ(list.getFileName(), "");
+    const std::string diskFolder = folder.file("disk");
+    std::filesystem::create_directory(diskFolder);
+    SmallDisk disk(diskFolder);
+    if (!disk.isMounted())
+        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (it needs root): " << disk.getError();
+    const std::string path = diskFolder + "/doc.lvd";
+    StudyList old = makeList(6000); // about 350 KB
+    DocumentFileOutputMethod(old).write(path);
+    const std::string oldBytes = readFile(path);
+    const std::string filler = diskFolder + "/filler";
+    writeFile(filler, std::string(600000, 'x'));
 
-    EXPECT_EQ(messageOf<FileOpenException>(
-                  [&] { DocumentFileOutputMethod(list).write(folder.file("missing") + "/x.lvd"); }),
-              "Can not create temporary file");
+    StudyList changed = makeList(8000); // about 470 KB, more than the old file and the free room
+    EXPECT_EQ(failureOf([&] { DocumentFileOutputMethod(changed).write(path); }), "write: File write failed");
+    EXPECT_TRUE(readFile(path) == oldBytes);
+    EXPECT_EQ(filesIn(diskFolder).size(), 2u);
+    EXPECT_TRUE(changed.isModified());
+
+    // With room for the old contents and the new ones side by side, the save goes through.
+    std::filesystem::remove(filler);
+    DocumentFileOutputMethod(changed).write(path);
+    EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), 8000);
+    EXPECT_EQ(filesIn(diskFolder), std::vector<std::string>{"doc.lvd"});
+#endif
 }
 
 TEST(DocumentFile, ReadOnlyTargetIsRefusedAndKept) {

@@ -11,9 +11,11 @@
 #include "app/model/lorvant.h"
 
 #include "WinLib/io/exceptions.h"
+#include "WinLib/io/platformfiles.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -136,6 +138,61 @@ TEST(HtmlFileOutputMethod, WritesTheFileAndLeavesTheDocumentAlone) {
     EXPECT_TRUE(list.isModified());
     EXPECT_THROW(HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"),
                  Win::IO::FileOpenException);
+}
+
+// The text goes to the file as it is made, never whole into memory; a failing disk stops the export with the
+// file's own error.
+TEST(Exporter, WritesTheFileAsItExports) {
+    struct Probe : Exporter {
+        using Exporter::Exporter;
+        std::string path;
+        mutable std::uintmax_t sizeMidway = 0;
+        void exportTo(std::ostream& out) const override {
+            out << std::string(1 << 20, 'x');
+            sizeMidway = std::filesystem::file_size(path);
+            out << "end";
+        }
+    };
+    TempFolder folder;
+    StudyList list;
+    Probe probe(list);
+    probe.path = folder.file("out.txt");
+    probe.exportToFile(probe.path);
+    EXPECT_GT(probe.sizeMidway, 900000u);
+    EXPECT_EQ(std::filesystem::file_size(probe.path), (1u << 20) + 3);
+
+    Win::IO::PlatformFiles::FailureInjection fullDisk(Win::IO::PlatformFiles::FailureInjection::Step::Write,
+                                                      100000);
+    try {
+        probe.exportToFile(probe.path);
+        ADD_FAILURE() << "no exception";
+    } catch (const Win::IO::IOException& e) {
+        EXPECT_STREQ(e.getMessage(), "File write failed");
+    }
+}
+
+// Exporting leaves the document unsaved, so an export over the document's own file, however it is named,
+// is refused before anything is written.
+TEST(Exporter, RefusesTheDocumentsOwnFile) {
+    TempFolder folder;
+    StudyList list;
+    addItem(list, "cat", {"animal"});
+    const std::string document = folder.file("cats.lvd");
+    DocumentFileOutputMethod(list).write(document);
+    addItem(list, "dog", {"animal"});
+    const std::string bytes = readFile(document);
+    std::vector<std::string> sameFile = {document, folder.file(".") + "/cats.lvd"};
+#ifdef _WIN32
+    sameFile.push_back(folder.file("CATS.LVD"));
+#endif
+    for (const std::string& target : sameFile) {
+        EXPECT_THROW(CSVFileOutputMethod(list).write(target), ExportOverDocumentException) << target;
+        EXPECT_THROW(HtmlFileOutputMethod(list).write(target), ExportOverDocumentException) << target;
+        EXPECT_EQ(readFile(document), bytes);
+    }
+    EXPECT_TRUE(list.isModified());
+    CSVFileOutputMethod(list).write(folder.file("cats.txt"));
+    EXPECT_NE(readFile(folder.file("cats.txt")).find("dog"), std::string::npos);
 }
 
 TEST(FileTypes, SaveAsAndOpenRows) {

@@ -151,21 +151,21 @@ TEST(FileSerializer, LateWriteErrorsAreNotSuccess) {
     TempFolder folder;
     {
         // Buffered data that cannot be stored surfaces on flush.
-        PlatformFiles::WriteFailureInjection fullDisk(0);
+        PlatformFiles::FailureInjection fullDisk(PlatformFiles::FailureInjection::Step::Write, 0);
         FileSerializer out(folder.file("a.bin"));
         out.writeInt(7);
         expectThrows<IOException>([&] { out.flush(); }, "File write failed");
     }
     {
         // ... or, when nothing was left to flush, on close.
-        PlatformFiles::WriteFailureInjection failingClose(1000, true);
+        PlatformFiles::FailureInjection failingClose(PlatformFiles::FailureInjection::Step::Close);
         FileSerializer out(folder.file("b.bin"));
         out.writeInt(7);
         out.flush();
         expectThrows<IOException>([&] { out.close(); }, "File write failed");
     }
     {
-        PlatformFiles::WriteFailureInjection fullDisk(100000);
+        PlatformFiles::FailureInjection fullDisk(PlatformFiles::FailureInjection::Step::Write, 100000);
         FileSerializer out(folder.file("c.bin"));
         const std::string block(300000, 'x');
         expectThrows<IOException>([&] { out.write(block.data(), block.size()); }, "File write failed");

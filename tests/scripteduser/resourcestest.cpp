@@ -61,6 +61,8 @@ const std::map<int, std::string> ExpectedStrings = {
      "Can not open the specified file for reading.\nMake sure the specified path and file name are correct."},
     {IDS_NOT_A_DOCUMENT,
      "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt."},
+    {IDS_EXPORT_OVER_DOCUMENT,
+     "The Study List itself is stored in this file.\nChoose another file name for the export."},
 };
 
 std::string loadString(int id) {
@@ -112,6 +114,9 @@ TEST(Resources, StringTableHoldsExactlyTheProgramsTexts) {
         const std::string wanted = expected == ExpectedStrings.end() ? "" : expected->second;
         EXPECT_EQ(loadString(id), wanted) << "string " << id;
     }
+    // The texts added after them.
+    for (const auto& [id, text] : ExpectedStrings)
+        EXPECT_EQ(loadString(id), text) << "string " << id;
 }
 
 TEST(Resources, FormatsFillAsTheMessagesRead) {

@@ -3,13 +3,16 @@
 #include "WinLib/combobox.h"
 #include "WinLib/edit.h"
 #include "WinLib/listbox.h"
+#include "WinLib/listview.h"
 #include "WinLib/maker.h"
+#include "WinLib/pendingexception.h"
 #include "WinLib/updown.h"
 #include "tests/winlib/testwindow.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -20,7 +23,7 @@ enum { EditId = 10, MultiLineId, ListId, ComboId, CheckId, NumberId, ArrowsId };
 class ControlsTest : public ::testing::Test {
 protected:
     ControlsTest() {
-        INITCOMMONCONTROLSEX init{sizeof(init), ICC_UPDOWN_CLASS};
+        INITCOMMONCONTROLSEX init{sizeof(init), ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&init);
         make("EDIT", EditId, ES_AUTOHSCROLL);
         make("EDIT", MultiLineId, ES_MULTILINE | ES_AUTOVSCROLL);
@@ -172,4 +175,29 @@ TEST_F(ControlsTest, FocusFollowsTheControl) {
     other.setFocus();
     EXPECT_TRUE(other.hasFocus());
     EXPECT_FALSE(Win::Edit().hasFocus());
+}
+
+// An error in the list's own handling of the user's input, here a model that fails while the user types,
+// is parked for the message loop like any window procedure's, and the list draws again.
+TEST_F(ControlsTest, ListViewInputErrorsReachTheMessageLoop) {
+    struct Layout : Win::ListViewLayoutModel {
+        unsigned getColumnsCount() const override { return 1; }
+        std::string getColumnTitle(unsigned) const override { return "Term"; }
+        void setColumnWidth(unsigned, int) override {}
+    } layout;
+    struct Rows : Win::ListViewDataModel {
+        unsigned getItemsCount() const override { return 3; }
+        const Win::ListViewItem& getItem(unsigned) override { throw std::runtime_error("model failed"); }
+    } rows;
+    Win::ListView list(layout, rows);
+    Win::ListViewMaker maker(window.get(), 20);
+    maker.setReportView();
+    maker.setVirtual();
+    list.attach(maker.create(""), 20);
+    list.rebuildColumns();
+    list.refillItems();
+
+    SendMessageA(list.getWindow(), WM_CHAR, 'a', 0);
+    EXPECT_FALSE(list.isRedrawHeld());
+    EXPECT_THROW(Win::PendingException::rethrowIfSet(), std::runtime_error);
 }

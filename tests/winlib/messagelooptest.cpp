@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -66,17 +67,26 @@ TEST_F(MessageLoopTest, RunReturnsTheQuitCode) {
     EXPECT_EQ(loop.run(), 3);
 }
 
+namespace {
+
+struct KeyCommander {
+    void run() {}
+    Cmd::Status test() const { return Cmd::ENABLED; }
+};
+const Cmd::Item<KeyCommander> KeyCommands[] = {{"Unused", &KeyCommander::run, &KeyCommander::test, "unused"},
+                                               {"Help", &KeyCommander::run, &KeyCommander::test, "help"},
+                                               {nullptr, nullptr, nullptr, nullptr}};
+const Win::AcceleratorItem Keys[] = {{0, VK_F1, "Help"}, {0, VK_F2, "Help"}, {0, 0, nullptr}};
+
+// Key presses the pre-translator of the test took.
+std::vector<WPARAM> keysTaken;
+
+} // namespace
+
 TEST_F(MessageLoopTest, AcceleratorsBecomeCommandsFromTheKeyboard) {
-    struct Commander {
-        void run() {}
-        Cmd::Status test() const { return Cmd::ENABLED; }
-    } commander;
-    const Cmd::Item<Commander> table[] = {{"Unused", &Commander::run, &Commander::test, "unused"},
-                                          {"Help", &Commander::run, &Commander::test, "help"},
-                                          {nullptr, nullptr, nullptr, nullptr}};
-    Cmd::VectorExec<Commander> commands(table, &commander);
-    const Win::AcceleratorItem keys[] = {{0, VK_F1, "Help"}, {0, 0, nullptr}};
-    Win::AcceleratorTable accelerators(keys, commands);
+    KeyCommander commander;
+    Cmd::VectorExec<KeyCommander> commands(KeyCommands, &commander);
+    Win::AcceleratorTable accelerators(Keys, commands);
     loop.setKbdAccelerator(window.get(), accelerators.getHandle());
 
     int commandId = -1;
@@ -90,6 +100,36 @@ TEST_F(MessageLoopTest, AcceleratorsBecomeCommandsFromTheKeyboard) {
     EXPECT_EQ(loop.run(), 0);
     EXPECT_EQ(commandId, 1);
     EXPECT_TRUE(fromAccelerator);
+}
+
+// Keys typed into another window of the thread, such as a help viewer's, stay that window's: only the main
+// window and its children raise commands, and the pre-translator sees every message first.
+TEST_F(MessageLoopTest, AcceleratorsOnlyForTheMainWindowAndItsChildren) {
+    KeyCommander commander;
+    Cmd::VectorExec<KeyCommander> commands(KeyCommands, &commander);
+    Win::AcceleratorTable accelerators(Keys, commands);
+    loop.setKbdAccelerator(window.get(), accelerators.getHandle());
+    keysTaken.clear();
+    loop.setPreTranslator([](MSG& msg) {
+        if (msg.message != WM_KEYDOWN || msg.wParam != VK_F2)
+            return false;
+        keysTaken.push_back(msg.wParam);
+        return true;
+    });
+    ActionController otherCtrl;
+    TestWindow other(otherCtrl, "WinLib other window");
+    HWND child = Win::ChildMaker("BUTTON", window.get(), 5).create("");
+
+    int commandCount = 0;
+    ctrl.onCmd = [&](int, bool) { ++commandCount; };
+    ctrl.onTrigger = [] { PostQuitMessage(0); };
+    PostMessageA(other.get(), WM_KEYDOWN, VK_F1, 0x003B0001);
+    PostMessageA(window.get(), WM_KEYDOWN, VK_F2, 0x003C0001);
+    PostMessageA(child, WM_KEYDOWN, VK_F1, 0x003B0001);
+    PostMessageA(window.get(), Trigger, 0, 0);
+    EXPECT_EQ(loop.run(), 0);
+    EXPECT_EQ(commandCount, 1);
+    EXPECT_EQ(keysTaken, std::vector<WPARAM>{VK_F2});
 }
 
 TEST_F(MessageLoopTest, HandlerExceptionEndsTheLoopAndIsThrownFromRun) {
