@@ -21,6 +21,9 @@
 #define IDD_PRESENTATION 117      // "Presentation Study Session"
 #define IDD_QUESTIONS_ANSWERS 119 // "Questions & Answers Study Session"
 #define IDD_MULTIPLE_CHOICE 120   // "Multiple Choice Study Session"
+#define IDD_FIND 130              // "Find"
+#define IDD_WEAK_ITEMS 131        // "Select Weak Items"
+#define IDD_STATISTICS 132        // "Statistics"
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -91,6 +94,27 @@
 #define IDC_CHOICE_TEXT5 3056
 #define IDC_CHOICE_TEXT6 3057
 
+// Controls of the find dialog (130).
+#define IDC_FIND_TEXT 3100
+#define IDC_MATCH_CASE 3101
+
+// Controls of the weak items dialog (131).
+#define IDC_WEAK_THRESHOLD 3102
+#define IDC_WEAK_THRESHOLD_ARROWS 3103
+#define IDC_INCLUDE_NEVER_ASKED 3104
+
+// Controls of the statistics dialog (132): the chart, drawn by the dialog, and the totals below it, each a
+// label and its number.
+#define IDC_SCORE_CHART 3105
+#define IDC_ITEMS_LABEL 3106
+#define IDC_ITEMS_TOTAL 3107
+#define IDC_ANSWERED_LABEL 3108
+#define IDC_ANSWERED_TOTAL 3109
+#define IDC_RIGHT_LABEL 3110
+#define IDC_RIGHT_TOTAL 3111
+#define IDC_PERCENTAGE_LABEL 3112
+#define IDC_PERCENTAGE_TOTAL 3113
+
 // String table.
 #define IDS_NO_QUESTIONS 2000         // "There were no questions for this session."
 #define IDS_CONFIRM_STOP_SESSION 2001 // "Do you want to stop the current study session?"
@@ -126,3 +150,10 @@
 #define IDS_CANNOT_SAVE 2050    // the file to save could not be opened or made
 #define IDS_CANNOT_OPEN 2051    // the file to open could not be opened
 #define IDS_NOT_A_DOCUMENT 2053 // the file opened is not a valid document
+#define IDS_TEXT_NOT_FOUND 2070 // "Cannot find ""%s"".", %s = the text looked for
+#define IDS_NO_WEAK_ITEMS 2071  // no item below the threshold (%s, in percent)
+#define IDS_NO_WEAK_OR_NEVER_ASKED_ITEMS 2072
+#define IDS_ENTER_THRESHOLD 2073 // the weak items' threshold is not a number from 0 to 100
+// The bars of the statistics chart, left to right: never asked, then the ratio bands.
+#define IDS_NEVER_ASKED_BAR 2074
+#define IDS_BAND_BAR_FIRST 2075 // "0-24 %"; the other bands follow, up to "100 %" (2079)

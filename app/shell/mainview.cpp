@@ -115,6 +115,11 @@ void MainView::showItems() {
     showCounts();
 }
 
+void MainView::selectRows(const std::vector<int>& rows) {
+    _listView.selectRows(rows);
+    showSelection();
+}
+
 void MainView::sortBy(int column) {
     _document.sort(_outlineModel.getSortKey(static_cast<unsigned>(column)));
     showItems();
