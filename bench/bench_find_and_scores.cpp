@@ -34,23 +34,26 @@ void BM_ReadEveryText(benchmark::State& state) {
 
 // A text that no item holds: the search goes round the whole list, the slowest Find there is.
 void BM_FindNothing(benchmark::State& state, bool matchCase) {
+    const StudyList& list = largest();
     const ItemSearch search("Zqxjv", matchCase);
     for (auto _ : state)
-        if (search.findNext(largest(), -1) != -1)
+        if (search.findNext(list, -1) != -1)
             state.SkipWithError("found a text no item holds");
 }
 
 void BM_SelectWeakItems(benchmark::State& state) {
+    const StudyList& list = largest();
     const WeakItemRule rule;
     std::size_t weak = 0;
     for (auto _ : state)
-        weak = rule.findIn(largest()).size();
+        weak = rule.findIn(list).size();
     state.counters["weak_items"] = static_cast<double>(weak);
 }
 
 void BM_ScoreStatistics(benchmark::State& state) {
+    const StudyList& list = largest();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ScoreStatistics::of(largest()));
+        benchmark::DoNotOptimize(ScoreStatistics::of(list));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "lorvant.h"
 
+#include <array>
 #include <utility>
 
 namespace {
@@ -10,9 +11,14 @@ char foldAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-unsigned char byteOf(char c) {
-    return static_cast<unsigned char>(c);
-}
+// Each byte with small letters made capital, looked up rather than tested in the search's inner loop.
+constexpr std::array<unsigned char, 256> FoldTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] =
+            static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return table;
+}();
 
 } // namespace
 
@@ -21,12 +27,16 @@ ItemSearch::ItemSearch(std::string text, bool matchCase) : _text(std::move(text)
         return;
     for (char c : _text)
         _folded.push_back(foldAscii(c));
-    // A search of the largest list looks at every byte of it once at worst; skipping by the last byte of
-    // each window keeps a case-insensitive search about as quick as a case-sensitive one.
+    // Skipping by the last byte of each window, in either case, keeps a case-insensitive search of the
+    // largest list about as quick as a case-sensitive one.
     const std::size_t length = _folded.size();
     _shift.fill(length);
-    for (std::size_t i = 0; i + 1 < length; ++i)
-        _shift[byteOf(_folded[i])] = length - 1 - i;
+    for (std::size_t i = 0; i + 1 < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(_folded[i]);
+        _shift[c] = length - 1 - i;
+        if (c >= 'A' && c <= 'Z')
+            _shift[c - 'A' + 'a'] = length - 1 - i;
+    }
 }
 
 bool ItemSearch::isFoundIn(std::string_view text) const {
@@ -35,13 +45,19 @@ bool ItemSearch::isFoundIn(std::string_view text) const {
     const std::size_t length = _folded.size();
     if (length == 0)
         return true;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* wanted = reinterpret_cast<const unsigned char*>(_folded.data());
+    const unsigned char last = wanted[length - 1];
     for (std::size_t start = 0; start + length <= text.size();) {
-        std::size_t i = length;
-        while (i > 0 && foldAscii(text[start + i - 1]) == _folded[i - 1])
-            --i;
-        if (i == 0)
-            return true;
-        start += _shift[byteOf(foldAscii(text[start + length - 1]))];
+        const unsigned char end = bytes[start + length - 1];
+        if (FoldTable[end] == last) {
+            std::size_t i = length - 1;
+            while (i > 0 && FoldTable[bytes[start + i - 1]] == wanted[i - 1])
+                --i;
+            if (i == 0)
+                return true;
+        }
+        start += _shift[end];
     }
     return false;
 }
