@@ -125,21 +125,23 @@ void ListView::selectAll() {
 
 void ListView::selectRows(const std::vector<int>& rows) {
     withRedrawHeld(*this, [&] {
-        LVITEMA item{};
-        item.stateMask = LVIS_SELECTED;
-        // Row -1 is every row, in one notification: the largest selections cost no more than Select All.
-        const bool everyRow = rows.size() == static_cast<std::size_t>(_dataModel.getItemsCount());
-        item.state = everyRow ? LVIS_SELECTED : 0;
-        ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-        item.state = LVIS_SELECTED;
-        for (std::size_t i = everyRow ? rows.size() : 0; i < rows.size(); ++i)
-            ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(rows[i]),
+        const auto setState = [&](int row, UINT state) {
+            LVITEMA item{};
+            item.state = state;
+            item.stateMask = LVIS_SELECTED | (state & LVIS_FOCUSED);
+            ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                            reinterpret_cast<LPARAM>(&item));
+        };
+        // Row -1 is every row, in one notification: selecting every row costs no more than Select All.
+        const bool everyRow = rows.size() == static_cast<std::size_t>(_dataModel.getItemsCount());
+        setState(-1, everyRow ? LVIS_SELECTED : 0);
+        if (!everyRow) {
+            for (int row : rows)
+                setState(row, LVIS_SELECTED);
+        }
         if (rows.empty())
             return LRESULT(0);
-        item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(rows.front()),
-                       reinterpret_cast<LPARAM>(&item));
+        setState(rows.front(), LVIS_SELECTED | LVIS_FOCUSED);
         // Shift and a click or an arrow key then extend the selection from there.
         ::SendMessageA(_window, LVM_SETSELECTIONMARK, 0, rows.front());
         ::SendMessageA(_window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows.front()), FALSE);

@@ -64,7 +64,6 @@ struct Round {
     double sort = 0;
     double selectAll = 0;
     double findNothing = 0;
-    double selectWeak = 0;
     double statistics = 0;
     double save = 0;
     double peakWorkingSetMb = 0;
@@ -82,9 +81,9 @@ double timeStartUp() {
     return seconds;
 }
 
-// A text that no item holds: Find goes round the whole list before it says so. Then the weak items by the
-// default choice, and the statistics window shown and drawn.
-void timeFindSelectWeakAndStatistics(LorvantProcess& lorvant, int items, Round& round) {
+// A text that no item holds: Find goes round the whole list before it says so. Then the statistics window
+// shown and drawn.
+void timeFindAndStatistics(LorvantProcess& lorvant, Round& round) {
     lorvant.pressKey('F', {VK_CONTROL});
     HWND dialog = lorvant.waitForWindow("Find");
     lorvant.setText(dialog, IDC_FIND_TEXT, "Zqxjv");
@@ -95,19 +94,6 @@ void timeFindSelectWeakAndStatistics(LorvantProcess& lorvant, int items, Round& 
     check(LorvantProcess::messageBoxText(box) == "Cannot find \"Zqxjv\".", "Find found a text no item holds");
     lorvant.answerMessageBox("Lorvant", IDOK);
 
-    lorvant.chooseMenuItem({2}, "Select &Weak Items...");
-    dialog = lorvant.waitForWindow("Select Weak Items");
-    start = Clock::now();
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
-    lorvant.finishDrawing();
-    round.selectWeak = secondsSince(start);
-    const int weak = lorvant.selectedCount();
-    check(weak > 0 && weak < items, "Select Weak Items selected " + std::to_string(weak) + " rows");
-    check(lorvant.statusText() == statusFor(items, weak),
-          "unexpected status \"" + lorvant.statusText() + "\"");
-
     start = Clock::now();
     lorvant.chooseMenuItem({1}, "Stat&istics...");
     dialog = lorvant.waitForWindow("Statistics");
@@ -116,8 +102,7 @@ void timeFindSelectWeakAndStatistics(LorvantProcess& lorvant, int items, Round& 
     static bool shownOnce = false;
     if (!shownOnce) {
         shownOnce = true;
-        std::printf("%d weak items; statistics: %s\n", weak,
-                    LorvantProcess::text(dialog, IDC_SCORE_CHART).c_str());
+        std::printf("statistics: %s\n", LorvantProcess::text(dialog, IDC_SCORE_CHART).c_str());
         std::printf("screenshot: %s\n", lorvant.screenshot("statistics-999999", dialog).c_str());
     }
     lorvant.pressKey(VK_ESCAPE);
@@ -169,7 +154,7 @@ Round runRound(const std::string& document, int items) {
     round.selectAll = secondsSince(start);
     check(lorvant.selectedCount() == items, "the list does not show every row selected");
 
-    timeFindSelectWeakAndStatistics(lorvant, items, round);
+    timeFindAndStatistics(lorvant, round);
 
     const FILETIME written = lastWritten(path);
     Sleep(50); // lets the file time of the save differ from that of the copy
@@ -214,7 +199,6 @@ void printTable(const std::vector<Round>& rounds) {
         {"header click sort", &Round::sort, "s", "< 1.5"},
         {"Select All (Ctrl+A)", &Round::selectAll, "s", "< 1"},
         {"Find a text no item holds", &Round::findNothing, "s", ""},
-        {"Select Weak Items (defaults)", &Round::selectWeak, "s", ""},
         {"Statistics shown", &Round::statistics, "s", ""},
         {"save (Ctrl+S)", &Round::save, "s", "< 1"},
         {"peak working set", &Round::peakWorkingSetMb, "MB", ""},
