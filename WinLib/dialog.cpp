@@ -28,6 +28,12 @@ bool dispatch(Controller& ctrl, UINT message, WPARAM wParam, LPARAM lParam) {
         return dispatchNotify(ctrl, lParam);
     case WM_TIMER:
         return ctrl.onTimer(static_cast<unsigned>(wParam));
+    case WM_SIZE:
+        return ctrl.onSize(LOWORD(lParam), HIWORD(lParam));
+    case WM_GETMINMAXINFO:
+        return ctrl.onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_DRAWITEM:
+        return ctrl.onDrawItem(static_cast<int>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
     default:
         return false;
     }
@@ -57,6 +63,15 @@ bool Controller::onNotify(NMHDR&) {
     return false;
 }
 bool Controller::onTimer(unsigned) {
+    return false;
+}
+bool Controller::onSize(int, int) {
+    return false;
+}
+bool Controller::onGetMinMaxInfo(MINMAXINFO&) {
+    return false;
+}
+bool Controller::onDrawItem(int, DRAWITEMSTRUCT&) {
     return false;
 }
 

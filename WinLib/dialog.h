@@ -24,6 +24,12 @@ public:
     virtual bool onNeedText(int controlId, char (&textBuffer)[Win::NeedTextSize]);
     virtual bool onNotify(NMHDR& header);
     virtual bool onTimer(unsigned timerId);
+    // A dialog with a sizing border: width and height are the new client size.
+    virtual bool onSize(int width, int height);
+    // How small the user may make a dialog with a sizing border.
+    virtual bool onGetMinMaxInfo(MINMAXINFO& info);
+    // An owner-drawn control asks to be drawn.
+    virtual bool onDrawItem(int controlId, DRAWITEMSTRUCT& item);
     virtual void endOk() = 0;
     virtual void endCancel() = 0;
 

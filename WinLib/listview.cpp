@@ -137,6 +137,36 @@ void ListView::selectAll() {
     });
 }
 
+void ListView::selectRows(const std::vector<int>& rows) {
+    withRedrawHeld(*this, [&] {
+        const auto setState = [&](int row, UINT state) {
+            LVITEMA item{};
+            item.state = state;
+            item.stateMask = LVIS_SELECTED | (state & LVIS_FOCUSED);
+            ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(&item));
+        };
+        // Row -1 is every row, in one notification: selecting every row costs no more than Select All.
+        const bool everyRow = rows.size() == static_cast<std::size_t>(_dataModel.getItemsCount());
+        setState(-1, everyRow ? LVIS_SELECTED : 0);
+        if (!everyRow) {
+            for (int row : rows)
+                setState(row, LVIS_SELECTED);
+        }
+        if (rows.empty())
+            return LRESULT(0);
+        setState(rows.front(), LVIS_SELECTED | LVIS_FOCUSED);
+        // Shift and a click or an arrow key then extend the selection from there.
+        ::SendMessageA(_window, LVM_SETSELECTIONMARK, 0, rows.front());
+        ::SendMessageA(_window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows.front()), FALSE);
+        return LRESULT(0);
+    });
+}
+
+int ListView::getFocusedRow() const {
+    return static_cast<int>(::SendMessageA(_window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
 void ListView::holdRedraw() {
     if (_redrawHeld)
         return;
@@ -160,8 +190,7 @@ void ListView::findTyped(char character, DWORD time) {
     const bool extending = !_typed.empty();
     _typed += character;
     const unsigned count = _dataModel.getItemsCount();
-    const int focused =
-        static_cast<int>(::SendMessageA(_window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int focused = getFocusedRow();
     const unsigned start = focused < 0 ? 0 : static_cast<unsigned>(extending ? focused : focused + 1);
     const std::string title = _layoutModel.getColumnTitle(0);
     const int length = static_cast<int>(_typed.size());
@@ -171,13 +200,7 @@ void ListView::findTyped(char character, DWORD time) {
         if (static_cast<int>(text.size()) >= length &&
             ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, _typed.c_str(),
                              length) == CSTR_EQUAL) {
-            LVITEMA item{};
-            item.stateMask = LVIS_SELECTED;
-            ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                           reinterpret_cast<LPARAM>(&item));
-            item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-            ::SendMessageA(_window, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-            ::SendMessageA(_window, LVM_ENSUREVISIBLE, row, FALSE);
+            selectRows({static_cast<int>(row)});
             return;
         }
     }

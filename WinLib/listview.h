@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace Win {
 
@@ -84,6 +85,11 @@ public:
     void refillItems();
     void saveColumnWidths();
     void selectAll();
+    // Selects exactly the given rows, ascending, and no other; the first of them gets the focus and is
+    // scrolled into view.
+    void selectRows(const std::vector<int>& rows);
+    // -1 when no row has the focus.
+    int getFocusedRow() const;
     // Stops the control from redrawing row by row until releaseRedraw, which redraws it once. A change of
     // many rows' selection then costs no more to show than a change of one. Holds do not nest. A dialog
     // or menu that the list's input brings up releases the hold first, so that the list draws behind it.

@@ -21,6 +21,9 @@
 #define IDD_PRESENTATION 117      // "Presentation Study Session"
 #define IDD_QUESTIONS_ANSWERS 119 // "Questions & Answers Study Session"
 #define IDD_MULTIPLE_CHOICE 120   // "Multiple Choice Study Session"
+#define IDD_FIND 130              // "Find"
+#define IDD_WEAK_ITEMS 131        // "Select Weak Items"
+#define IDD_STATISTICS 132        // "Statistics"
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -91,6 +94,27 @@
 #define IDC_CHOICE_TEXT5 3056
 #define IDC_CHOICE_TEXT6 3057
 
+// Controls of the find dialog (130).
+#define IDC_FIND_TEXT 3100
+#define IDC_MATCH_CASE 3101
+
+// Controls of the weak items dialog (131).
+#define IDC_WEAK_THRESHOLD 3102
+#define IDC_WEAK_THRESHOLD_ARROWS 3103
+#define IDC_INCLUDE_NEVER_ASKED 3104
+
+// Controls of the statistics dialog (132): the chart, drawn by the dialog, and the totals below it, each a
+// label and its number.
+#define IDC_SCORE_CHART 3105
+#define IDC_ITEMS_LABEL 3106
+#define IDC_ITEMS_TOTAL 3107
+#define IDC_ANSWERED_LABEL 3108
+#define IDC_ANSWERED_TOTAL 3109
+#define IDC_RIGHT_LABEL 3110
+#define IDC_RIGHT_TOTAL 3111
+#define IDC_PERCENTAGE_LABEL 3112
+#define IDC_PERCENTAGE_TOTAL 3113
+
 // String table.
 #define IDS_NO_QUESTIONS 2000         // "There were no questions for this session."
 #define IDS_CONFIRM_STOP_SESSION 2001 // "Do you want to stop the current study session?"
@@ -129,13 +153,21 @@
 #define IDS_EXPORT_OVER_DOCUMENT 2054 // an export's target is the open document's own file
 
 // The text import: its report, then why a file was refused.
-#define IDS_IMPORT_RESULT 2060           // item count (%d), then the path (%s)
+#define IDS_IMPORT_RESULT 2060            // item count (%d), then the path (%s)
 #define IDS_IMPORT_ROWS_WITHOUT_TERM 2061 // how many (%d), the first line (%d)
 #define IDS_IMPORT_REPLACED 2062          // how many (%d), the first line (%d)
 #define IDS_IMPORT_REPEATED_TERMS 2063    // how many (%d), the first line (%d)
 #define IDS_IMPORT_REFUSED 2064           // first line of every refusal
 #define IDS_IMPORT_NO_ROWS 2065
-#define IDS_IMPORT_TOO_MANY_CELLS 2066     // the line (%d)
-#define IDS_IMPORT_TOO_MANY_FIELDS 2067    // the largest field count (%d)
-#define IDS_IMPORT_TOO_MANY_ITEMS 2068     // the largest item count (%d), the line (%d)
-#define IDS_IMPORT_REPEATED_FIELD 2069     // the line (%d), the field name (%s)
+#define IDS_IMPORT_TOO_MANY_CELLS 2066  // the line (%d)
+#define IDS_IMPORT_TOO_MANY_FIELDS 2067 // the largest field count (%d)
+#define IDS_IMPORT_TOO_MANY_ITEMS 2068  // the largest item count (%d), the line (%d)
+#define IDS_IMPORT_REPEATED_FIELD 2069  // the line (%d), the field name (%s)
+
+#define IDS_TEXT_NOT_FOUND 2070 // "Cannot find ""%s"".", %s = the text looked for
+#define IDS_NO_WEAK_ITEMS 2071  // no item below the threshold (%s, in percent)
+#define IDS_NO_WEAK_OR_NEVER_ASKED_ITEMS 2072
+#define IDS_ENTER_THRESHOLD 2073 // the weak items' threshold is not a number from 0 to 100
+// The bars of the statistics chart, left to right: never asked, then the ratio bands.
+#define IDS_NEVER_ASKED_BAR 2074
+#define IDS_BAND_BAR_FIRST 2075 // "0-24 %"; the other bands follow, up to "100 %" (2079)

@@ -1,21 +1,29 @@
 #include "commander.h"
 
 #include "aboutctrl.h"
+#include "finddlg.h"
 #include "helpfile.h"
 #include "outlinectrl.h"
 #include "refreshmessages.h"
+#include "statisticsdlg.h"
 #include "termeditctrl.h"
+#include "weakitemrulestore.h"
+#include "weakitemsdlg.h"
 
 #include "WinLib/dialog.h"
 #include "WinLib/resstring.h"
 #include "app/files/fileprocedures.h"
 #include "app/model/lorvant.h"
+#include "app/model/scorestatistics.h"
+#include "app/model/weakitemrule.h"
 #include "app/sessions/multiplechoicesessiondialogcreator.h"
 #include "app/sessions/presentationsessiondialogcreator.h"
 #include "app/sessions/qnasessiondialogcreator.h"
 #include "app/sessions/settingsdlgctrl.h"
 #include "resources/resource.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -172,4 +180,64 @@ void Commander::termEdit() {
 
 void Commander::termSelectAll() {
     refresh(SelectAllMessage);
+}
+
+void Commander::studySetStatistics() {
+    StatisticsDlg dialog(ScoreStatistics::of(_studyList));
+    Dialog::run(_mainWindow, IDD_STATISTICS, dialog);
+}
+
+void Commander::termFind() {
+    FindDlg dialog(_lastSearch.value_or(ItemSearch("", false)));
+    if (!confirmed(Dialog::run(_mainWindow, IDD_FIND, dialog)))
+        return;
+    _lastSearch = dialog.getSearch();
+    findNext(*_lastSearch);
+}
+
+void Commander::termFindNext() {
+    if (!_lastSearch) {
+        termFind();
+        return;
+    }
+    findNext(*_lastSearch);
+}
+
+void Commander::findNext(const ItemSearch& search) {
+    const int focused = static_cast<int>(::SendMessageA(_mainWindow, FocusedRowQuery, 0, 0));
+    const int found = search.findNext(_studyList, focused);
+    if (found < 0) {
+        tell(IDS_TEXT_NOT_FOUND, search.getText());
+        return;
+    }
+    selectRows({found});
+}
+
+void Commander::termSelectWeak() {
+    WeakItemsDlg dialog(loadWeakItemRule());
+    if (!confirmed(Dialog::run(_mainWindow, IDD_WEAK_ITEMS, dialog)))
+        return;
+    const WeakItemRule& rule = dialog.getRule();
+    saveWeakItemRule(rule);
+    const std::vector<int> weak = rule.findIn(_studyList);
+    if (weak.empty()) {
+        tell(rule.includeNeverAsked ? IDS_NO_WEAK_OR_NEVER_ASKED_ITEMS : IDS_NO_WEAK_ITEMS,
+             std::to_string(rule.threshold));
+        return;
+    }
+    selectRows(weak);
+}
+
+void Commander::selectRows(const std::vector<int>& rows) {
+    ::SendMessageA(_mainWindow, SelectRowsMessage, 0, reinterpret_cast<LPARAM>(&rows));
+}
+
+// A result for the user, under the program's name, with one text or number put into its message.
+void Commander::tell(int messageId, const std::string& formatArgument) {
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    const Win::ResString format(instance, messageId);
+    std::vector<char> text(std::strlen(format) + formatArgument.size() + 1);
+    std::snprintf(text.data(), text.size(), format, formatArgument.c_str());
+    ::MessageBoxA(_mainWindow, text.data(), Win::ResString(instance, IDS_PROGRAM_NAME),
+                  MB_OK | MB_ICONINFORMATION);
 }

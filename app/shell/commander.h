@@ -1,8 +1,13 @@
 #pragma once
 
 #include "WinLib/command.h"
+#include "app/model/itemsearch.h"
 
 #include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 class StudyList;
 
@@ -29,10 +34,15 @@ public:
     void studyQuestionsAnswers();
     void studySetSettings();
     void studySetResetScores();
+    void studySetStatistics();
     void termAdd();
     void termRemove();
     void termEdit();
     void termSelectAll();
+    void termFind();
+    // Repeats the last search, or asks what to find when there was none.
+    void termFindNext();
+    void termSelectWeak();
 
     Cmd::Status always() const { return Cmd::ENABLED; }
     Cmd::Status whenItems() const;
@@ -42,7 +52,12 @@ private:
     void openRecentDoc(int idx);
     bool confirm(int questionId);
     void refresh(UINT message);
+    void findNext(const ItemSearch& search);
+    void tell(int messageId, const std::string& formatArgument);
+    void selectRows(const std::vector<int>& rows);
 
     HWND _mainWindow;
     StudyList& _studyList;
+    // What Find last looked for, for Find Next; for this run only.
+    std::optional<ItemSearch> _lastSearch;
 };

@@ -42,5 +42,12 @@ const Cmd::Item<Commander> CommandTable[] = {
     {"Term_Remove", &Commander::termRemove, &Commander::whenSelection, "Remove selected item(s)"},
     {"Term_Edit", &Commander::termEdit, &Commander::whenSelection, "Edit selected item"},
     {"Term_SelectAll", &Commander::termSelectAll, &Commander::whenItems, "Select all items"},
+    {"Term_Find", &Commander::termFind, &Commander::whenItems, "Find an item by a text in it"},
+    {"Term_FindNext", &Commander::termFindNext, &Commander::whenItems,
+     "Find the next item with the same text"},
+    {"Term_SelectWeak", &Commander::termSelectWeak, &Commander::whenItems,
+     "Select the items answered wrong too often, to study them"},
+    {"StudySet_Statistics", &Commander::studySetStatistics, &Commander::whenItems,
+     "Show how the items' scores are going"},
     {nullptr, nullptr, nullptr, nullptr},
 };

@@ -5,6 +5,7 @@
 
 #include "WinLib/exception.h"
 #include "WinLib/resstring.h"
+#include "WinLib/waitcursor.h"
 #include "app/model/lorvant.h"
 #include "resources/resource.h"
 
@@ -113,6 +114,13 @@ void MainView::showItems() {
     _listView.refillItems();
     updateToolbar();
     showCounts();
+}
+
+void MainView::selectRows(const std::vector<int>& rows) {
+    // Some list controls take long to select hundreds of thousands of scattered rows.
+    const Win::WaitCursor busy;
+    _listView.selectRows(rows);
+    showSelection();
 }
 
 void MainView::sortBy(int column) {

@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 class StudyList;
 
@@ -54,6 +55,9 @@ public:
     void showDocument();
     void showItems();
     void selectAll() { _listView.selectAll(); }
+    // Selects exactly these rows (ascending), focuses the first and shows it.
+    void selectRows(const std::vector<int>& rows);
+    int getFocusedRow() const { return _listView.getFocusedRow(); }
 
     void sortBy(int column);
     // Rows first to last (-1 for every row) went from oldState to newState. Returns whether the document's

@@ -33,6 +33,7 @@ const Menu::Item StudySetItems[] = {
     {POP, "S&tudy", nullptr, StudyItems},
     {SEPARATOR, nullptr, nullptr, nullptr},
     {CMD, "&Reset scores", "StudySet_ResetScores", nullptr},
+    {CMD, "Stat&istics...", "StudySet_Statistics", nullptr},
     {END, nullptr, nullptr, nullptr},
 };
 
@@ -41,7 +42,11 @@ const Menu::Item ItemItems[] = {
     {CMD, "&Remove\tDel", "Term_Remove", nullptr},
     {CMD, "&Edit...", "Term_Edit", nullptr},
     {SEPARATOR, nullptr, nullptr, nullptr},
+    {CMD, "&Find...\tCtrl+F", "Term_Find", nullptr},
+    {CMD, "Find &Next\tF3", "Term_FindNext", nullptr},
+    {SEPARATOR, nullptr, nullptr, nullptr},
     {CMD, "Select &All\tCtrl+A", "Term_SelectAll", nullptr},
+    {CMD, "Select &Weak Items...", "Term_SelectWeak", nullptr},
     {END, nullptr, nullptr, nullptr},
 };
 

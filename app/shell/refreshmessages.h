@@ -12,3 +12,8 @@ constexpr UINT ItemsChangedMessage = WM_USER + 2;
 constexpr UINT SelectAllMessage = WM_USER + 3;
 // The file name changed: the window title.
 constexpr UINT FileNameChangedMessage = WM_USER + 4;
+// Select exactly the rows whose positions, ascending, are in the std::vector<int> that lParam points to;
+// focus the first and scroll it into view.
+constexpr UINT SelectRowsMessage = WM_USER + 12;
+// Answered with the position of the list's focused row, or -1 when no row has the focus.
+constexpr UINT FocusedRowQuery = WM_USER + 13;

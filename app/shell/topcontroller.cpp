@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -180,7 +181,7 @@ bool TopController::onMenuSelect(int itemId, int flags, HMENU menu) {
     return true;
 }
 
-bool TopController::onUserMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+bool TopController::onUserMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case DocumentReplacedMessage:
         _view->showDocument();
@@ -193,6 +194,12 @@ bool TopController::onUserMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
         return true;
     case FileNameChangedMessage:
         setTitle();
+        return true;
+    case SelectRowsMessage:
+        _view->selectRows(*reinterpret_cast<const std::vector<int>*>(lParam));
+        return true;
+    case FocusedRowQuery:
+        result = _view->getFocusedRow();
         return true;
     case ShowSelectionMessage:
         _selectionShowPending = false;

@@ -3,6 +3,7 @@
 // drawn what it changed and waits for input again.
 //   bench_program DOCUMENT.lvd ITEMS [ROUNDS]
 // DOCUMENT holds ITEMS items; each round opens its own copy of it, so the saves leave it as it is.
+#include "resources/resource.h"
 #include "tests/app/lorvantprocess.h"
 
 #include <psapi.h>
@@ -62,6 +63,8 @@ struct Round {
     double open = 0;
     double sort = 0;
     double selectAll = 0;
+    double findNothing = 0;
+    double statistics = 0;
     double save = 0;
     double peakWorkingSetMb = 0;
     double peakPagefileMb = 0;
@@ -76,6 +79,34 @@ double timeStartUp() {
     const double seconds = secondsSince(start);
     closeProgram(lorvant);
     return seconds;
+}
+
+// A text that no item holds: Find goes round the whole list before it says so. Then the statistics window
+// shown and drawn.
+void timeFindAndStatistics(LorvantProcess& lorvant, Round& round) {
+    lorvant.pressKey('F', {VK_CONTROL});
+    HWND dialog = lorvant.waitForWindow("Find");
+    lorvant.setText(dialog, IDC_FIND_TEXT, "Zqxjv");
+    auto start = Clock::now();
+    lorvant.click(dialog, IDOK);
+    HWND box = lorvant.waitForWindow("Lorvant");
+    round.findNothing = secondsSince(start);
+    check(LorvantProcess::messageBoxText(box) == "Cannot find \"Zqxjv\".", "Find found a text no item holds");
+    lorvant.answerMessageBox("Lorvant", IDOK);
+
+    start = Clock::now();
+    lorvant.chooseMenuItem({1}, "Stat&istics...");
+    dialog = lorvant.waitForWindow("Statistics");
+    lorvant.finishDrawing();
+    round.statistics = secondsSince(start);
+    static bool shownOnce = false;
+    if (!shownOnce) {
+        shownOnce = true;
+        std::printf("statistics: %s\n", LorvantProcess::text(dialog, IDC_SCORE_CHART).c_str());
+        std::printf("screenshot: %s\n", lorvant.screenshot("statistics-999999", dialog).c_str());
+    }
+    lorvant.pressKey(VK_ESCAPE);
+    lorvant.waitUntilGone(dialog);
 }
 
 Round runRound(const std::string& document, int items) {
@@ -123,6 +154,8 @@ Round runRound(const std::string& document, int items) {
     round.selectAll = secondsSince(start);
     check(lorvant.selectedCount() == items, "the list does not show every row selected");
 
+    timeFindAndStatistics(lorvant, round);
+
     const FILETIME written = lastWritten(path);
     Sleep(50); // lets the file time of the save differ from that of the copy
     start = Clock::now();
@@ -165,6 +198,8 @@ void printTable(const std::vector<Round>& rounds) {
         {"open and show the document", &Round::open, "s", "< 2"},
         {"header click sort", &Round::sort, "s", "< 1.5"},
         {"Select All (Ctrl+A)", &Round::selectAll, "s", "< 1"},
+        {"Find a text no item holds", &Round::findNothing, "s", ""},
+        {"Statistics shown", &Round::statistics, "s", ""},
         {"save (Ctrl+S)", &Round::save, "s", "< 1"},
         {"peak working set", &Round::peakWorkingSetMb, "MB", ""},
         {"peak pagefile usage", &Round::peakPagefileMb, "MB", ""},

@@ -164,7 +164,8 @@ protected:
 
 TEST_F(Commands, AreAvailableByItemsAndSelection) {
     EXPECT_EQ(disabled(), (Texts{"Study_Presentation", "Study_MC", "Study_QA", "StudySet_ResetScores",
-                                 "Term_Remove", "Term_Edit", "Term_SelectAll"}));
+                                 "Term_Remove", "Term_Edit", "Term_SelectAll", "Term_Find", "Term_FindNext",
+                                 "Term_SelectWeak", "StudySet_Statistics"}));
     addItem();
     addItem();
     EXPECT_EQ(disabled(), (Texts{"Term_Remove", "Term_Edit"}));
@@ -182,7 +183,7 @@ TEST_F(Commands, TablesNameOnlyExistingCommandsWithHelpForTooltips) {
         ASSERT_NE(row->_help, nullptr) << row->_name;
         EXPECT_LT(std::strlen(row->_help), static_cast<std::size_t>(Win::NeedTextSize)) << row->_name;
     }
-    EXPECT_EQ(names.size(), 29u);
+    EXPECT_EQ(names.size(), 33u);
     for (int n = 1; n <= StudyList::MaxRecentDocs; ++n)
         EXPECT_NE(commands.cmdToId(("OpenRecent" + std::to_string(n)).c_str()), -1) << n;
     EXPECT_EQ(commands.cmdToId("OpenRecent11"), -1);
@@ -203,7 +204,7 @@ TEST_F(Commands, TablesNameOnlyExistingCommandsWithHelpForTooltips) {
             }
         }
     }
-    EXPECT_EQ(menuCommands, 18);
+    EXPECT_EQ(menuCommands, 22);
     // Id 0 is also every separator's: the system would take a key or a button of command 0 for a separator.
     for (const Win::AcceleratorItem* key = AcceleratorTemplate; key->cmdName != nullptr; ++key) {
         EXPECT_NE(commands.cmdToId(key->cmdName), -1) << key->cmdName;

@@ -76,20 +76,24 @@ TEST_F(MainWindow, StartsEmptyWithItsMenusToolbarAndColumns) {
     EXPECT_EQ(widths, (std::vector<int>{19, 120, 130, 116, 75, 90, 38}));
 
     EXPECT_EQ(labels(lorvant.menu(ProgramMenu)), (Texts{"&About", "-", "E&xit\tAlt+F4"}));
-    EXPECT_EQ(labels(lorvant.menu(StudySetMenu)),
-              (Texts{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                     "Open Recent", "-", "C&ustomize...\tCtrl+L", "-", "S&tudy", "-", "&Reset scores"}));
+    EXPECT_EQ(
+        labels(lorvant.menu(StudySetMenu)),
+        (Texts{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "Open Recent", "-",
+               "C&ustomize...\tCtrl+L", "-", "S&tudy", "-", "&Reset scores", "Stat&istics..."}));
     EXPECT_EQ(labels(lorvant.menu(StudyMenu)),
               (Texts{"&Presentation", "&Multiple choice", "&Questions && Answers", "-", "&Settings..."}));
     EXPECT_EQ(labels(lorvant.menu(ItemMenu)),
-              (Texts{"&Add...\tIns", "&Remove\tDel", "&Edit...", "-", "Select &All\tCtrl+A"}));
+              (Texts{"&Add...\tIns", "&Remove\tDel", "&Edit...", "-", "&Find...\tCtrl+F", "Find &Next\tF3",
+                     "-", "Select &All\tCtrl+A", "Select &Weak Items..."}));
     EXPECT_EQ(labels(lorvant.menu(HelpMenu)), (Texts{"&Contents and Index\tF1", "Getting &Started"}));
 
     // With no items nothing can be studied, reset, selected, edited or removed.
-    EXPECT_EQ(greyed(lorvant.menu(StudySetMenu)), (Texts{"&Reset scores"}));
+    EXPECT_EQ(greyed(lorvant.menu(StudySetMenu)), (Texts{"&Reset scores", "Stat&istics..."}));
     EXPECT_EQ(greyed(lorvant.menu(StudyMenu)),
               (Texts{"&Presentation", "&Multiple choice", "&Questions && Answers"}));
-    EXPECT_EQ(greyed(lorvant.menu(ItemMenu)), (Texts{"&Remove\tDel", "&Edit...", "Select &All\tCtrl+A"}));
+    EXPECT_EQ(greyed(lorvant.menu(ItemMenu)),
+              (Texts{"&Remove\tDel", "&Edit...", "&Find...\tCtrl+F", "Find &Next\tF3", "Select &All\tCtrl+A",
+                     "Select &Weak Items..."}));
     EXPECT_EQ(greyed(lorvant.menu(ProgramMenu)), Texts{});
     EXPECT_EQ(greyed(lorvant.menu(HelpMenu)), Texts{});
 
@@ -163,7 +167,8 @@ TEST_F(MainWindow, FollowsItemsAndSelectionInMenusToolbarKeysAndStatus) {
     // The item menu as context menu of the list, from the mouse and from the keyboard.
     lorvant.rightClickRow(2);
     EXPECT_EQ(labels(lorvant.trackedMenu()),
-              (Texts{"&Add...\tIns", "&Remove\tDel", "&Edit...", "-", "Select &All\tCtrl+A"}));
+              (Texts{"&Add...\tIns", "&Remove\tDel", "&Edit...", "-", "&Find...\tCtrl+F", "Find &Next\tF3",
+                     "-", "Select &All\tCtrl+A", "Select &Weak Items..."}));
     EXPECT_EQ(greyed(lorvant.trackedMenu()), Texts{});
     lorvant.pressKey(VK_ESCAPE);
     lorvant.selectRows({});
