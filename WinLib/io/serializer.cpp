@@ -52,6 +52,12 @@ bool DeSerializer::readBool() {
 }
 
 std::string DeSerializer::readString() {
+    std::string text;
+    appendString(text);
+    return text;
+}
+
+void DeSerializer::appendString(std::string& text) {
     unsigned char marker;
     read(&marker, 1);
     if (marker != StringMarker)
@@ -62,9 +68,14 @@ std::string DeSerializer::readString() {
         throw DataCorruptionException("Data corruption in file");
     if (static_cast<std::uint64_t>(length) > getBytesLeft())
         throw EOFException("Unexpected End Of File");
-    std::string text(static_cast<std::size_t>(length), '\0');
-    read(text.data(), text.size());
-    return text;
+    const std::size_t begin = text.size();
+    text.resize(begin + static_cast<std::size_t>(length));
+    try {
+        read(text.data() + begin, static_cast<std::size_t>(length));
+    } catch (...) {
+        text.resize(begin);
+        throw;
+    }
 }
 
 void DeSerializer::checkCount(std::int32_t count, std::uint64_t minBytesEach) const {

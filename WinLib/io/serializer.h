@@ -38,6 +38,9 @@ public:
     std::int32_t readInt();
     bool readBool();
     std::string readString();
+    // Reads a string onto the end of text: a reader that gathers many strings in one buffer
+    // allocates nothing per string.
+    void appendString(std::string& text);
 
     // Throws DataCorruptionException ("Data corruption") for a negative count or one whose
     // elements, each at least minBytesEach long, cannot fit in the bytes left.

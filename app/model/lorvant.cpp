@@ -22,16 +22,17 @@ StudyList::StudyList(StudyList&& other) : StudyList() {
 StudyList& StudyList::operator=(const StudyList& other) {
     if (this == &other)
         return *this;
+    // The copies keep the other outline's ids, which the outline's copy shares; they are pointed at
+    // this list's outline once it has become that copy.
     Outline outline = other._outline;
-    std::vector<TermSet> termSets;
-    termSets.reserve(other._termSets.size());
-    for (const TermSet& termSet : other._termSets)
-        termSets.emplace_back(termSet, _outline);
+    std::vector<TermSet> termSets = other._termSets;
     std::string fileName = other._fileName;
 
     _selection.clear();
-    _outline = std::move(outline);
+    swap(_outline, outline);
     _termSets = std::move(termSets);
+    for (TermSet& termSet : _termSets)
+        termSet.rebind(_outline);
     _settings = other._settings;
     _modified = other._modified;
     _fileName = std::move(fileName);
@@ -42,7 +43,7 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     if (this == &other)
         return *this;
     _selection.clear();
-    _outline = std::move(other._outline);
+    swap(_outline, other._outline);
     _termSets = std::move(other._termSets);
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
@@ -215,11 +216,9 @@ void StudyList::deserialize(Win::IO::DeSerializer& in) {
     in.checkCount(count, minItemBytes);
     _termSets.clear();
     _termSets.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-        TermSet termSet(_outline, in.readInt());
-        termSet.deserialize(in);
-        _termSets.push_back(std::move(termSet));
-    }
+    FieldValues::Builder fields;
+    for (std::int32_t i = 0; i < count; ++i)
+        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields);
     _settings.deserialize(in);
     _modified = false;
 }
