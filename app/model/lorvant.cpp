@@ -144,36 +144,43 @@ template <class Element, class Less> void sortAscendingOrReverse(std::vector<Ele
         std::stable_sort(elements.begin(), elements.end(), less);
 }
 
+// The head of an item's sort key and the item's position: 16 bytes, so that sorting the largest list
+// needs little memory beside it. Ties of the heads are broken by the key's text, taken again.
 struct KeyedIndex {
-    SortKey key;
-    std::size_t idx;
+    std::uint64_t head;
+    std::uint32_t idx;
 };
 
 } // namespace
 
 void StudyList::sort(Sorter sorter) {
-    // Positions are sorted rather than the items, so each item moves once.
-    std::vector<std::size_t> order(_termSets.size());
+    // Positions are sorted rather than the items, so each item moves once. A list holds at most
+    // MaxTermSetCount items, so positions fit 32 bits.
+    std::vector<std::uint32_t> order(_termSets.size());
     if (sorter.hasKey()) {
-        std::vector<KeyedIndex> keyed;
-        keyed.reserve(_termSets.size());
+        std::vector<KeyedIndex> keyed(_termSets.size());
         for (std::size_t i = 0; i < _termSets.size(); ++i)
-            keyed.push_back(KeyedIndex{sorter.getKey(_termSets[i]), i});
-        sortAscendingOrReverse(keyed, [](const KeyedIndex& a, const KeyedIndex& b) { return a.key < b.key; });
+            keyed[i] = KeyedIndex{sorter.getKey(_termSets[i]).head, static_cast<std::uint32_t>(i)};
+        const bool textTies = sorter.hasTextKey();
+        sortAscendingOrReverse(keyed, [&](const KeyedIndex& a, const KeyedIndex& b) {
+            if (a.head != b.head || !textTies)
+                return a.head < b.head;
+            return sorter.getKey(_termSets[a.idx]).text < sorter.getKey(_termSets[b.idx]).text;
+        });
         std::transform(keyed.begin(), keyed.end(), order.begin(), [](const KeyedIndex& k) { return k.idx; });
     } else {
-        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::iota(order.begin(), order.end(), std::uint32_t{0});
         sortAscendingOrReverse(
-            order, [&](std::size_t a, std::size_t b) { return sorter(_termSets[a], _termSets[b]); });
+            order, [&](std::uint32_t a, std::uint32_t b) { return sorter(_termSets[a], _termSets[b]); });
     }
     // Moves the items along the cycles of the permutation, in place: no second vector of items.
-    for (std::size_t start = 0; start < order.size(); ++start) {
+    for (std::uint32_t start = 0; start < order.size(); ++start) {
         if (order[start] == start)
             continue;
         TermSet moving = std::move(_termSets[start]);
-        std::size_t to = start;
+        std::uint32_t to = start;
         while (order[to] != start) {
-            const std::size_t from = order[to];
+            const std::uint32_t from = order[to];
             _termSets[to] = std::move(_termSets[from]);
             order[to] = to;
             to = from;
