@@ -1,5 +1,6 @@
 // Peak memory while reading documents shaped to cost the most per byte: it stays under three times the
-// file's size plus 64 MiB. Counted by this executable's own operator new, so it holds for any allocator.
+// file's size plus 64 MiB.
+#include "countingallocator.h"
 #include "hostiledocuments.h"
 #include "testfiles.h"
 
@@ -8,57 +9,6 @@
 #include "WinLib/io/exceptions.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::size_t liveBytes = 0;
-std::size_t peakBytes = 0;
-
-// Each block carries its size ahead of the caller's bytes, kept at the strictest fundamental alignment.
-constexpr std::size_t Header = alignof(std::max_align_t);
-
-void* allocate(std::size_t size) {
-    void* block = std::malloc(size + Header);
-    if (block == nullptr)
-        throw std::bad_alloc();
-    *static_cast<std::size_t*>(block) = size;
-    liveBytes += size;
-    peakBytes = std::max(peakBytes, liveBytes);
-    return static_cast<char*>(block) + Header;
-}
-
-void release(void* pointer) noexcept {
-    if (pointer == nullptr)
-        return;
-    void* block = static_cast<char*>(pointer) - Header;
-    liveBytes -= *static_cast<std::size_t*>(block);
-    std::free(block);
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void operator delete(void* pointer) noexcept {
-    release(pointer);
-}
-void operator delete[](void* pointer) noexcept {
-    release(pointer);
-}
-void operator delete(void* pointer, std::size_t) noexcept {
-    release(pointer);
-}
-void operator delete[](void* pointer, std::size_t) noexcept {
-    release(pointer);
-}
 
 TEST(MemoryBound, ReadingCostsAtMostThreeTimesTheFileAndSixtyFourMegabytes) {
     TempFolder folder;
@@ -71,8 +21,7 @@ TEST(MemoryBound, ReadingCostsAtMostThreeTimesTheFileAndSixtyFourMegabytes) {
             return bytes.size();
         }();
 
-        const std::size_t before = liveBytes;
-        peakBytes = liveBytes;
+        const PeakAllocation peak;
         bool read = false;
         try {
             const StudyList studyList = DocumentFileInputMethod().read(path);
@@ -80,7 +29,7 @@ TEST(MemoryBound, ReadingCostsAtMostThreeTimesTheFileAndSixtyFourMegabytes) {
         } catch (const Win::SimpleException&) {
         }
         EXPECT_EQ(read, shape != HostileShape::CutShort);
-        EXPECT_LE(peakBytes - before, 3 * fileSize + (std::size_t{64} << 20))
-            << "peak " << (peakBytes - before) << " bytes for a file of " << fileSize;
+        EXPECT_LE(peak.getBytes(), 3 * fileSize + (std::size_t{64} << 20))
+            << "peak " << peak.getBytes() << " bytes for a file of " << fileSize;
     }
 }
