@@ -134,22 +134,35 @@ void StudyList::clear() {
 
 namespace {
 
-// A stable ascending sort changes nothing exactly when the elements already are ascending; then
-// the sort runs over the reversed sequence instead, which leaves it descending with equal keys in
-// the relative order they had.
-template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
-    if (std::is_sorted(elements.begin(), elements.end(), less))
-        std::stable_sort(elements.rbegin(), elements.rend(), less);
-    else
-        std::stable_sort(elements.begin(), elements.end(), less);
-}
-
 // The head of an item's sort key and the item's position: 16 bytes, so that sorting the largest list
 // needs little memory beside it. Ties of the heads are broken by the key's text, taken again.
 struct KeyedIndex {
     std::uint64_t head;
     std::uint32_t idx;
 };
+
+std::uint32_t positionOf(const KeyedIndex& keyed) {
+    return keyed.idx;
+}
+
+std::uint32_t positionOf(std::uint32_t idx) {
+    return idx;
+}
+
+// A stable ascending sort changes nothing exactly when the elements already are ascending; then they
+// are sorted descending instead. Equal keys keep the relative order they had either way, as their
+// positions break the ties, so the sort needs no buffer beside the elements.
+template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
+    const auto byPosition = [](const Element& a, const Element& b) { return positionOf(a) < positionOf(b); };
+    if (std::is_sorted(elements.begin(), elements.end(), less))
+        std::sort(elements.begin(), elements.end(), [&](const Element& a, const Element& b) {
+            return less(b, a) || (!less(a, b) && byPosition(a, b));
+        });
+    else
+        std::sort(elements.begin(), elements.end(), [&](const Element& a, const Element& b) {
+            return less(a, b) || (!less(b, a) && byPosition(a, b));
+        });
+}
 
 } // namespace
 
