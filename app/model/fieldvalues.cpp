@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -12,16 +13,54 @@ constexpr std::size_t wordsFor(std::size_t count, std::size_t textSize) {
     return 1 + 2 * count + (textSize + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t);
 }
 
+constexpr std::size_t ChunkWords = std::size_t{1} << 18;
+
 } // namespace
 
-std::unique_ptr<std::uint32_t[]> FieldValues::allocate(std::size_t count, std::size_t textSize) {
+void FieldValues::Release::operator()(std::uint32_t* block) const noexcept {
+    if ((block[0] & StoredFlag) == 0)
+        std::default_delete<std::uint32_t[]>()(block);
+}
+
+FieldValues::Store::Store(Store&& other) noexcept
+    : _chunks(std::move(other._chunks)), _free(std::exchange(other._free, nullptr)),
+      _freeWords(std::exchange(other._freeWords, 0)) {}
+
+FieldValues::Store& FieldValues::Store::operator=(Store&& other) noexcept {
+    if (this == &other)
+        return *this;
+    _chunks = std::move(other._chunks);
+    other._chunks.clear();
+    _free = std::exchange(other._free, nullptr);
+    _freeWords = std::exchange(other._freeWords, 0);
+    return *this;
+}
+
+std::uint32_t* FieldValues::Store::allocate(std::size_t words) {
+    if (words > _freeWords) {
+        // A block too large for a chunk gets one of its own, and the current chunk goes on filling.
+        const std::size_t chunkWords = std::max(words, ChunkWords);
+        _chunks.push_back(std::make_unique_for_overwrite<std::uint32_t[]>(chunkWords));
+        if (chunkWords > ChunkWords)
+            return _chunks.back().get();
+        _free = _chunks.back().get();
+        _freeWords = chunkWords;
+    }
+    std::uint32_t* block = _free;
+    _free += words;
+    _freeWords -= words;
+    return block;
+}
+
+FieldValues::Block FieldValues::allocate(std::size_t count, std::size_t textSize, Store* store) {
     // Value ends are 32-bit; no item read from a file comes near the limit.
-    if (textSize > std::numeric_limits<std::uint32_t>::max())
+    if (textSize > std::numeric_limits<std::uint32_t>::max() || count >= StoredFlag)
         throw std::length_error("field values too long");
     const std::size_t words = wordsFor(count, textSize);
-    auto block = std::make_unique_for_overwrite<std::uint32_t[]>(words);
-    block[0] = static_cast<std::uint32_t>(count);
+    Block block(store != nullptr ? store->allocate(words)
+                                 : std::make_unique_for_overwrite<std::uint32_t[]>(words).release());
     block[words - 1] = 0; // the padding after the text, so that equal blocks compare equal byte by byte
+    block[0] = static_cast<std::uint32_t>(count) | (store != nullptr ? StoredFlag : 0);
     return block;
 }
 
@@ -29,8 +68,9 @@ FieldValues::FieldValues(const FieldValues& other) {
     if (!other._block)
         return;
     const std::size_t size = other.byteSize();
-    _block = std::make_unique_for_overwrite<std::uint32_t[]>(size / sizeof(std::uint32_t));
+    _block.reset(std::make_unique_for_overwrite<std::uint32_t[]>(size / sizeof(std::uint32_t)).release());
     std::memcpy(_block.get(), other._block.get(), size);
+    _block[0] &= ~StoredFlag;
 }
 
 FieldValues& FieldValues::operator=(const FieldValues& other) {
@@ -50,8 +90,10 @@ bool FieldValues::operator==(const FieldValues& other) const {
         return false;
     if (getCount() == 0)
         return true;
+    // The counts are equal; where the blocks live does not matter.
     const std::size_t size = byteSize();
-    return size == other.byteSize() && std::memcmp(_block.get(), other._block.get(), size) == 0;
+    return size == other.byteSize() &&
+           std::memcmp(_block.get() + 1, other._block.get() + 1, size - sizeof(std::uint32_t)) == 0;
 }
 
 FieldId FieldValues::getId(std::size_t pos) const {
@@ -117,7 +159,7 @@ void FieldValues::Builder::add(FieldId id, std::string_view value) {
     addRead(id, [&](std::string& text) { text.append(value); });
 }
 
-FieldValues FieldValues::Builder::build() {
+FieldValues FieldValues::Builder::build(Store* store) {
     FieldValues result;
     if (!_entries.empty()) {
         // Fields read in the order of an outline whose names were new are in id order already.
@@ -125,7 +167,7 @@ FieldValues FieldValues::Builder::build() {
                             [](const Entry& a, const Entry& b) { return a.id < b.id; }))
             std::sort(_entries.begin(), _entries.end(),
                       [](const Entry& a, const Entry& b) { return a.id < b.id; });
-        result._block = allocate(_entries.size(), _text.size());
+        result._block = allocate(_entries.size(), _text.size(), store);
         std::size_t written = 0;
         for (std::size_t i = 0; i < _entries.size(); ++i) {
             const Entry& entry = _entries[i];

@@ -31,6 +31,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     _selection.clear();
     swap(_outline, outline);
     _termSets = std::move(termSets);
+    _store = FieldValues::Store();
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
@@ -45,6 +46,7 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     _selection.clear();
     swap(_outline, other._outline);
     _termSets = std::move(other._termSets);
+    _store = std::move(other._store);
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
@@ -126,6 +128,7 @@ void StudyList::resetScores() {
 void StudyList::clear() {
     _selection.clear();
     _termSets.clear();
+    _store = FieldValues::Store();
     _outline.setDefaults();
     _settings.adjustToOutline();
     _fileName.clear();
@@ -235,10 +238,11 @@ void StudyList::deserialize(Win::IO::DeSerializer& in) {
         4 + Win::IO::MinStringBytes * (2 + static_cast<std::uint64_t>(_outline.getDefCount())) + 8;
     in.checkCount(count, minItemBytes);
     _termSets.clear();
+    _store = FieldValues::Store();
     _termSets.reserve(static_cast<std::size_t>(count));
     FieldValues::Builder fields;
     for (std::int32_t i = 0; i < count; ++i)
-        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields);
+        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields, &_store);
     _settings.deserialize(in);
     _modified = false;
 }

@@ -132,15 +132,16 @@ void TermSet::serialize(Win::IO::Serializer& out) const {
 
 void TermSet::deserialize(Win::IO::DeSerializer& in) {
     FieldValues::Builder fields;
-    deserialize(in, fields);
+    deserialize(in, fields, nullptr);
 }
 
-void TermSet::deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields) {
+void TermSet::deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields,
+                          FieldValues::Store* store) {
     _term = in.readString();
     // With a repeated field name the first non-empty value stays.
     for (int i = 0; i < _outline->getDefCount(); ++i)
         fields.addRead(_outline->getDefId(i), [&](std::string& text) { in.appendString(text); });
-    _fields = fields.build();
+    _fields = fields.build(store);
     _comment = in.readString();
     _timesAsked = in.readInt();
     _correctAnswers = in.readInt();

@@ -58,7 +58,7 @@ private:
     // with one builder.
     friend class StudyList;
     void rebind(const Outline& outline) { _outline = &outline; }
-    void deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields);
+    void deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields, FieldValues::Store* store);
     // The other item's values under this item's outline's ids for the same names.
     void copyFieldsFrom(const TermSet& other);
     bool sameFields(const TermSet& other) const;
