@@ -156,7 +156,11 @@ void FieldValues::Builder::mark(FieldId id) {
 }
 
 void FieldValues::Builder::add(FieldId id, std::string_view value) {
-    addRead(id, [&](std::string& text) { text.append(value); });
+    if (has(id))
+        return;
+    mark(id);
+    _entries.push_back(Entry{id, _text.size(), value.size()});
+    _text.append(value);
 }
 
 FieldValues FieldValues::Builder::build(Store* store) {

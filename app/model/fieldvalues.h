@@ -77,9 +77,10 @@ private:
 // to item, so that its buffers are allocated once.
 class FieldValues::Builder {
 public:
-    // The first value given for an id stays.
+    // The first value given for an id stays, an empty one too.
     void add(FieldId id, std::string_view value);
-    // Reads one string from the source straight into the builder; empty values are not kept.
+    // Reads one string from the source straight into the builder. As in a file an empty value means
+    // none, it is not kept, and a later value for the id may take its place.
     template <class ReadInto> void addRead(FieldId id, ReadInto readInto);
     FieldValues build(Store* store = nullptr);
 

@@ -509,6 +509,11 @@ TEST(StudyList, ItemsReadFromAFileSurviveEditsCopiesAndTheirListsEnd) {
     ASSERT_EQ(copied.getTermSetCount(), 3);
     EXPECT_EQ(copied.getTermSet(1), expected);
     EXPECT_EQ(copied.getTermSet(2).getField(1), "edited");
+
+    // An empty value stays a value when its item is copied to another outline.
+    TermSet emptyValue(list.getOutline(), 1);
+    emptyValue.setField(0, "");
+    EXPECT_FALSE(TermSet(emptyValue, outline) == TermSet(outline, 1));
 }
 
 TEST(StudyList, SerializationRoundTrip) {
