@@ -2,6 +2,7 @@
 
 #include "exceptions.h"
 
+#include <cstring>
 #include <limits>
 
 namespace Win::IO {
@@ -36,9 +37,19 @@ void Serializer::writeString(std::string_view text) {
     write(text.data(), text.size());
 }
 
+void DeSerializer::take(void* buffer, std::size_t size) {
+    if (static_cast<std::size_t>(_end - _next) < size) {
+        read(buffer, size);
+        return;
+    }
+    if (size != 0)
+        std::memcpy(buffer, _next, size);
+    _next += size;
+}
+
 std::int32_t DeSerializer::readInt() {
     unsigned char bytes[4];
-    read(bytes, sizeof bytes);
+    take(bytes, sizeof bytes);
     return static_cast<std::int32_t>(decode(bytes));
 }
 
@@ -59,7 +70,7 @@ std::string DeSerializer::readString() {
 
 void DeSerializer::appendString(std::string& text) {
     unsigned char marker;
-    read(&marker, 1);
+    take(&marker, 1);
     if (marker != StringMarker)
         throw DataCorruptionException("Data corruption in file");
     const std::int32_t length = readInt();
@@ -71,7 +82,7 @@ void DeSerializer::appendString(std::string& text) {
     const std::size_t begin = text.size();
     text.resize(begin + static_cast<std::size_t>(length));
     try {
-        read(text.data() + begin, static_cast<std::size_t>(length));
+        take(text.data() + begin, static_cast<std::size_t>(length));
     } catch (...) {
         text.resize(begin);
         throw;
