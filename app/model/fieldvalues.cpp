@@ -54,7 +54,8 @@ std::uint32_t* FieldValues::Store::allocate(std::size_t words) {
 
 FieldValues::Block FieldValues::allocate(std::size_t count, std::size_t textSize, Store* store) {
     // Value ends are 32-bit; no item read from a file comes near the limit.
-    if (textSize > std::numeric_limits<std::uint32_t>::max() || count >= StoredFlag)
+    if (static_cast<std::uint64_t>(textSize) > std::numeric_limits<std::uint32_t>::max() ||
+        count >= StoredFlag)
         throw std::length_error("field values too long");
     const std::size_t words = wordsFor(count, textSize);
     Block block(store != nullptr ? store->allocate(words)

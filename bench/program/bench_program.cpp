@@ -63,7 +63,6 @@ struct Round {
     double sort = 0;
     double selectAll = 0;
     double save = 0;
-    double openCpu = 0;
     double startUpWorkingSetMb = 0;
     double openWorkingSetMb = 0;
     double openPagefileMb = 0;
@@ -77,19 +76,6 @@ PROCESS_MEMORY_COUNTERS memoryOf(LorvantProcess& lorvant) {
     check(GetProcessMemoryInfo(lorvant.processHandle(), &memory, sizeof memory) != 0,
           "could not read the program's memory use");
     return memory;
-}
-
-// The processor time the program has used, which a loaded machine does not stretch as it does the
-// time on the clock.
-double cpuSecondsOf(LorvantProcess& lorvant) {
-    FILETIME created, exited, kernel, user;
-    check(GetProcessTimes(lorvant.processHandle(), &created, &exited, &kernel, &user) != 0,
-          "could not read the program's processor time");
-    const auto seconds = [](const FILETIME& time) {
-        return static_cast<double>(static_cast<ULONGLONG>(time.dwHighDateTime) << 32 | time.dwLowDateTime) /
-               1e7;
-    };
-    return seconds(kernel) + seconds(user);
 }
 
 double megabytes(SIZE_T bytes) {
@@ -127,7 +113,6 @@ Round runRound(const std::string& document, int items) {
     lorvant.finishDrawing();
     round.open = secondsSince(start);
     check(lorvant.statusText() == statusFor(items, 0), "unexpected status \"" + lorvant.statusText() + "\"");
-    round.openCpu = cpuSecondsOf(lorvant);
     const PROCESS_MEMORY_COUNTERS opened = memoryOf(lorvant);
     round.openWorkingSetMb = megabytes(opened.WorkingSetSize);
     round.openPagefileMb = megabytes(opened.PagefileUsage);
@@ -193,7 +178,6 @@ void printTable(const std::vector<Round>& rounds) {
     const Measure measures[] = {
         {"start-up to a shown, idle window", &Round::startUp, "s", "< 1"},
         {"open and show the document", &Round::open, "s", "< 1"},
-        {"  processor time of the program", &Round::openCpu, "s", ""},
         {"header click sort", &Round::sort, "s", "< 0.5"},
         {"Select All (Ctrl+A)", &Round::selectAll, "s", "< 0.3"},
         {"save (Ctrl+S)", &Round::save, "s", "< 0.5"},
