@@ -13,6 +13,7 @@ constexpr std::size_t wordsFor(std::size_t count, std::size_t textSize) {
     return 1 + 2 * count + (textSize + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t);
 }
 
+constexpr std::size_t FirstChunkWords = 256;
 constexpr std::size_t ChunkWords = std::size_t{1} << 18;
 
 } // namespace
@@ -24,7 +25,8 @@ void FieldValues::Release::operator()(std::uint32_t* block) const noexcept {
 
 FieldValues::Store::Store(Store&& other) noexcept
     : _chunks(std::move(other._chunks)), _free(std::exchange(other._free, nullptr)),
-      _freeWords(std::exchange(other._freeWords, 0)) {}
+      _freeWords(std::exchange(other._freeWords, 0)),
+      _lastChunkWords(std::exchange(other._lastChunkWords, 0)) {}
 
 FieldValues::Store& FieldValues::Store::operator=(Store&& other) noexcept {
     if (this == &other)
@@ -33,18 +35,24 @@ FieldValues::Store& FieldValues::Store::operator=(Store&& other) noexcept {
     other._chunks.clear();
     _free = std::exchange(other._free, nullptr);
     _freeWords = std::exchange(other._freeWords, 0);
+    _lastChunkWords = std::exchange(other._lastChunkWords, 0);
     return *this;
 }
 
 std::uint32_t* FieldValues::Store::allocate(std::size_t words) {
     if (words > _freeWords) {
-        // A block too large for a chunk gets one of its own, and the current chunk goes on filling.
-        const std::size_t chunkWords = std::max(words, ChunkWords);
-        _chunks.push_back(std::make_unique_for_overwrite<std::uint32_t[]>(chunkWords));
-        if (chunkWords > ChunkWords)
+        // Chunks start small and double, so that a small document does not take a large chunk; a block
+        // larger than a full chunk gets one of its own, and the current chunk goes on filling.
+        const std::size_t nextWords =
+            _lastChunkWords == 0 ? FirstChunkWords : std::min(2 * _lastChunkWords, ChunkWords);
+        if (words > nextWords) {
+            _chunks.push_back(std::make_unique_for_overwrite<std::uint32_t[]>(words));
             return _chunks.back().get();
+        }
+        _chunks.push_back(std::make_unique_for_overwrite<std::uint32_t[]>(nextWords));
         _free = _chunks.back().get();
-        _freeWords = chunkWords;
+        _freeWords = nextWords;
+        _lastChunkWords = nextWords;
     }
     std::uint32_t* block = _free;
     _free += words;

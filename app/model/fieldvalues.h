@@ -71,6 +71,7 @@ private:
     std::vector<std::unique_ptr<std::uint32_t[]>> _chunks;
     std::uint32_t* _free = nullptr;
     std::size_t _freeWords = 0;
+    std::size_t _lastChunkWords = 0;
 };
 
 // Gathers the values of one item as they are read, then makes its block. Kept by the reader from item
