@@ -1,6 +1,7 @@
 #include "benchfolder.h"
 #include "pagefaults.h"
 
+#include "tests/core/hostiledocuments.h"
 #include "tools/lvdtool/studylistgenerator.h"
 
 #include "app/files/documentfileinputmethod.h"
@@ -10,8 +11,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <fstream>
+#include <malloc.h>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -69,6 +73,45 @@ void BM_OpenDocument(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * fileSize(path));
 }
 
+// The file of BM_OpenDocument read in the reader's block size and nothing made of it: what reading
+// the bytes alone costs, for comparison.
+void BM_RawRead(benchmark::State& state) {
+    const std::string path = folder().file("open-" + std::to_string(state.range(0)) + ".lvd");
+    if (!std::filesystem::exists(path))
+        DocumentFileOutputMethod(generated(static_cast<int>(state.range(0)))).write(path);
+    std::vector<char> buffer(1 << 16);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        while (std::fread(buffer.data(), 1, buffer.size(), file) == buffer.size())
+            benchmark::DoNotOptimize(buffer.data());
+        std::fclose(file);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * fileSize(path));
+}
+
+// Documents shaped to cost the most memory per byte: the time to open or refuse them, and the memory
+// the opened document holds per byte of file.
+void BM_OpenHostile(benchmark::State& state) {
+    const auto shape = static_cast<HostileShape>(state.range(0));
+    state.SetLabel(hostileShapeName(shape));
+    const std::string path = folder().file("hostile.lvd");
+    const std::string bytes = makeHostileDocument(shape);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    double heldPerByte = 0;
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks + mallinfo2().hblkhd;
+        try {
+            const StudyList studyList = DocumentFileInputMethod().read(path);
+            heldPerByte = static_cast<double>(mallinfo2().uordblks + mallinfo2().hblkhd - before) /
+                          static_cast<double>(bytes.size());
+        } catch (const Win::SimpleException&) {
+        }
+    }
+    state.counters["held_per_file_byte"] = heldPerByte;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
+}
+
 void writeBytes(const std::string& path, std::initializer_list<int> values, std::size_t size) {
     std::string bytes;
     for (const int value : values)
@@ -114,5 +157,7 @@ BENCHMARK(BM_OpenDocument)
     ->Arg(999999)
 
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawRead)->Arg(999999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenHostile)->DenseRange(0, std::size(AllHostileShapes) - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefuseHugeString)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RefuseManyItems)->Unit(benchmark::kMicrosecond);

@@ -90,34 +90,35 @@ FileDeSerializer::~FileDeSerializer() {
 }
 
 std::uint64_t FileDeSerializer::getBytesLeft() const {
-    return _unread + (_end - _pos);
+    return _unread + static_cast<std::uint64_t>(_end - _next);
 }
 
 void FileDeSerializer::read(void* buffer, std::size_t size) {
     auto* out = static_cast<char*>(buffer);
-    const std::size_t buffered = _end - _pos;
+    const auto buffered = static_cast<std::size_t>(_end - _next);
     if (size <= buffered) {
         if (size != 0)
-            std::memcpy(out, _buffer.data() + _pos, size);
-        _pos += size;
+            std::memcpy(out, _next, size);
+        _next += size;
         return;
     }
     if (size > getBytesLeft())
         throw EOFException("Unexpected End Of File");
     if (buffered != 0)
-        std::memcpy(out, _buffer.data() + _pos, buffered);
+        std::memcpy(out, _next, buffered);
     out += buffered;
     size -= buffered;
-    _pos = _end = 0;
+    _next = _end = _buffer.data();
     if (size >= _buffer.size()) {
         // Large blocks go straight to their destination.
         readFile(out, size);
         return;
     }
-    _end = static_cast<std::size_t>(std::min<std::uint64_t>(_buffer.size(), _unread));
-    readFile(_buffer.data(), _end);
-    std::memcpy(out, _buffer.data(), size);
-    _pos = size;
+    const auto filled = static_cast<std::size_t>(std::min<std::uint64_t>(_buffer.size(), _unread));
+    readFile(_buffer.data(), filled);
+    _end = _buffer.data() + filled;
+    std::memcpy(out, _next, size);
+    _next += size;
 }
 
 void FileDeSerializer::readFile(char* destination, std::size_t size) {
@@ -129,7 +130,7 @@ void FileDeSerializer::readFile(char* destination, std::size_t size) {
         throw IOException("File read failed");
     // The file shrank after it was opened.
     _unread = 0;
-    _end = 0;
+    _next = _end = _buffer.data();
     throw EOFException("Unexpected End Of File");
 }
 

@@ -45,10 +45,8 @@ private:
     void readFile(char* destination, std::size_t size);
 
     std::FILE* _file;
-    std::uint64_t _unread; // bytes of the file not yet taken into the buffer
-    std::vector<char> _buffer;
-    std::size_t _pos = 0;
-    std::size_t _end = 0;
+    std::uint64_t _unread;     // bytes of the file not yet taken into the buffer
+    std::vector<char> _buffer; // its unread part lies between _next and _end
 };
 
 } // namespace Win::IO

@@ -20,14 +20,10 @@ private:
 // Reads from bytes the caller keeps alive for the reader's lifetime.
 class MemoryDeSerializer : public DeSerializer {
 public:
-    explicit MemoryDeSerializer(std::string_view bytes) : _bytes(bytes) {}
+    explicit MemoryDeSerializer(std::string_view bytes);
 
     void read(void* buffer, std::size_t size) override;
-    std::uint64_t getBytesLeft() const override { return _bytes.size() - _pos; }
-
-private:
-    std::string_view _bytes;
-    std::size_t _pos = 0;
+    std::uint64_t getBytesLeft() const override { return static_cast<std::uint64_t>(_end - _next); }
 };
 
 } // namespace Win::IO

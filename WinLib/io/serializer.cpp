@@ -2,6 +2,7 @@
 
 #include "exceptions.h"
 
+#include <cstring>
 #include <limits>
 
 namespace Win::IO {
@@ -36,9 +37,19 @@ void Serializer::writeString(std::string_view text) {
     write(text.data(), text.size());
 }
 
+void DeSerializer::take(void* buffer, std::size_t size) {
+    if (static_cast<std::size_t>(_end - _next) < size) {
+        read(buffer, size);
+        return;
+    }
+    if (size != 0)
+        std::memcpy(buffer, _next, size);
+    _next += size;
+}
+
 std::int32_t DeSerializer::readInt() {
     unsigned char bytes[4];
-    read(bytes, sizeof bytes);
+    take(bytes, sizeof bytes);
     return static_cast<std::int32_t>(decode(bytes));
 }
 
@@ -52,8 +63,14 @@ bool DeSerializer::readBool() {
 }
 
 std::string DeSerializer::readString() {
+    std::string text;
+    appendString(text);
+    return text;
+}
+
+void DeSerializer::appendString(std::string& text) {
     unsigned char marker;
-    read(&marker, 1);
+    take(&marker, 1);
     if (marker != StringMarker)
         throw DataCorruptionException("Data corruption in file");
     const std::int32_t length = readInt();
@@ -62,9 +79,14 @@ std::string DeSerializer::readString() {
         throw DataCorruptionException("Data corruption in file");
     if (static_cast<std::uint64_t>(length) > getBytesLeft())
         throw EOFException("Unexpected End Of File");
-    std::string text(static_cast<std::size_t>(length), '\0');
-    read(text.data(), text.size());
-    return text;
+    const std::size_t begin = text.size();
+    text.resize(begin + static_cast<std::size_t>(length));
+    try {
+        take(text.data() + begin, static_cast<std::size_t>(length));
+    } catch (...) {
+        text.resize(begin);
+        throw;
+    }
 }
 
 void DeSerializer::checkCount(std::int32_t count, std::uint64_t minBytesEach) const {

@@ -38,10 +38,23 @@ public:
     std::int32_t readInt();
     bool readBool();
     std::string readString();
+    // Reads a string onto the end of text: a reader that gathers many strings in one buffer
+    // allocates nothing per string.
+    void appendString(std::string& text);
 
     // Throws DataCorruptionException ("Data corruption") for a negative count or one whose
     // elements, each at least minBytesEach long, cannot fit in the bytes left.
     void checkCount(std::int32_t count, std::uint64_t minBytesEach) const;
+
+protected:
+    // The bytes at hand, which the typed reads take without a call of read: a document holds millions
+    // of small values. A reader that keeps its bytes in memory points these at them and moves _next
+    // past what read takes.
+    const char* _next = nullptr;
+    const char* _end = nullptr;
+
+private:
+    void take(void* buffer, std::size_t size);
 };
 
 inline constexpr std::uint32_t TrueMarker = 0xBABEFAB7u;

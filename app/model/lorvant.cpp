@@ -22,16 +22,18 @@ StudyList::StudyList(StudyList&& other) : StudyList() {
 StudyList& StudyList::operator=(const StudyList& other) {
     if (this == &other)
         return *this;
+    // The copies keep the other outline's ids, which the outline's copy shares; they are pointed at
+    // this list's outline once it has become that copy.
     Outline outline = other._outline;
-    std::vector<TermSet> termSets;
-    termSets.reserve(other._termSets.size());
-    for (const TermSet& termSet : other._termSets)
-        termSets.emplace_back(termSet, _outline);
+    std::vector<TermSet> termSets = other._termSets;
     std::string fileName = other._fileName;
 
     _selection.clear();
-    _outline = std::move(outline);
+    swap(_outline, outline);
     _termSets = std::move(termSets);
+    _store = FieldValues::Store();
+    for (TermSet& termSet : _termSets)
+        termSet.rebind(_outline);
     _settings = other._settings;
     _modified = other._modified;
     _fileName = std::move(fileName);
@@ -42,8 +44,9 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     if (this == &other)
         return *this;
     _selection.clear();
-    _outline = std::move(other._outline);
+    swap(_outline, other._outline);
     _termSets = std::move(other._termSets);
+    _store = std::move(other._store);
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
@@ -125,6 +128,7 @@ void StudyList::resetScores() {
 void StudyList::clear() {
     _selection.clear();
     _termSets.clear();
+    _store = FieldValues::Store();
     _outline.setDefaults();
     _settings.adjustToOutline();
     _fileName.clear();
@@ -133,46 +137,66 @@ void StudyList::clear() {
 
 namespace {
 
-// A stable ascending sort changes nothing exactly when the elements already are ascending; then
-// the sort runs over the reversed sequence instead, which leaves it descending with equal keys in
-// the relative order they had.
-template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
-    if (std::is_sorted(elements.begin(), elements.end(), less))
-        std::stable_sort(elements.rbegin(), elements.rend(), less);
-    else
-        std::stable_sort(elements.begin(), elements.end(), less);
+// The head of an item's sort key and the item's position: 16 bytes, so that sorting the largest list
+// needs little memory beside it. Ties of the heads are broken by the key's text, taken again.
+struct KeyedIndex {
+    std::uint64_t head;
+    std::uint32_t idx;
+};
+
+std::uint32_t positionOf(const KeyedIndex& keyed) {
+    return keyed.idx;
 }
 
-struct KeyedIndex {
-    SortKey key;
-    std::size_t idx;
-};
+std::uint32_t positionOf(std::uint32_t idx) {
+    return idx;
+}
+
+// A stable ascending sort changes nothing exactly when the elements already are ascending; then they
+// are sorted descending instead. Equal keys keep the relative order they had either way, as their
+// positions break the ties, so the sort needs no buffer beside the elements.
+template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
+    const auto byPosition = [](const Element& a, const Element& b) { return positionOf(a) < positionOf(b); };
+    if (std::is_sorted(elements.begin(), elements.end(), less))
+        std::sort(elements.begin(), elements.end(), [&](const Element& a, const Element& b) {
+            return less(b, a) || (!less(a, b) && byPosition(a, b));
+        });
+    else
+        std::sort(elements.begin(), elements.end(), [&](const Element& a, const Element& b) {
+            return less(a, b) || (!less(b, a) && byPosition(a, b));
+        });
+}
 
 } // namespace
 
 void StudyList::sort(Sorter sorter) {
-    // Positions are sorted rather than the items, so each item moves once.
-    std::vector<std::size_t> order(_termSets.size());
+    // Positions are sorted rather than the items, so each item moves once. A list holds at most
+    // MaxTermSetCount items, so positions fit 32 bits.
+    std::vector<std::uint32_t> order(_termSets.size());
     if (sorter.hasKey()) {
-        std::vector<KeyedIndex> keyed;
-        keyed.reserve(_termSets.size());
+        std::vector<KeyedIndex> keyed(_termSets.size());
         for (std::size_t i = 0; i < _termSets.size(); ++i)
-            keyed.push_back(KeyedIndex{sorter.getKey(_termSets[i]), i});
-        sortAscendingOrReverse(keyed, [](const KeyedIndex& a, const KeyedIndex& b) { return a.key < b.key; });
+            keyed[i] = KeyedIndex{sorter.getKey(_termSets[i]).head, static_cast<std::uint32_t>(i)};
+        const bool textTies = sorter.hasTextKey();
+        sortAscendingOrReverse(keyed, [&](const KeyedIndex& a, const KeyedIndex& b) {
+            if (a.head != b.head || !textTies)
+                return a.head < b.head;
+            return sorter.getKey(_termSets[a.idx]).text < sorter.getKey(_termSets[b.idx]).text;
+        });
         std::transform(keyed.begin(), keyed.end(), order.begin(), [](const KeyedIndex& k) { return k.idx; });
     } else {
-        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::iota(order.begin(), order.end(), std::uint32_t{0});
         sortAscendingOrReverse(
-            order, [&](std::size_t a, std::size_t b) { return sorter(_termSets[a], _termSets[b]); });
+            order, [&](std::uint32_t a, std::uint32_t b) { return sorter(_termSets[a], _termSets[b]); });
     }
     // Moves the items along the cycles of the permutation, in place: no second vector of items.
-    for (std::size_t start = 0; start < order.size(); ++start) {
+    for (std::uint32_t start = 0; start < order.size(); ++start) {
         if (order[start] == start)
             continue;
         TermSet moving = std::move(_termSets[start]);
-        std::size_t to = start;
+        std::uint32_t to = start;
         while (order[to] != start) {
-            const std::size_t from = order[to];
+            const std::uint32_t from = order[to];
             _termSets[to] = std::move(_termSets[from]);
             order[to] = to;
             to = from;
@@ -214,12 +238,11 @@ void StudyList::deserialize(Win::IO::DeSerializer& in) {
         4 + Win::IO::MinStringBytes * (2 + static_cast<std::uint64_t>(_outline.getDefCount())) + 8;
     in.checkCount(count, minItemBytes);
     _termSets.clear();
+    _store = FieldValues::Store();
     _termSets.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-        TermSet termSet(_outline, in.readInt());
-        termSet.deserialize(in);
-        _termSets.push_back(std::move(termSet));
-    }
+    FieldValues::Builder fields;
+    for (std::int32_t i = 0; i < count; ++i)
+        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields, &_store);
     _settings.deserialize(in);
     _modified = false;
 }

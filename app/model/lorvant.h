@@ -68,6 +68,9 @@ public:
 private:
     ItemSelection _selection;
     Outline _outline;
+    // The field values of the items read from a file, declared ahead of the items, which refer to
+    // it until they are gone. Items that leave the list are copies, which own their values.
+    FieldValues::Store _store;
     std::vector<TermSet> _termSets;
     Setting _settings;
     std::string _fileName;

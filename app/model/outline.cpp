@@ -10,13 +10,45 @@ Outline::Outline() {
     setDefaults();
 }
 
+Outline& Outline::operator=(const Outline& other) {
+    if (this == &other)
+        return *this;
+    std::vector<FieldId> defs;
+    defs.reserve(other._defs.size());
+    for (const FieldId id : other._defs)
+        defs.push_back(_names.intern(other._names.getName(id)));
+    _itemType = other._itemType;
+    _defs = std::move(defs);
+    return *this;
+}
+
+void swap(Outline& a, Outline& b) noexcept {
+    a._itemType.swap(b._itemType);
+    a._defs.swap(b._defs);
+    std::swap(a._names, b._names);
+}
+
+bool Outline::operator==(const Outline& other) const {
+    if (_itemType != other._itemType || _defs.size() != other._defs.size())
+        return false;
+    for (int i = 0; i < getDefCount(); ++i) {
+        if (getDef(i) != other.getDef(i))
+            return false;
+    }
+    return true;
+}
+
 const std::string& Outline::getDef(int idx) const {
+    return _names.getName(getDefId(idx));
+}
+
+FieldId Outline::getDefId(int idx) const {
     assert(idx >= 0 && idx < getDefCount());
     return _defs[static_cast<std::size_t>(idx)];
 }
 
 void Outline::addDef(const std::string& name) {
-    _defs.push_back(name);
+    _defs.push_back(_names.intern(name));
 }
 
 void Outline::removeDef(int idx) {
@@ -36,14 +68,14 @@ void Outline::moveDefDown(int idx) {
 
 void Outline::setDefaults() {
     _itemType = "Term";
-    _defs.assign(1, "Definition");
+    _defs.assign(1, _names.intern("Definition"));
 }
 
 void Outline::serialize(Win::IO::Serializer& out) const {
     out.writeString(_itemType);
     out.writeInt(getDefCount());
-    for (const std::string& def : _defs)
-        out.writeString(def);
+    for (const FieldId id : _defs)
+        out.writeString(_names.getName(id));
 }
 
 void Outline::deserialize(Win::IO::DeSerializer& in) {
@@ -52,7 +84,8 @@ void Outline::deserialize(Win::IO::DeSerializer& in) {
     if (count > MaxDefCount)
         throw Win::IO::DataCorruptionException("Data corruption");
     in.checkCount(count, Win::IO::MinStringBytes);
-    _defs.assign(static_cast<std::size_t>(count), std::string());
-    for (std::string& def : _defs)
-        def = in.readString();
+    _defs.clear();
+    _defs.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)
+        _defs.push_back(_names.intern(in.readString()));
 }

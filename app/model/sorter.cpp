@@ -27,6 +27,10 @@ bool Sorter::hasKey() const {
            _cmpFunc == byTimesAsked || _cmpFunc == byCorrectAnswers || _cmpFunc == byRatio;
 }
 
+bool Sorter::hasTextKey() const {
+    return _defCmpFunc == byField || _cmpFunc == byTerm || _cmpFunc == byComment;
+}
+
 namespace {
 
 SortKey integerKey(int value) {

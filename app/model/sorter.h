@@ -31,6 +31,8 @@ public:
     // True when the comparison is one of those below, whose key getKey gives.
     bool hasKey() const;
     SortKey getKey(const TermSet& item) const;
+    // True when the key compares a text beyond its head.
+    bool hasTextKey() const;
 
     // The sorter of a list view column for an outline with defCount fields: number, term,
     // the fields, comment, times asked, correct answers, ratio.

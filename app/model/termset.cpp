@@ -10,19 +10,26 @@
 
 TermSet::TermSet(const Outline& outline, int number) : _number(number), _outline(&outline) {}
 
-TermSet::TermSet(const TermSet& other, const Outline& outline) : TermSet(other) {
-    _outline = &outline;
+TermSet::TermSet(const TermSet& other, const Outline& outline)
+    : _number(other._number), _term(other._term), _comment(other._comment), _timesAsked(other._timesAsked),
+      _correctAnswers(other._correctAnswers), _outline(&outline) {
+    copyFieldsFrom(other);
 }
 
-TermSet::TermSet(TermSet&& other, const Outline& outline) noexcept : TermSet(std::move(other)) {
-    _outline = &outline;
+TermSet::TermSet(TermSet&& other, const Outline& outline)
+    : _number(other._number), _term(std::move(other._term)), _comment(std::move(other._comment)),
+      _timesAsked(other._timesAsked), _correctAnswers(other._correctAnswers), _outline(&outline) {
+    if (other._outline == _outline)
+        _fields = std::move(other._fields);
+    else
+        copyFieldsFrom(other);
 }
 
 TermSet& TermSet::operator=(const TermSet& other) {
     if (this != &other) {
         _number = other._number;
         _term = other._term;
-        _fields = other._fields;
+        copyFieldsFrom(other);
         _comment = other._comment;
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
@@ -30,11 +37,14 @@ TermSet& TermSet::operator=(const TermSet& other) {
     return *this;
 }
 
-TermSet& TermSet::operator=(TermSet&& other) noexcept {
+TermSet& TermSet::operator=(TermSet&& other) {
     if (this != &other) {
         _number = other._number;
         _term = std::move(other._term);
-        _fields = std::move(other._fields);
+        if (_outline == other._outline)
+            _fields = std::move(other._fields);
+        else
+            copyFieldsFrom(other);
         _comment = std::move(other._comment);
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
@@ -44,8 +54,33 @@ TermSet& TermSet::operator=(TermSet&& other) noexcept {
 
 bool TermSet::operator==(const TermSet& other) const {
     return _number == other._number && _term == other._term && _comment == other._comment &&
-           _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers &&
-           _fields == other._fields;
+           _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers && sameFields(other);
+}
+
+// Ids belong to an outline: between two outlines the values are matched by name.
+void TermSet::copyFieldsFrom(const TermSet& other) {
+    if (_outline == other._outline) {
+        _fields = other._fields;
+        return;
+    }
+    FieldValues::Builder fields;
+    for (std::size_t pos = 0; pos < other._fields.getCount(); ++pos)
+        fields.add(_outline->internName(other._outline->getName(other._fields.getId(pos))),
+                   other._fields.getValue(pos));
+    _fields = fields.build();
+}
+
+bool TermSet::sameFields(const TermSet& other) const {
+    if (_outline == other._outline)
+        return _fields == other._fields;
+    if (_fields.getCount() != other._fields.getCount())
+        return false;
+    for (std::size_t pos = 0; pos < _fields.getCount(); ++pos) {
+        const auto otherId = other._outline->findName(_outline->getName(_fields.getId(pos)));
+        if (!otherId || other._fields.find(*otherId) != _fields.getValue(pos))
+            return false;
+    }
+    return true;
 }
 
 std::string TermSet::getField(int idx) const {
@@ -53,12 +88,11 @@ std::string TermSet::getField(int idx) const {
 }
 
 std::string_view TermSet::getFieldView(int idx) const {
-    const auto found = _fields.find(_outline->getDef(idx));
-    return found == _fields.end() ? std::string_view() : std::string_view(found->second);
+    return _fields.find(_outline->getDefId(idx)).value_or(std::string_view());
 }
 
 void TermSet::setField(int idx, const std::string& value) {
-    _fields[_outline->getDef(idx)] = value;
+    _fields.set(_outline->getDefId(idx), value);
 }
 
 int TermSet::getRatio() const {
@@ -97,14 +131,17 @@ void TermSet::serialize(Win::IO::Serializer& out) const {
 }
 
 void TermSet::deserialize(Win::IO::DeSerializer& in) {
+    FieldValues::Builder fields;
+    deserialize(in, fields, nullptr);
+}
+
+void TermSet::deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields,
+                          FieldValues::Store* store) {
     _term = in.readString();
-    _fields.clear();
-    for (int i = 0; i < _outline->getDefCount(); ++i) {
-        std::string value = in.readString();
-        // With a repeated field name the first non-empty value stays.
-        if (!value.empty())
-            _fields.emplace(_outline->getDef(i), std::move(value));
-    }
+    // With a repeated field name the first non-empty value stays.
+    for (int i = 0; i < _outline->getDefCount(); ++i)
+        fields.addRead(_outline->getDefId(i), [&](std::string& text) { in.appendString(text); });
+    _fields = fields.build(store);
     _comment = in.readString();
     _timesAsked = in.readInt();
     _correctAnswers = in.readInt();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <map>
+#include "fieldvalues.h"
+
 #include <string>
 #include <string_view>
 
@@ -20,10 +21,10 @@ public:
     TermSet(TermSet&& other) noexcept = default;
     // A copy or move of other that belongs to another study list's outline.
     TermSet(const TermSet& other, const Outline& outline);
-    TermSet(TermSet&& other, const Outline& outline) noexcept;
+    TermSet(TermSet&& other, const Outline& outline);
     // Assignment copies the data and keeps this item's outline.
     TermSet& operator=(const TermSet& other);
-    TermSet& operator=(TermSet&& other) noexcept;
+    TermSet& operator=(TermSet&& other);
 
     // Compares the data, not the outline; an empty stored value differs from a missing one.
     bool operator==(const TermSet& other) const;
@@ -53,13 +54,18 @@ public:
     void deserialize(Win::IO::DeSerializer& in);
 
 private:
-    // A study list moved as a whole points its items at its own outline.
+    // A study list moved as a whole points its items at its own outline, and reads its items
+    // with one builder.
     friend class StudyList;
     void rebind(const Outline& outline) { _outline = &outline; }
+    void deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields, FieldValues::Store* store);
+    // The other item's values under this item's outline's ids for the same names.
+    void copyFieldsFrom(const TermSet& other);
+    bool sameFields(const TermSet& other) const;
 
     int _number;
     std::string _term;
-    std::map<std::string, std::string> _fields;
+    FieldValues _fields;
     std::string _comment;
     int _timesAsked = 0;
     int _correctAnswers = 0;

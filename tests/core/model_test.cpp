@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using Win::IO::DataCorruptionException;
 using Win::IO::MemoryDeSerializer;
 using Win::IO::MemorySerializer;
@@ -467,6 +469,51 @@ TEST(StudyList, AssignmentTakesTheDocumentButNotRecentDocs) {
     EXPECT_EQ(assignedByMove.getTermSet(0).getField(0), "the cat sat");
     EXPECT_EQ(&assignedByMove.getTermSet(0).getOutline(), &assignedByMove.getOutline());
     EXPECT_EQ(assignedByMove.getRecentDocs(), (std::vector<std::string>{"kept"}));
+}
+
+// Items read from a file keep their values apart from items made in memory; editing, copying,
+// sorting, removing and replacing the list must not mix them up or leave a copy without its values.
+TEST(StudyList, ItemsReadFromAFileSurviveEditsCopiesAndTheirListsEnd) {
+    StudyList list;
+    list.setOutline(makeOutline({"Meaning", "Example"}));
+    for (int n = 1; n <= 4; ++n) {
+        TermSet item = makeItem(list.getOutline(), n, "term " + std::to_string(5 - n));
+        item.setField(0, "meaning " + std::to_string(n));
+        item.setField(1, n % 2 ? "" : "example");
+        list.addTermSet(item);
+    }
+    const std::string bytes = serialized(list);
+    auto read = std::make_unique<StudyList>();
+    MemoryDeSerializer in(bytes);
+    read->deserialize(in);
+
+    const Outline outline = makeOutline({"Meaning", "Example"});
+    const TermSet copy(read->getTermSet(1), outline);
+    read->getTermSet(0).setField(1, "edited");
+    EXPECT_EQ(read->getTermSet(0).getField(0), "meaning 1");
+    EXPECT_EQ(read->getTermSet(0).getField(1), "edited");
+    EXPECT_FALSE(read->getTermSet(0) == list.getTermSet(0));
+    EXPECT_EQ(read->getTermSet(1), list.getTermSet(1));
+    read->sort(Sorter(Sorter::byTerm));
+    read->select(0);
+    read->removeSelected(); // the item numbered 4
+    StudyList moved = std::move(*read);
+    const StudyList copied = moved;
+    read.reset();
+    moved.clear();
+
+    TermSet expected = makeItem(outline, 2, "term 3");
+    expected.setField(0, "meaning 2");
+    expected.setField(1, "example");
+    EXPECT_EQ(copy, expected);
+    ASSERT_EQ(copied.getTermSetCount(), 3);
+    EXPECT_EQ(copied.getTermSet(1), expected);
+    EXPECT_EQ(copied.getTermSet(2).getField(1), "edited");
+
+    // An empty value stays a value when its item is copied to another outline.
+    TermSet emptyValue(list.getOutline(), 1);
+    emptyValue.setField(0, "");
+    EXPECT_FALSE(TermSet(emptyValue, outline) == TermSet(outline, 1));
 }
 
 TEST(StudyList, SerializationRoundTrip) {

@@ -24,6 +24,18 @@ table repeated-field 'Term\tX\tX\tComment\r\na\tsame\tsame\t\r\nb\t\t\tnone'
 table eight-bit 'Mot\tD\351finition\tComment\r\ncaf\351\tboisson \340 base de caf\351\t\200\377\r\nna\357ve\tsimple\t\321'
 "$lvdtool" gen 3 "$out/scores.lvd"
 
+# Many fields, where a reader that stored a name per value would spend the most: 500 short names, and
+# 12 names of 4 KiB. Every field holds a value.
+header=Term
+row=a
+for i in $(seq 100 599); do header="$header\\tf$i"; row="$row\\tv"; done
+table many-fields "$header\\tComment\\r\\n$row\\t\\r\\n$row\\tc"
+long=$(head -c 4093 /dev/zero | tr '\000' n)
+header=Term
+row=a
+for i in $(seq 100 111); do header="$header\\t$long$i"; row="$row\\tv"; done
+table long-field-names "$header\\tComment\\r\\n$row\\t\\r\\n$row\\tc\\r\\n$row\\t"
+
 # Bytes after the settings record are ignored by the reader.
 { cat "$out/few-items.lvd"; printf 'trailing\000\305\377'; } > "$out/trailing-bytes.lvd"
 
