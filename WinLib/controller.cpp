@@ -72,6 +72,8 @@ bool dispatch(Controller& ctrl, UINT message, WPARAM wParam, LPARAM lParam, LRES
         // asks with (-1, -1).
         result = 1;
         return ctrl.onContextMenu(reinterpret_cast<HWND>(wParam), signedLow(lParam), signedHigh(lParam));
+    case WM_DPICHANGED:
+        return ctrl.onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     default:
         if (message >= WM_USER)
             return ctrl.onUserMessage(message, wParam, lParam, result);
@@ -145,6 +147,9 @@ bool Controller::onUserMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 bool Controller::onContextMenu(HWND, int, int) {
+    return false;
+}
+bool Controller::onDpiChanged(int, const RECT&) {
     return false;
 }
 

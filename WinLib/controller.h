@@ -50,6 +50,9 @@ public:
     virtual bool onUserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // x and y in screen coordinates; both -1 when the menu was asked for from the keyboard.
     virtual bool onContextMenu(HWND window, int x, int y);
+    // The window moved to a screen of another resolution (dots per inch); suggested is the place, in screen
+    // coordinates, that keeps it the same size to the eye.
+    virtual bool onDpiChanged(int dpi, const RECT& suggested);
 
     HWND getWindow() const { return _h; }
 

@@ -1,5 +1,7 @@
 #include "listview.h"
 
+#include "dpi.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,6 +10,10 @@ namespace Win {
 namespace {
 
 constexpr DWORD TypeAheadMs = 1000;
+// The room that the control leaves around a cell's or a heading's text at 96 dots per inch; the first
+// column also has room for a row's picture.
+constexpr int TextPadding = 14;
+constexpr int FirstColumnPadding = 16;
 
 // Holds the list's drawing while work that may change the selection of every row runs, unless an outer
 // piece of work holds it already.
@@ -53,6 +59,10 @@ int ListViewLayoutModel::getColumnWidth(unsigned) const {
     return 35;
 }
 
+std::string ListViewLayoutModel::getWidestCell(unsigned) const {
+    return std::string();
+}
+
 int ListViewLayoutModel::getColumnFormat(unsigned) const {
     return LVCFMT_LEFT;
 }
@@ -85,17 +95,31 @@ void ListView::rebuildColumns() {
     while (::SendMessageA(_window, LVM_DELETECOLUMN, 0, 0))
         ;
     const unsigned count = _layoutModel.getColumnsCount();
+    const Dpi dpi = Dpi::of(_window);
+    _shownWidths.assign(count, 0);
     for (unsigned i = 0; i < count; ++i) {
         std::string title = _layoutModel.getColumnTitle(i);
+        int width = dpi.scale(_layoutModel.getColumnWidth(i));
+        if (!_layoutModel.hasUserWidth(i))
+            width = std::max({width, fittingWidth(i, title), fittingWidth(i, _layoutModel.getWidestCell(i))});
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = _layoutModel.getColumnFormat(i);
-        column.cx = _layoutModel.getColumnWidth(i);
+        column.cx = width;
         column.pszText = title.data();
         column.iSubItem = static_cast<int>(i);
         ::SendMessageA(_window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        _shownWidths[i] = width;
     }
     _rebuilding = false;
+}
+
+int ListView::fittingWidth(unsigned column, const std::string& text) const {
+    if (text.empty())
+        return 0;
+    const int textWidth = static_cast<int>(
+        ::SendMessageA(_window, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return textWidth + Dpi::of(_window).scale(column == 0 ? FirstColumnPadding : TextPadding);
 }
 
 void ListView::refillItems() {
@@ -107,9 +131,16 @@ void ListView::refillItems() {
 void ListView::saveColumnWidths() {
     if (_rebuilding)
         return;
-    const unsigned count = _layoutModel.getColumnsCount();
-    for (unsigned i = 0; i < count; ++i)
-        _layoutModel.setColumnWidth(i, static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0)));
+    // Only the columns that the user resized: the others keep fitting their texts at any resolution.
+    const Dpi dpi = Dpi::of(_window);
+    const unsigned count = std::min<unsigned>(_layoutModel.getColumnsCount(), _shownWidths.size());
+    for (unsigned i = 0; i < count; ++i) {
+        const int width = static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0));
+        if (width == _shownWidths[i])
+            continue;
+        _layoutModel.setColumnWidth(i, dpi.unscale(width));
+        _shownWidths[i] = width;
+    }
 }
 
 void ListView::selectAll() {

@@ -1,4 +1,5 @@
 #include "topcontroller.h"
+#include "windowplacementstore.h"
 
 #include "WinLib/assertion.h"
 #include "WinLib/classmaker.h"
@@ -46,7 +47,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         Win::Maker maker(WindowClassName, instance);
         TopController controller;
         mainWindow = maker.create(controller, Win::ResString(instance, IDS_PROGRAM_NAME));
-        ::ShowWindow(mainWindow, showCommand);
+        // Where the user left it; the first time where the system puts new windows.
+        if (const auto placement = loadWindowPlacement())
+            Win::showWindowAt(mainWindow, *placement, showCommand);
+        else
+            ::ShowWindow(mainWindow, showCommand);
         const std::string path = commandLinePath(commandLine);
         if (!path.empty())
             controller.openStartupDocument(path);

@@ -3,6 +3,7 @@
 #include "menutemplate.h"
 #include "toolbartemplate.h"
 
+#include "WinLib/dpi.h"
 #include "WinLib/exception.h"
 #include "WinLib/resstring.h"
 #include "app/model/lorvant.h"
@@ -48,6 +49,7 @@ void MainView::createChildren(HWND window) {
 }
 
 void MainView::makeChildren(HWND window) {
+    _toolbar.setStandardImages32(IDB_STANDARD_32);
     _toolbar.setFlat();
     _toolbar.setToolTips();
     _toolbar.addButtons();
@@ -77,6 +79,17 @@ void MainView::layout(int width, int height) {
     ::GetWindowRect(_statusBar.getWindow(), &statusPlace);
     const int listHeight = height - (statusPlace.bottom - statusPlace.top) - _toolbar.getHeight();
     ::SetWindowPos(_listView.getWindow(), nullptr, 0, 0, width, listHeight, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void MainView::changeResolution(HWND window) {
+    _toolbar.remake();
+    _listFont.reset(Win::createIconTitleFont(Win::Dpi::of(window)));
+    ::SendMessageA(_listView.getWindow(), WM_SETFONT, reinterpret_cast<WPARAM>(_listFont.get()), TRUE);
+    _listView.rebuildColumns();
+    ::SetWindowPos(_listView.getWindow(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    layout(client.right, client.bottom);
 }
 
 void MainView::focusList() const {

@@ -12,7 +12,9 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 class StudyList;
 
@@ -40,6 +42,8 @@ public:
     // Brings a popup's items up to date before it opens.
     void initPopup(HMENU popup) { _menuBar.initPopup(popup); }
     void layout(int width, int height);
+    // The window now shows on a screen of another resolution: pictures, font and column widths for it.
+    void changeResolution(HWND window);
     void focusList() const;
     bool isToolbar(HWND window) const { return window == _toolbar.getWindow(); }
     bool isToolbarTips(HWND window) const;
@@ -67,6 +71,10 @@ public:
     void showItemMenu(HWND owner, int x, int y);
 
 private:
+    struct DeleteFont {
+        void operator()(HFONT font) const { ::DeleteObject(font); }
+    };
+
     void makeChildren(HWND window);
 
     Menu::BarMaker _menuBar;
@@ -78,4 +86,6 @@ private:
     Win::Toolbar _toolbar;
     StudyList& _document;
     std::string _statusFormat;
+    // The list's font after a change of resolution; until then the list's own.
+    std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont> _listFont;
 };

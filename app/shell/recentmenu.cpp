@@ -1,10 +1,10 @@
 #include "recentmenu.h"
 
 #include "menutemplate.h"
+#include "programkey.h"
 
 #include "WinLib/command.h"
 #include "WinLib/exception.h"
-#include "WinLib/registrykey.h"
 #include "app/model/lorvant.h"
 
 #include <string>
@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const KeyPath[] = {"Software", "Tandrel", "Lorvant", "1.21", "MRU"};
+const char* const KeyName = "MRU";
 
 // A menu shows "&" as the mark of the next letter; a path shows it as itself.
 std::string menuLabel(const std::string& path) {
@@ -49,10 +49,7 @@ void RecentMenu::fill() {
 
 void loadRecentDocs(StudyList& studyList) {
     try {
-        WinReg::Key key(HKEY_CURRENT_USER);
-        key.setReadAccess();
-        for (const char* name : KeyPath)
-            key = key.openSubKey(name);
+        const WinReg::Key key = openProgramSubKey(KeyName);
         // addRecentDoc puts each path in front, so the oldest goes in first.
         for (int n = StudyList::MaxRecentDocs; n >= 1; --n) {
             try {
@@ -70,13 +67,7 @@ void loadRecentDocs(StudyList& studyList) {
 
 void saveRecentDocs(const StudyList& studyList) {
     try {
-        WinReg::Key key(HKEY_CURRENT_USER);
-        // Creating the keys below needs write access to "Software" itself.
-        key.setReadAccess();
-        key.setWriteAccess();
-        key = key.openSubKey(KeyPath[0]);
-        for (std::size_t i = 1; i < std::size(KeyPath); ++i)
-            key = key.createSubKey(KeyPath[i]);
+        WinReg::Key key = createProgramSubKey(KeyName);
         const std::vector<std::string> recentDocs = studyList.getRecentDocs();
         for (std::size_t n = 1; n <= StudyList::MaxRecentDocs; ++n)
             key.setStringValue(std::to_string(n).c_str(), n <= recentDocs.size() ? recentDocs[n - 1] : "");

@@ -5,6 +5,7 @@
 #include "helpfile.h"
 #include "recentmenu.h"
 #include "refreshmessages.h"
+#include "windowplacementstore.h"
 
 #include "WinLib/resstring.h"
 #include "app/files/fileprocedures.h"
@@ -69,6 +70,7 @@ bool TopController::onClose() {
 bool TopController::onDestroy() {
     HelpFile::closeAll();
     saveRecentDocs(_document);
+    saveWindowPlacement(Win::getWindowPlacement(getWindow()));
     ::PostQuitMessage(0);
     return true;
 }
@@ -202,6 +204,13 @@ bool TopController::onContextMenu(HWND window, int x, int y) {
     if (!_view->isList(window))
         return false;
     _view->showItemMenu(getWindow(), x, y);
+    return true;
+}
+
+bool TopController::onDpiChanged(int, const RECT& suggested) {
+    ::SetWindowPos(getWindow(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    _view->changeResolution(getWindow());
     return true;
 }
 

@@ -37,6 +37,7 @@ public:
     bool onMenuSelect(int itemId, int flags, HMENU menu) override;
     bool onUserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool onContextMenu(HWND window, int x, int y) override;
+    bool onDpiChanged(int dpi, const RECT& suggested) override;
 
 private:
     bool onListNotify(NMHDR& header);
