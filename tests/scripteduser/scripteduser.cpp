@@ -462,7 +462,9 @@ void ScriptedUser::pressKey(UINT virtualKey) {
         fail("no window of the program has the keyboard focus");
     HWND target = info.hwndFocus ? info.hwndFocus : info.hwndActive;
     post(target, WM_KEYDOWN, virtualKey, keyData(virtualKey, false));
-    post(target, WM_KEYUP, virtualKey, keyData(virtualKey, true));
+    // The key may already have closed the window (Escape, Enter): its release then goes nowhere.
+    if (!PostMessageA(target, WM_KEYUP, virtualKey, keyData(virtualKey, true)) && IsWindow(target))
+        fail("could not post message " + std::to_string(WM_KEYUP) + " to the program");
     sync();
 }
 
