@@ -1,7 +1,5 @@
 #include "listview.h"
 
-#include "dpi.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -78,6 +76,7 @@ ListView::ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataMode
 void ListView::attach(HWND window, int id) {
     _window = window;
     _id = id;
+    _dpi = Dpi::of(window);
     ::SetWindowSubclass(_window, handleInput, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -95,11 +94,10 @@ void ListView::rebuildColumns() {
     while (::SendMessageA(_window, LVM_DELETECOLUMN, 0, 0))
         ;
     const unsigned count = _layoutModel.getColumnsCount();
-    const Dpi dpi = Dpi::of(_window);
     _shownWidths.assign(count, 0);
     for (unsigned i = 0; i < count; ++i) {
         std::string title = _layoutModel.getColumnTitle(i);
-        int width = dpi.scale(_layoutModel.getColumnWidth(i));
+        int width = _dpi.scale(_layoutModel.getColumnWidth(i));
         if (!_layoutModel.hasUserWidth(i))
             width = std::max({width, fittingWidth(i, title), fittingWidth(i, _layoutModel.getWidestCell(i))});
         LVCOLUMNA column{};
@@ -119,7 +117,7 @@ int ListView::fittingWidth(unsigned column, const std::string& text) const {
         return 0;
     const int textWidth = static_cast<int>(
         ::SendMessageA(_window, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    return textWidth + Dpi::of(_window).scale(column == 0 ? FirstColumnPadding : TextPadding);
+    return textWidth + _dpi.scale(column == 0 ? FirstColumnPadding : TextPadding);
 }
 
 void ListView::refillItems() {
@@ -132,13 +130,12 @@ void ListView::saveColumnWidths() {
     if (_rebuilding)
         return;
     // Only the columns that the user resized: the others keep fitting their texts at any resolution.
-    const Dpi dpi = Dpi::of(_window);
     const unsigned count = std::min<unsigned>(_layoutModel.getColumnsCount(), _shownWidths.size());
     for (unsigned i = 0; i < count; ++i) {
         const int width = static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0));
         if (width == _shownWidths[i])
             continue;
-        _layoutModel.setColumnWidth(i, dpi.unscale(width));
+        _layoutModel.setColumnWidth(i, _dpi.unscale(width));
         _shownWidths[i] = width;
     }
 }

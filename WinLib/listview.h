@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dpi.h"
 #include "maker.h"
 
 #include <windows.h>
@@ -81,6 +82,8 @@ public:
 
     // The control must not outlive the wrapper.
     void attach(HWND window, int id);
+    // The control now shows on a screen of another resolution; rebuildColumns then scales the widths.
+    void setDpi(const Dpi& dpi) { _dpi = dpi; }
     HWND getWindow() const { return _window; }
     int getId() const { return _id; }
     bool isHeader(HWND window) const;
@@ -112,6 +115,7 @@ private:
     ListViewLayoutModel& _layoutModel;
     ListViewDataModel& _dataModel;
     std::vector<int> _shownWidths;
+    Dpi _dpi; // of the screen that shows the control
     // While columns are removed and inserted, the header's notifications describe neither the old
     // layout nor the new one.
     bool _rebuilding = false;

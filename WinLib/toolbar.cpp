@@ -2,7 +2,6 @@
 
 #include "assertion.h"
 #include "command.h"
-#include "dpi.h"
 #include "exception.h"
 
 #include <commctrl.h>
@@ -22,7 +21,8 @@ int pictureLeft(int size) {
 } // namespace
 
 Toolbar::Toolbar(HWND parent, int id, const ToolbarItem* toolbarTemplate, const Cmd::Vector& cmdVector)
-    : _template(toolbarTemplate), _window(createWindow(parent, id)), _cmdVector(cmdVector) {
+    : _template(toolbarTemplate), _window(createWindow(parent, id)), _cmdVector(cmdVector),
+      _dpi(Dpi::of(parent)) {
     while (_template[_buttonCount].kind != ToolbarItem::END)
         ++_buttonCount;
 }
@@ -38,7 +38,8 @@ HWND Toolbar::createWindow(HWND parent, int id) {
     return window;
 }
 
-void Toolbar::remake() {
+void Toolbar::remake(const Dpi& dpi) {
+    _dpi = dpi;
     HWND parent = ::GetParent(_window);
     const int id = ::GetDlgCtrlID(_window);
     HWND remade = createWindow(parent, id);
@@ -63,7 +64,7 @@ int Toolbar::chooseImageSize() const {
         usesView |= _template[i].imageList == ToolbarItem::VIEW_IMAGES;
         usesStandard |= _template[i].imageList == ToolbarItem::STD_IMAGES;
     }
-    const int wanted = std::max(Dpi::of(_window).scale(16), _largeImages ? 24 : 16);
+    const int wanted = std::max(_dpi.scale(16), _largeImages ? 24 : 16);
     if (wanted >= 32 && !usesView && (!usesStandard || _standardImages32 != 0))
         return 32;
     return wanted >= 24 ? 24 : 16;
@@ -131,7 +132,6 @@ void Toolbar::addButtons() {
         }
     }
 
-    const Dpi dpi = Dpi::of(_window);
     std::vector<TBBUTTON> buttons(_buttonCount);
     for (int i = 0; i < _buttonCount; ++i) {
         const ToolbarItem& item = _template[i];
@@ -139,7 +139,7 @@ void Toolbar::addButtons() {
         button.fsState = TBSTATE_ENABLED;
         switch (item.kind) {
         case ToolbarItem::SEPARATOR:
-            button.iBitmap = dpi.scale(item.image);
+            button.iBitmap = _dpi.scale(item.image);
             button.fsStyle = TBSTYLE_SEP;
             continue;
         case ToolbarItem::CHECK:

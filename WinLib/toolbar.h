@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dpi.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -45,9 +47,9 @@ public:
     // images, for the buttons that use those; before addButtons.
     void setStandardImages32(int bitmapId) { _standardImages32 = bitmapId; }
     void addButtons();
-    // Makes the window anew, with its styles, buttons and their states, and pictures for the resolution of
-    // the screen that shows it now.
-    void remake();
+    // Makes the window anew, with its styles, buttons and their states, and pictures for a screen of another
+    // resolution.
+    void remake(const Dpi& dpi);
     int getImageSize() const { return _imageSize; }
     void autoSize();
     int getHeight() const;
@@ -69,6 +71,7 @@ private:
     const ToolbarItem* _template;
     HWND _window;
     const Cmd::Vector& _cmdVector;
+    Dpi _dpi; // of the screen that shows the toolbar
     bool _largeImages = false;
     int _standardImages32 = 0;
     DWORD _addedStyles = 0;

@@ -81,10 +81,17 @@ void MainView::layout(int width, int height) {
     ::SetWindowPos(_listView.getWindow(), nullptr, 0, 0, width, listHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void MainView::changeResolution(HWND window) {
-    _toolbar.remake();
-    _listFont.reset(Win::createIconTitleFont(Win::Dpi::of(window)));
-    ::SendMessageA(_listView.getWindow(), WM_SETFONT, reinterpret_cast<WPARAM>(_listFont.get()), TRUE);
+void MainView::changeResolution(HWND window, const Win::Dpi& dpi) {
+    // The controls took the display's font when they were made; the list's font at this resolution serves
+    // the toolbar's captions and the status bar too.
+    _listFont.reset(Win::createIconTitleFont(dpi));
+    const WPARAM font = reinterpret_cast<WPARAM>(_listFont.get());
+    _toolbar.remake(dpi);
+    ::SendMessageA(_toolbar.getWindow(), WM_SETFONT, font, TRUE);
+    _toolbar.autoSize();
+    ::SendMessageA(_listView.getWindow(), WM_SETFONT, font, TRUE);
+    ::SendMessageA(_statusBar.getWindow(), WM_SETFONT, font, TRUE);
+    _listView.setDpi(dpi);
     _listView.rebuildColumns();
     ::SetWindowPos(_listView.getWindow(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     RECT client{};

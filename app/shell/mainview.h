@@ -43,7 +43,7 @@ public:
     void initPopup(HMENU popup) { _menuBar.initPopup(popup); }
     void layout(int width, int height);
     // The window now shows on a screen of another resolution: pictures, font and column widths for it.
-    void changeResolution(HWND window);
+    void changeResolution(HWND window, const Win::Dpi& dpi);
     void focusList() const;
     bool isToolbar(HWND window) const { return window == _toolbar.getWindow(); }
     bool isToolbarTips(HWND window) const;

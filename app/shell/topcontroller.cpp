@@ -207,10 +207,10 @@ bool TopController::onContextMenu(HWND window, int x, int y) {
     return true;
 }
 
-bool TopController::onDpiChanged(int, const RECT& suggested) {
+bool TopController::onDpiChanged(int dpi, const RECT& suggested) {
     ::SetWindowPos(getWindow(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    _view->changeResolution(getWindow());
+    _view->changeResolution(getWindow(), Win::Dpi(dpi));
     return true;
 }
 

@@ -38,4 +38,27 @@ TEST(MainWindowLayout, ShowsEveryColumnWholeWithTheLargestList) {
     lorvant.screenshot("main-window-" + std::to_string(LayoutCheck::screenDpi()) + "dpi");
 }
 
+// The window moved to a screen of twice the resolution: texts, pictures (up to 32 pixels) and columns grow
+// with it, and the children still lie side by side.
+TEST(MainWindowLayout, FollowsTheScreensResolution) {
+    LorvantProcess lorvant;
+    const int dpi = LayoutCheck::screenDpi();
+    // Small enough that it still fits the screen at twice the size.
+    SetWindowPos(lorvant.mainWindow(), nullptr, 0, 0, 600, 480, SWP_NOZORDER);
+    lorvant.sync();
+    const auto before = lorvant.columns();
+    const int toolbarHeight = lorvant.button("New").place.bottom - lorvant.button("New").place.top;
+    lorvant.changeDpi(dpi, 2 * dpi);
+    const auto after = lorvant.columns();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i)
+        EXPECT_GE(after[i].width * 10, before[i].width * 18) << after[i].title; // texts do not grow exactly
+    const auto newButton = lorvant.button("New");
+    EXPECT_GT(newButton.place.bottom - newButton.place.top, toolbarHeight);
+    EXPECT_EQ(LayoutCheck::placement(lorvant.mainWindow()), Findings{});
+    lorvant.finishDrawing();
+    lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi-moved-to-" + std::to_string(2 * dpi) +
+                       "dpi");
+}
+
 } // namespace

@@ -56,17 +56,20 @@ TEST(DialogTemplates, AreFound) {
 
 // The checks themselves, on a window laid out badly on purpose.
 TEST(LayoutChecks, FindCutTextsOverlapsAndControlsOutside) {
+    // Places chosen at 96 dots per inch, as the system's font is.
+    const int dpi = LayoutCheck::screenDpi();
+    const auto px = [&](int standardPixels) { return MulDiv(standardPixels, dpi, 96); };
     std::unique_ptr<HWND__, decltype(&DestroyWindow)> window(
-        CreateWindowExA(0, "#32770", "Bad layout", WS_POPUP | WS_CAPTION, 0, 0, 300, 200, nullptr, nullptr,
-                        GetModuleHandleA(nullptr), nullptr),
+        CreateWindowExA(0, "#32770", "Bad layout", WS_POPUP | WS_CAPTION, 0, 0, px(300), px(200), nullptr,
+                        nullptr, GetModuleHandleA(nullptr), nullptr),
         &DestroyWindow);
     ASSERT_NE(window, nullptr);
     RECT client{};
     GetClientRect(window.get(), &client);
     const auto add = [&](const char* kind, const char* text, DWORD style, int x, int y, int width,
                          int height) {
-        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                       window.get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, px(x), px(y), px(width),
+                                       px(height), window.get(), nullptr, GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     };
     add("Button", "Frame", BS_GROUPBOX, 5, 5, 150, 80);
@@ -74,13 +77,17 @@ TEST(LayoutChecks, FindCutTextsOverlapsAndControlsOutside) {
     add("Button", "Questions time out in", BS_AUTOCHECKBOX, 15, 55, 40, 16);       // cut
     add("Static", "You have one or more items selected", SS_LEFT, 160, 5, 60, 14); // cut
     add("Edit", "", 0, 160, 40, 60, 20);
-    add("Edit", "", 0, 200, 50, 60, 20);                                  // overlaps the other box
-    add("Button", "Help", BS_PUSHBUTTON, client.right - 30, 100, 60, 24); // reaches out
+    add("Edit", "", 0, 200, 50, 60, 20); // overlaps the other box
+    add("Button", "Help", BS_PUSHBUTTON, MulDiv(client.right, 96, dpi) - 30, 100, 60, 24); // reaches out
 
-    EXPECT_EQ(LayoutCheck::placement(window.get()).size(), 2u);
-    EXPECT_EQ(LayoutCheck::textRoom(window.get()).size(), 2u);
-    const Findings columns = LayoutCheck::listColumns(
-        {{"#", 19, "999999"}, {"Term", 120, ""}, {"Correct Answers", 40, ""}, {"Ratio", 80, "100 %"}});
+    const Findings placement = LayoutCheck::placement(window.get());
+    EXPECT_EQ(placement.size(), 2u) << testing::PrintToString(placement);
+    const Findings textRoom = LayoutCheck::textRoom(window.get());
+    EXPECT_EQ(textRoom.size(), 2u) << testing::PrintToString(textRoom);
+    const Findings columns = LayoutCheck::listColumns({{"#", px(19), "999999"},
+                                                       {"Term", px(120), ""},
+                                                       {"Correct Answers", px(40), ""},
+                                                       {"Ratio", px(80), "100 %"}});
     ASSERT_EQ(columns.size(), 2u);
     EXPECT_NE(columns[0].find("\"#\""), std::string::npos);
     EXPECT_NE(columns[1].find("\"Correct Answers\""), std::string::npos);
