@@ -3,8 +3,8 @@
 
 Usage: make-images.py OUTPUT_FOLDER
 
-Writes help.bmp, add.bmp, edit.bmp, remove.bmp (16 colours), standard32.bmp and lorvant.ico (16 x 16 and
-32 x 32, 32-bit with alpha). Each toolbar bitmap holds its picture three times, side by side and top-aligned:
+Writes help.bmp, add.bmp, edit.bmp, remove.bmp (16 colours), standard32.bmp and lorvant.ico (16, 24, 32, 48
+and 64 pixels square, 32-bit with alpha, for the small and large icons at 96, 144 and 192 dots per inch). Each toolbar bitmap holds its picture three times, side by side and top-aligned:
 16, 24 and 32 pixels square, for screens of 96, 144 and 192 dots per inch; the larger ones are the small picture
 with each pixel repeated, so they stay sharp. standard32.bmp holds, at 32 pixels and in the order of the
 system's standard toolbar images, the pictures the program takes from the system at the smaller sizes: New, Open,
@@ -246,18 +246,20 @@ def card_icon(size):
             for x in range(max(0, x0), min(size, x1)):
                 canvas[y][x] = colour
 
+    line = max(1, size // 32)  # outlines and rules as thick as at 32 pixels, to the eye
+
     def card(x0, y0, x1, y1, face):
         fill(x0, y0, x1, y1, (40, 40, 40, 255))
-        fill(x0 + 1, y0 + 1, x1 - 1, y1 - 1, face)
+        fill(x0 + line, y0 + line, x1 - line, y1 - line, face)
 
     s = size / 32.0
     scaled = lambda v: int(round(v * s))
     card(scaled(10), scaled(3), scaled(31), scaled(20), (255, 236, 140, 255))
     card(scaled(1), scaled(11), scaled(24), scaled(29), (255, 255, 255, 255))
-    fill(scaled(1) + 1, scaled(11) + 1, scaled(24) - 1, scaled(15) + (1 if size < 32 else 0),
+    fill(scaled(1) + line, scaled(11) + line, scaled(24) - line, scaled(15) + (1 if size < 32 else 0),
          (40, 90, 200, 255))
     for y in (18, 22, 26) if size >= 32 else (19, 24):
-        fill(scaled(4), scaled(y), scaled(21), scaled(y) + 1, (140, 140, 140, 255))
+        fill(scaled(4), scaled(y), scaled(21), scaled(y) + line, (140, 140, 140, 255))
     return canvas
 
 
@@ -302,7 +304,7 @@ def main():
     with open(os.path.join(out, "standard32.bmp"), "wb") as f:
         f.write(bitmap_4bit(standard32()))
     with open(os.path.join(out, "lorvant.ico"), "wb") as f:
-        f.write(icon_file([16, 32]))
+        f.write(icon_file([16, 24, 32, 48, 64]))
 
 
 if __name__ == "__main__":

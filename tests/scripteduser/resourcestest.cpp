@@ -107,8 +107,9 @@ TEST(Resources, ToolbarBitmapsHoldSixteenColourPicturesOfEachSizeOnTheToolbarsGr
     }
 }
 
-TEST(Resources, IconComesInBothSizes) {
-    for (int size : {16, 32}) {
+// The sizes of the small and large icons at 96, 144 and 192 dots per inch.
+TEST(Resources, IconComesInTheSizesOfEveryResolution) {
+    for (int size : {16, 24, 32, 48, 64}) {
         HICON icon = static_cast<HICON>(
             LoadImageA(program(), MAKEINTRESOURCEA(IDI_LORVANT), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         ASSERT_NE(icon, nullptr) << size;
@@ -126,7 +127,7 @@ TEST(Resources, IconComesInBothSizes) {
         FindResourceA(program(), MAKEINTRESOURCEA(IDI_LORVANT), MAKEINTRESOURCEA(14)); // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(program(), group)));
-    EXPECT_EQ(directory[2], 2) << "images in the icon";
+    EXPECT_EQ(directory[2], 5) << "images in the icon";
 }
 
 TEST(Resources, ManifestAsksForCommonControlsSixAndDpiAwareness) {
