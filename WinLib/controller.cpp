@@ -79,6 +79,8 @@ bool dispatch(Controller& ctrl, UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = mayEnd ? TRUE : FALSE;
         return true;
     }
+    case WM_DPICHANGED:
+        return ctrl.onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     default:
         if (message >= WM_USER)
             return ctrl.onUserMessage(message, wParam, lParam, result);
@@ -155,6 +157,9 @@ bool Controller::onContextMenu(HWND, int, int) {
     return false;
 }
 bool Controller::onQueryEndSession(bool&) {
+    return false;
+}
+bool Controller::onDpiChanged(int, const RECT&) {
     return false;
 }
 

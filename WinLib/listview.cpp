@@ -10,6 +10,10 @@ namespace Win {
 namespace {
 
 constexpr DWORD TypeAheadMs = 1000;
+// The room that the control leaves around a cell's or a heading's text at 96 dots per inch; the first
+// column also has room for a row's picture.
+constexpr int TextPadding = 14;
+constexpr int FirstColumnPadding = 16;
 
 // Holds the list's drawing while work that may change the selection of every row runs, unless an outer
 // piece of work holds it already. The list draws again however the work ends.
@@ -67,6 +71,10 @@ int ListViewLayoutModel::getColumnWidth(unsigned) const {
     return 35;
 }
 
+std::string ListViewLayoutModel::getWidestCell(unsigned) const {
+    return std::string();
+}
+
 int ListViewLayoutModel::getColumnFormat(unsigned) const {
     return LVCFMT_LEFT;
 }
@@ -82,6 +90,7 @@ ListView::ListView(ListViewLayoutModel& layoutModel, ListViewDataModel& dataMode
 void ListView::attach(HWND window, int id) {
     _window = window;
     _id = id;
+    _dpi = Dpi::of(window);
     ::SetWindowSubclass(_window, handleInput, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -99,17 +108,30 @@ void ListView::rebuildColumns() {
     while (::SendMessageA(_window, LVM_DELETECOLUMN, 0, 0))
         ;
     const unsigned count = _layoutModel.getColumnsCount();
+    _shownWidths.assign(count, 0);
     for (unsigned i = 0; i < count; ++i) {
         std::string title = _layoutModel.getColumnTitle(i);
+        int width = _dpi.scale(_layoutModel.getColumnWidth(i));
+        if (!_layoutModel.hasUserWidth(i))
+            width = std::max({width, fittingWidth(i, title), fittingWidth(i, _layoutModel.getWidestCell(i))});
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = _layoutModel.getColumnFormat(i);
-        column.cx = _layoutModel.getColumnWidth(i);
+        column.cx = width;
         column.pszText = title.data();
         column.iSubItem = static_cast<int>(i);
         ::SendMessageA(_window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        _shownWidths[i] = width;
     }
     _rebuilding = false;
+}
+
+int ListView::fittingWidth(unsigned column, const std::string& text) const {
+    if (text.empty())
+        return 0;
+    const int textWidth = static_cast<int>(
+        ::SendMessageA(_window, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return textWidth + _dpi.scale(column == 0 ? FirstColumnPadding : TextPadding);
 }
 
 void ListView::refillItems() {
@@ -121,9 +143,15 @@ void ListView::refillItems() {
 void ListView::saveColumnWidths() {
     if (_rebuilding)
         return;
-    const unsigned count = _layoutModel.getColumnsCount();
-    for (unsigned i = 0; i < count; ++i)
-        _layoutModel.setColumnWidth(i, static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0)));
+    // Only the columns that the user resized: the others keep fitting their texts at any resolution.
+    const unsigned count = std::min<unsigned>(_layoutModel.getColumnsCount(), _shownWidths.size());
+    for (unsigned i = 0; i < count; ++i) {
+        const int width = static_cast<int>(::SendMessageA(_window, LVM_GETCOLUMNWIDTH, i, 0));
+        if (width == _shownWidths[i])
+            continue;
+        _layoutModel.setColumnWidth(i, _dpi.unscale(width));
+        _shownWidths[i] = width;
+    }
 }
 
 void ListView::selectAll() {

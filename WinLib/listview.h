@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dpi.h"
 #include "maker.h"
 
 #include <windows.h>
@@ -21,9 +22,15 @@ public:
 
     virtual unsigned getColumnsCount() const = 0;
     virtual std::string getColumnTitle(unsigned column) const = 0;
+    // Widths are pixels of a screen of 96 dots per inch: the width the user gave the column, else the
+    // column's first width.
     virtual int getColumnWidth(unsigned column) const;
     // Called with the width the user gave the column by dragging its edge.
     virtual void setColumnWidth(unsigned column, int width) = 0;
+    virtual bool hasUserWidth(unsigned column) const = 0;
+    // The widest text that a cell of the column can hold, when there is one (numbers); a column whose
+    // width the user has not set is made wide enough for it and for its heading.
+    virtual std::string getWidestCell(unsigned column) const;
     // An LVCOLUMN fmt value.
     virtual int getColumnFormat(unsigned column) const;
 };
@@ -75,14 +82,18 @@ public:
 
     // The control must not outlive the wrapper.
     void attach(HWND window, int id);
+    // The control now shows on a screen of another resolution; rebuildColumns then scales the widths.
+    void setDpi(const Dpi& dpi) { _dpi = dpi; }
     HWND getWindow() const { return _window; }
     int getId() const { return _id; }
     bool isHeader(HWND window) const;
 
     void setFullRowSelect();
+    // Also after a change of the screen's resolution, which scales the widths.
     void rebuildColumns();
     // Shows the data model's rows from the top, none selected.
     void refillItems();
+    // Keeps the widths of the columns that the user has resized.
     void saveColumnWidths();
     void selectAll();
     // Selects exactly the given rows, ascending, and no other; the first of them gets the focus and is
@@ -103,10 +114,14 @@ public:
     void findTyped(char character, DWORD time);
 
 private:
+    int fittingWidth(unsigned column, const std::string& text) const;
+
     HWND _window = nullptr;
     int _id = 0;
     ListViewLayoutModel& _layoutModel;
     ListViewDataModel& _dataModel;
+    std::vector<int> _shownWidths;
+    Dpi _dpi; // of the screen that shows the control
     // While columns are removed and inserted, the header's notifications describe neither the old
     // layout nor the new one.
     bool _rebuilding = false;

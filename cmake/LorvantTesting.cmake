@@ -1,6 +1,7 @@
-# One test executable is one CTest entry; on the x64 Windows build CTest runs it under wine.
+# One test executable is one CTest entry; on the x64 Windows build CTest runs it under wine. DPIS names further
+# screen resolutions (dots per inch) at which it runs again, each as an entry of its own, NAME_dpiN.
 function(lorvant_add_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;DPIS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 600)
     endif()
@@ -9,5 +10,9 @@ function(lorvant_add_test)
     if(LORVANT_RUN_TESTS)
         add_test(NAME ${T_NAME} COMMAND ${T_NAME})
         set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+        foreach(dpi ${T_DPIS})
+            add_test(NAME ${T_NAME}_dpi${dpi} COMMAND ${T_NAME})
+            set_tests_properties(${T_NAME}_dpi${dpi} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT LORVANT_DPI=${dpi})
+        endforeach()
     endif()
 endfunction()

@@ -5,12 +5,14 @@
 #define IDC_STATIC (-1)
 #endif
 
-// Icon and toolbar bitmaps (16 x 16, 16 colours; the toolbar shows light grey as transparent).
+// Icon and toolbar bitmaps (16 colours; the toolbar shows light grey as transparent). Each toolbar bitmap
+// holds its picture at 16, 24 and 32 pixels, side by side.
 #define IDB_HELP 106
 #define IDB_ADD_ITEM 107
 #define IDB_EDIT_ITEM 108
 #define IDB_REMOVE_ITEM 109
 #define IDI_LORVANT 110
+#define IDB_STANDARD_32 150 // the system's standard toolbar pictures that the program uses, at 32 pixels
 
 // Dialog templates.
 #define IDD_SESSION_ITEMS 100     // "Study Session": use the selected items or all of them

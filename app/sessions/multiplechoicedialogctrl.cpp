@@ -18,6 +18,46 @@ void MultipleChoiceDialogCtrl::initControls() {
     // would otherwise take it, and a radio button that takes the focus from the keyboard picks itself.
     ::SetWindowPos(::GetDlgItem(_h, IDC_NEXT), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    fitChoiceRows(static_cast<int>(_session->getChoices().size()));
+}
+
+namespace {
+
+RECT placeOf(HWND control) {
+    RECT place{};
+    ::GetWindowRect(control, &place);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+} // namespace
+
+// The template has a row for each of the most choices a session can have; a session has the same number
+// for every question. The rows it does not use go, and what lies below them moves up, so that the dialog
+// has no empty band.
+void MultipleChoiceDialogCtrl::fitChoiceRows(int rows) {
+    if (rows <= 0 || rows >= MaxChoices)
+        return;
+    const RECT firstUnused = placeOf(_choiceButtons[rows].getHandle());
+    const int removed =
+        (placeOf(_choiceButtons[1].getHandle()).top - placeOf(_choiceButtons[0].getHandle()).top) *
+        (MaxChoices - rows);
+    for (HWND child = ::GetWindow(_h, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
+        const bool unusedRow = (id >= IDC_CHOICE1 + rows && id < IDC_CHOICE1 + MaxChoices) ||
+                               (id >= IDC_CHOICE_TEXT1 + rows && id < IDC_CHOICE_TEXT1 + MaxChoices);
+        const RECT place = placeOf(child);
+        if (unusedRow)
+            ::ShowWindow(child, SW_HIDE);
+        else if (place.top >= firstUnused.top)
+            ::SetWindowPos(child, nullptr, place.left, place.top - removed, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Smaller by the rows' height, and still centred where it was.
+    RECT frame{};
+    ::GetWindowRect(_h, &frame);
+    ::SetWindowPos(_h, nullptr, frame.left, frame.top + removed / 2, frame.right - frame.left,
+                   frame.bottom - frame.top - removed, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 StudySession& MultipleChoiceDialogCtrl::getSession() {

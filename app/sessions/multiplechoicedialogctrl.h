@@ -29,6 +29,7 @@ protected:
 
 private:
     void pick(int choiceIdx);
+    void fitChoiceRows(int rows);
 
     Win::DlgControl _answerLabel;
     std::array<Win::CheckBox, MaxChoices> _choiceButtons;

@@ -3,6 +3,7 @@
 #include "WinLib/assertion.h"
 #include "app/model/lorvant.h"
 
+#include <limits>
 #include <sstream>
 
 namespace {
@@ -43,25 +44,63 @@ std::string StudyListOutlineModel::getColumnTitle(unsigned column) const {
     return trailingTitles[column - LeadingCount - getDefCount()];
 }
 
-int StudyListOutlineModel::getColumnWidth(unsigned column) const {
+const std::optional<int>* StudyListOutlineModel::findUserWidth(unsigned column) const {
+    checkColumn(column);
+    if (column < LeadingCount)
+        return &_leadingWidths[column];
+    if (column < LeadingCount + getDefCount()) {
+        auto found = _fieldWidths.find(_outline.getDef(static_cast<int>(column - LeadingCount)));
+        return found == _fieldWidths.end() ? nullptr : &found->second;
+    }
+    return &_trailingWidths[column - LeadingCount - getDefCount()];
+}
+
+std::optional<int>& StudyListOutlineModel::userWidth(unsigned column) {
     checkColumn(column);
     if (column < LeadingCount)
         return _leadingWidths[column];
-    if (column < LeadingCount + getDefCount()) {
-        auto found = _fieldWidths.find(_outline.getDef(static_cast<int>(column - LeadingCount)));
-        return found == _fieldWidths.end() ? FieldWidth : found->second;
-    }
+    if (column < LeadingCount + getDefCount())
+        return _fieldWidths[_outline.getDef(static_cast<int>(column - LeadingCount))];
     return _trailingWidths[column - LeadingCount - getDefCount()];
 }
 
-void StudyListOutlineModel::setColumnWidth(unsigned column, int width) {
-    checkColumn(column);
+int StudyListOutlineModel::getColumnWidth(unsigned column) const {
+    static const int leadingWidths[LeadingCount] = {19, 120};
+    static const int trailingWidths[TrailingCount] = {116, 75, 90, 38};
+    const std::optional<int>* width = findUserWidth(column);
+    if (width != nullptr && width->has_value())
+        return **width;
     if (column < LeadingCount)
-        _leadingWidths[column] = width;
-    else if (column < LeadingCount + getDefCount())
-        _fieldWidths[_outline.getDef(static_cast<int>(column - LeadingCount))] = width;
-    else
-        _trailingWidths[column - LeadingCount - getDefCount()] = width;
+        return leadingWidths[column];
+    if (column < LeadingCount + getDefCount())
+        return FieldWidth;
+    return trailingWidths[column - LeadingCount - getDefCount()];
+}
+
+void StudyListOutlineModel::setColumnWidth(unsigned column, int width) {
+    userWidth(column) = width;
+}
+
+bool StudyListOutlineModel::hasUserWidth(unsigned column) const {
+    const std::optional<int>* width = findUserWidth(column);
+    return width != nullptr && width->has_value();
+}
+
+std::string StudyListOutlineModel::getWidestCell(unsigned column) const {
+    checkColumn(column);
+    if (column == 0)
+        return decimal(StudyList::MaxTermSetCount);
+    if (column < LeadingCount + getDefCount())
+        return std::string();
+    switch (column - LeadingCount - getDefCount()) {
+    case 1:
+    case 2:
+        return decimal(std::numeric_limits<int>::max());
+    case 3:
+        return decimal(100, " %");
+    default:
+        return std::string();
+    }
 }
 
 Sorter StudyListOutlineModel::getSortKey(unsigned column) const {

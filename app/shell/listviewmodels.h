@@ -13,7 +13,8 @@ class StudyList;
 class TermSet;
 
 // The study list's columns: "#", the item type, one per field, "Comment" and the three scores. Widths
-// that the user sets last for the program's run; a field's width follows the field's name.
+// that the user sets last for the program's run; a field's width follows the field's name. The number
+// columns are at least as wide as their largest numbers.
 class StudyListOutlineModel : public Win::ListViewLayoutModel {
 public:
     explicit StudyListOutlineModel(const Outline& outline);
@@ -22,6 +23,8 @@ public:
     std::string getColumnTitle(unsigned column) const override;
     int getColumnWidth(unsigned column) const override;
     void setColumnWidth(unsigned column, int width) override;
+    bool hasUserWidth(unsigned column) const override;
+    std::string getWidestCell(unsigned column) const override;
     // How a click on the column's heading sorts the items.
     Sorter getSortKey(unsigned column) const;
 
@@ -33,11 +36,15 @@ private:
 
     void checkColumn(unsigned column) const;
     unsigned getDefCount() const;
+    // Where the user's width of the column is kept: in the leading or trailing widths, or in the field's
+    // entry of the field widths, made when absent.
+    std::optional<int>& userWidth(unsigned column);
+    const std::optional<int>* findUserWidth(unsigned column) const;
 
     const Outline& _outline;
-    std::vector<int> _leadingWidths{19, 120};
-    std::map<std::string, int> _fieldWidths;
-    std::vector<int> _trailingWidths{116, 75, 90, 38};
+    std::vector<std::optional<int>> _leadingWidths = std::vector<std::optional<int>>(LeadingCount);
+    std::map<std::string, std::optional<int>> _fieldWidths;
+    std::vector<std::optional<int>> _trailingWidths = std::vector<std::optional<int>>(TrailingCount);
 };
 
 // The study list's rows, one per item in document order.

@@ -1,5 +1,6 @@
 #include "helpfile.h"
 #include "topcontroller.h"
+#include "windowplacementstore.h"
 
 #include "WinLib/assertion.h"
 #include "WinLib/classmaker.h"
@@ -48,7 +49,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         Win::Maker maker(WindowClassName, instance);
         TopController controller;
         mainWindow = maker.create(controller, Win::ResString(instance, IDS_PROGRAM_NAME));
-        ::ShowWindow(mainWindow, showCommand);
+        // Where the user left it; the first time where the system puts new windows.
+        if (const auto placement = loadWindowPlacement())
+            Win::showWindowAt(mainWindow, *placement, showCommand);
+        else
+            ::ShowWindow(mainWindow, showCommand);
         const std::string path = commandLinePath(commandLine);
         // A relative name would point elsewhere once a file dialog has changed the current folder, or
         // when the recent documents are opened from another run.

@@ -3,6 +3,7 @@
 #include "menutemplate.h"
 #include "toolbartemplate.h"
 
+#include "WinLib/dpi.h"
 #include "WinLib/exception.h"
 #include "WinLib/resstring.h"
 #include "WinLib/waitcursor.h"
@@ -49,6 +50,7 @@ void MainView::createChildren(HWND window) {
 }
 
 void MainView::makeChildren(HWND window) {
+    _toolbar.setStandardImages32(IDB_STANDARD_32);
     _toolbar.setFlat();
     _toolbar.setToolTips();
     _toolbar.addButtons();
@@ -78,6 +80,24 @@ void MainView::layout(int width, int height) {
     ::GetWindowRect(_statusBar.getWindow(), &statusPlace);
     const int listHeight = height - (statusPlace.bottom - statusPlace.top) - _toolbar.getHeight();
     ::SetWindowPos(_listView.getWindow(), nullptr, 0, 0, width, listHeight, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void MainView::changeResolution(HWND window, const Win::Dpi& dpi) {
+    // The controls took the display's font when they were made; the list's font at this resolution serves
+    // the toolbar's captions and the status bar too.
+    _listFont.reset(Win::createIconTitleFont(dpi));
+    const WPARAM font = reinterpret_cast<WPARAM>(_listFont.get());
+    _toolbar.remake(dpi);
+    ::SendMessageA(_toolbar.getWindow(), WM_SETFONT, font, TRUE);
+    _toolbar.autoSize();
+    ::SendMessageA(_listView.getWindow(), WM_SETFONT, font, TRUE);
+    ::SendMessageA(_statusBar.getWindow(), WM_SETFONT, font, TRUE);
+    _listView.setDpi(dpi);
+    _listView.rebuildColumns();
+    ::SetWindowPos(_listView.getWindow(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    layout(client.right, client.bottom);
 }
 
 void MainView::focusList() const {

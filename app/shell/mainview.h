@@ -12,7 +12,9 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class StudyList;
@@ -41,6 +43,8 @@ public:
     // Brings a popup's items up to date before it opens.
     void initPopup(HMENU popup) { _menuBar.initPopup(popup); }
     void layout(int width, int height);
+    // The window now shows on a screen of another resolution: pictures, font and column widths for it.
+    void changeResolution(HWND window, const Win::Dpi& dpi);
     void focusList() const;
     bool isToolbar(HWND window) const { return window == _toolbar.getWindow(); }
     bool isToolbarTips(HWND window) const;
@@ -73,6 +77,10 @@ public:
     void releaseListRedraw() { _listView.releaseRedraw(); }
 
 private:
+    struct DeleteFont {
+        void operator()(HFONT font) const { ::DeleteObject(font); }
+    };
+
     void makeChildren(HWND window);
 
     Menu::BarMaker _menuBar;
@@ -84,4 +92,6 @@ private:
     Win::Toolbar _toolbar;
     StudyList& _document;
     std::string _statusFormat;
+    // The list's font after a change of resolution; until then the list's own.
+    std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont> _listFont;
 };

@@ -5,6 +5,7 @@
 #include "helpfile.h"
 #include "recentmenu.h"
 #include "refreshmessages.h"
+#include "windowplacementstore.h"
 
 #include "WinLib/resstring.h"
 #include "app/files/fileprocedures.h"
@@ -76,6 +77,7 @@ bool TopController::onQueryEndSession(bool& mayEnd) {
 bool TopController::onDestroy() {
     HelpFile::closeAll();
     saveRecentDocs(_document);
+    saveWindowPlacement(Win::getWindowPlacement(getWindow()));
     ::PostQuitMessage(0);
     return true;
 }
@@ -217,6 +219,13 @@ bool TopController::onContextMenu(HWND window, int x, int y) {
     if (!_view->isList(window))
         return false;
     _view->showItemMenu(getWindow(), x, y);
+    return true;
+}
+
+bool TopController::onDpiChanged(int dpi, const RECT& suggested) {
+    ::SetWindowPos(getWindow(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    _view->changeResolution(getWindow(), Win::Dpi(dpi));
     return true;
 }
 

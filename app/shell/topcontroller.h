@@ -38,6 +38,7 @@ public:
     bool onUserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool onContextMenu(HWND window, int x, int y) override;
     bool onQueryEndSession(bool& mayEnd) override;
+    bool onDpiChanged(int dpi, const RECT& suggested) override;
 
 private:
     bool onListNotify(NMHDR& header);

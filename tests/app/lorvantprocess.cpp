@@ -166,6 +166,11 @@ void LorvantProcess::sync() {
     ask("sync");
 }
 
+void LorvantProcess::changeDpi(int fromDpi, int toDpi) {
+    ask("dpi-changed " + std::to_string(fromDpi) + " " + std::to_string(toDpi));
+    sync();
+}
+
 void LorvantProcess::finishDrawing() {
     sync();
     ask("draw");

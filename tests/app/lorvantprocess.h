@@ -113,6 +113,8 @@ public:
     void sync();
     // Has the program draw, in its own thread, whatever of its windows still waits to be drawn.
     void finishDrawing();
+    // The main window moved from a screen of fromDpi dots per inch to one of toDpi, as the system tells it.
+    void changeDpi(int fromDpi, int toDpi);
     // Closes the main window as its close box does.
     void close();
     bool waitForExit(DWORD timeoutMs = TimeoutMs);

@@ -298,6 +298,18 @@ void activate() {
         SetFocus(listView());
 }
 
+// What the system tells the main window when it is moved to a screen of another resolution: the new dots per
+// inch and the place that keeps the window the same size to the eye.
+void changeDpi(std::istream& args) {
+    int from = 96, to = 96;
+    args >> from >> to;
+    RECT place{};
+    GetWindowRect(mainWindow(), &place);
+    RECT suggested{place.left, place.top, place.left + MulDiv(place.right - place.left, to, from),
+                   place.top + MulDiv(place.bottom - place.top, to, from)};
+    SendMessageA(mainWindow(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
 void answer(const std::string& request, std::ostream& out) {
     std::istringstream args(request);
     std::string verb;
@@ -334,6 +346,8 @@ void answer(const std::string& request, std::ostream& out) {
         clickButton(args);
     else if (verb == "activate")
         activate();
+    else if (verb == "dpi-changed")
+        changeDpi(args);
     else if (verb == "draw")
         RedrawWindow(mainWindow(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     else if (verb != "sync")

@@ -74,6 +74,8 @@ TEST(StudyListOutlineModel, ColumnsFollowTheOutlineAndWidthsFollowFieldNames) {
     model.setColumnWidth(3, 90);
     model.setColumnWidth(7, 50);
     EXPECT_EQ(widths(model), (std::vector<int>{25, 120, 80, 90, 116, 75, 90, 50}));
+    EXPECT_TRUE(model.hasUserWidth(3));
+    EXPECT_FALSE(model.hasUserWidth(1));
 
     // A field keeps its width by name wherever it moves; a renamed or new field starts anew.
     outline.moveDefUp(1);

@@ -1,6 +1,7 @@
 #include "sessiondialogtesting.h"
 
 #include "app/sessions/multiplechoicesessiondialogcreator.h"
+#include "tests/scripteduser/layoutcheck.h"
 
 #include <algorithm>
 
@@ -33,6 +34,13 @@ int position(const std::vector<std::string>& choices, const std::string& choice)
     return static_cast<int>(found - choices.begin());
 }
 
+RECT placeOf(ScriptedUser& user, HWND dialog, int id) {
+    RECT place{};
+    GetWindowRect(user.control(dialog, id), &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 // A click with the mouse on a choice's text, beside its button.
 void clickText(ScriptedUser& user, HWND dialog, int choiceIdx) {
     HWND text = user.control(dialog, IDC_CHOICE_TEXT1 + choiceIdx);
@@ -59,6 +67,11 @@ TEST_F(MultipleChoiceDialogTest, ChoicesArePickedByKeyOrMouseAndJudged) {
         }
         EXPECT_EQ(checkedChoice(user, dialog), -1);
         EXPECT_EQ(user.focusedId(dialog), IDC_NEXT);
+        // Three rows, with the buttons right below them.
+        const int rowPitch = placeOf(user, dialog, IDC_CHOICE2).top - placeOf(user, dialog, IDC_CHOICE1).top;
+        EXPECT_LT(placeOf(user, dialog, IDC_NEXT).top - placeOf(user, dialog, IDC_CHOICE_TEXT3).bottom,
+                  rowPitch);
+        EXPECT_EQ(LayoutCheck::placement(dialog), std::vector<std::string>{});
 
         // Right, by its number key.
         int right = position(choices, "Paris");

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -18,52 +17,6 @@ namespace {
 HINSTANCE program() {
     return GetModuleHandleA(nullptr);
 }
-
-// Every string of the table, byte for byte; ids 2000 to 2053 not listed here must not exist.
-const std::map<int, std::string> ExpectedStrings = {
-    {IDS_NO_QUESTIONS, "There were no questions for this session."},
-    {IDS_CONFIRM_STOP_SESSION, "Do you want to stop the current study session?"},
-    {IDS_WRONG_ANSWER, "\"%s\" is wrong.\nThe correct answer is:\n\"%s\"."},
-    {IDS_CONFIRM_REMOVE_FIELD, "Are you sure you want to remove this field?\nAll data under this field in "
-                               "your Study List will be lost."},
-    {IDS_CONFIRM_CAPTION, "Please confirm"},
-    {IDS_CONFIRM_REMOVE_ITEMS, "Are you sure you want to delete the selected items?"},
-    {IDS_FIELD_LABEL_FORMAT, "Enter the %s below:"},
-    {IDS_PROGRAM_NAME, "Lorvant"},
-    {IDS_SESSION_SUMMARY, "Total questions:\t\t%i\nCorrectly answered:\t\t%i\nResult:\t\t\t%i%%"},
-    {IDS_ENTER_MAIN_TEXT, "You must enter a %s."},
-    {IDS_DIALOG_ERROR_CAPTION, "Lorvant"},
-    {IDS_ENTER_ITEM_TYPE, "Please specify item type"},
-    {IDS_ENTER_ONE_FIELD, "Please enter at least one field."},
-    {IDS_SAME_FROM_AND_TO, "\"From\" and \"To\" must specify different fields."},
-    {IDS_SETTINGS_CAPTION, "Study Settings"},
-    {IDS_FROM_ANYTHING, "Anything"},
-    {IDS_TO_ANYTHING_ELSE, "Anything else"},
-    {IDS_TO_EVERYTHING_ELSE, "Everything else"},
-    {IDS_SAVE_CHANGES, "Save changes to %s ?"},
-    {IDS_NEW_STUDY_LIST, "new Study List"},
-    {IDS_ERROR_CAPTION, "Lorvant Error"},
-    {IDS_UNKNOWN_ERROR, "Unknown error has occured"},
-    {IDS_INIT_ERROR_CAPTION, "Initialization"},
-    {IDS_INIT_ERROR_FORMAT, "%s, Error %d"},
-    {IDS_INIT_UNKNOWN_ERROR, "Unknown Exception"},
-    {IDS_WEB_SITE_URL, "https://www.example.com/lorvant"},
-    {IDS_SUPPORT_MAILTO, "mailto:support@example.com"},
-    {IDS_CONFIRM_RESET_SCORES, "Are you sure you want to reset scores of all items?"},
-    {IDS_ENTER_ONE_DEFINITION, "You must enter at least one definition."},
-    {IDS_STATUS_FORMAT, "%i item(s), %i selected"},
-    {IDS_SAVE_FAILED,
-     "An error occured while saving file.\nMake sure the drive specified has sufficient free space."},
-    {IDS_CANNOT_SAVE,
-     "Unable to save to the specified file.\nMake sure a disk is in the drive you specified and "
-     "you have sufficient permissions."},
-    {IDS_CANNOT_OPEN,
-     "Can not open the specified file for reading.\nMake sure the specified path and file name are correct."},
-    {IDS_NOT_A_DOCUMENT,
-     "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt."},
-    {IDS_EXPORT_OVER_DOCUMENT,
-     "The Study List itself is stored in this file.\nChoose another file name for the export."},
-};
 
 std::string loadString(int id) {
     char buffer[1024] = "";
@@ -108,17 +61,6 @@ Pixels readBitmap(int id) {
     return result;
 }
 
-TEST(Resources, StringTableHoldsExactlyTheProgramsTexts) {
-    for (int id = 2000; id <= 2053; ++id) {
-        const auto expected = ExpectedStrings.find(id);
-        const std::string wanted = expected == ExpectedStrings.end() ? "" : expected->second;
-        EXPECT_EQ(loadString(id), wanted) << "string " << id;
-    }
-    // The texts added after them.
-    for (const auto& [id, text] : ExpectedStrings)
-        EXPECT_EQ(loadString(id), text) << "string " << id;
-}
-
 TEST(Resources, FormatsFillAsTheMessagesRead) {
     char text[512];
     wsprintfA(text, loadString(IDS_SESSION_SUMMARY).c_str(), 4, 3, 75);
@@ -129,23 +71,45 @@ TEST(Resources, FormatsFillAsTheMessagesRead) {
     EXPECT_STREQ(text, "12 item(s), 0 selected");
 }
 
-TEST(Resources, ToolbarBitmapsAreSixteenColourPicturesOnTheToolbarsGrey) {
+// The pixels of a square of the bitmap that are not the toolbar's grey.
+long drawnPixels(const Pixels& bitmap, int left, int size) {
+    long drawn = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = left; x < left + size; ++x)
+            drawn += bitmap.colours[static_cast<std::size_t>(y) * bitmap.width + x] != RGB(192, 192, 192);
+    return drawn;
+}
+
+TEST(Resources, ToolbarBitmapsHoldSixteenColourPicturesOfEachSizeOnTheToolbarsGrey) {
     const COLORREF toolbarGrey = RGB(192, 192, 192);
     for (int id : {IDB_HELP, IDB_ADD_ITEM, IDB_EDIT_ITEM, IDB_REMOVE_ITEM}) {
         SCOPED_TRACE("bitmap " + std::to_string(id));
         const Pixels bitmap = readBitmap(id);
-        ASSERT_EQ(bitmap.width, 16);
-        ASSERT_EQ(bitmap.height, 16);
+        ASSERT_EQ(bitmap.width, 16 + 24 + 32);
+        ASSERT_EQ(bitmap.height, 32);
         EXPECT_EQ(bitmap.bitsPerPixel, 4);
         EXPECT_EQ(bitmap.colours.front(), toolbarGrey) << "the corner shows the toolbar through";
-        const auto drawn = std::count_if(bitmap.colours.begin(), bitmap.colours.end(),
-                                         [&](COLORREF colour) { return colour != toolbarGrey; });
-        EXPECT_GT(drawn, 30) << "a picture, not an empty square";
+        const long small = drawnPixels(bitmap, 0, 16);
+        EXPECT_GT(small, 30) << "a picture, not an empty square";
+        // The larger pictures are the small one, bigger: 2.25 and 4 times the pixels.
+        EXPECT_EQ(drawnPixels(bitmap, 40, 32), 4 * small);
+        EXPECT_NEAR(drawnPixels(bitmap, 16, 24), 9 * small / 4, small / 2);
+    }
+    // At 32 pixels the program draws the system's standard pictures that it uses: New, Open, Save,
+    // Properties.
+    const Pixels standard = readBitmap(IDB_STANDARD_32);
+    ASSERT_EQ(standard.width, 15 * 32);
+    ASSERT_EQ(standard.height, 32);
+    for (int image = 0; image < 15; ++image) {
+        const bool used =
+            image == STD_FILENEW || image == STD_FILEOPEN || image == STD_FILESAVE || image == STD_PROPERTIES;
+        EXPECT_EQ(drawnPixels(standard, 32 * image, 32) > 200, used) << "standard image " << image;
     }
 }
 
-TEST(Resources, IconComesInBothSizes) {
-    for (int size : {16, 32}) {
+// The sizes of the small and large icons at 96, 144 and 192 dots per inch.
+TEST(Resources, IconComesInTheSizesOfEveryResolution) {
+    for (int size : {16, 24, 32, 48, 64}) {
         HICON icon = static_cast<HICON>(
             LoadImageA(program(), MAKEINTRESOURCEA(IDI_LORVANT), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         ASSERT_NE(icon, nullptr) << size;
@@ -163,7 +127,7 @@ TEST(Resources, IconComesInBothSizes) {
         FindResourceA(program(), MAKEINTRESOURCEA(IDI_LORVANT), MAKEINTRESOURCEA(14)); // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(program(), group)));
-    EXPECT_EQ(directory[2], 2) << "images in the icon";
+    EXPECT_EQ(directory[2], 5) << "images in the icon";
 }
 
 TEST(Resources, ManifestAsksForCommonControlsSixAndDpiAwareness) {
@@ -173,6 +137,8 @@ TEST(Resources, ManifestAsksForCommonControlsSixAndDpiAwareness) {
                                SizeofResource(program(), found));
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
               std::string::npos);
+    // Each screen's resolution where the system has one per screen, else the display's.
+    EXPECT_NE(manifest.find(">PerMonitorV2</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
 
     // The loader honoured it: the common controls come from the side-by-side store, not the system folder.

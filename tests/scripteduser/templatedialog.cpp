@@ -11,8 +11,10 @@ INT_PTR TemplateDialog::run(HWND owner) {
 }
 
 INT_PTR CALLBACK TemplateDialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        reinterpret_cast<TemplateDialog*>(lParam)->_window = dialog;
+    }
     auto* self = reinterpret_cast<TemplateDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (!self)
         return FALSE;

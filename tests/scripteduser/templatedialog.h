@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -21,7 +22,8 @@ public:
     TemplateDialog(const TemplateDialog&) = delete;
     TemplateDialog& operator=(const TemplateDialog&) = delete;
 
-    INT_PTR run(HWND owner = nullptr); // -1 when the template could not be made into a dialog
+    INT_PTR run(HWND owner = nullptr);      // -1 when the template could not be made into a dialog
+    HWND window() const { return _window; } // once the dialog has been made
     std::vector<Command> commands() const;
     bool received(int id, int code) const;
     std::vector<UINT> notifications() const; // codes of WM_NOTIFY, in order
@@ -31,6 +33,7 @@ private:
 
     int _templateId;
     Handler _handler;
+    std::atomic<HWND> _window = nullptr;
     mutable std::mutex _lock; // the dialog's thread records, the script's thread reads
     std::vector<Command> _commands;
     std::vector<UINT> _notifications;

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -91,7 +92,10 @@ TEST_F(ToolbarTest, ButtonsComeFromTheTemplate) {
     EXPECT_EQ(button(bar, 1).iBitmap, STD_FILESAVE);
     TBBUTTON separator = button(bar, 2);
     EXPECT_EQ(separator.fsStyle, TBSTYLE_SEP);
-    EXPECT_EQ(separator.iBitmap, 6);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(separator.iBitmap, MulDiv(6, GetDeviceCaps(screen, LOGPIXELSY), 96))
+        << "6 pixels at 96 dots per inch";
+    ReleaseDC(nullptr, screen);
     TBBUTTON add = button(bar, 3);
     EXPECT_EQ(add.idCommand, commands.cmdToId("Exit"));
     EXPECT_EQ(add.iBitmap, imageCount - 1);
@@ -118,6 +122,47 @@ TEST_F(ToolbarTest, ProgramBitmapsAloneLoadNoSystemImages) {
     Win::Toolbar second(window.get(), 4, withSeparator, commands);
     second.addButtons();
     EXPECT_GE(button(second.getWindow(), 1).iBitmap, 14);
+}
+
+// The tests run at 96, 144 and 192 dots per inch.
+TEST_F(ToolbarTest, PicturesSuitTheScreensResolutionAndSurviveARemake) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int expected = dpi >= 192 ? 32 : dpi >= 144 ? 24 : 16;
+    const auto pictureSize = [](const Win::Toolbar& toolbar) {
+        int width = 0, height = 0;
+        ImageList_GetIconSize(
+            reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar.getWindow(), TB_GETIMAGELIST, 0, 0)), &width,
+            &height);
+        EXPECT_EQ(width, height);
+        return width;
+    };
+    const Item standardAndOwn[] = {{Item::BUTTON, Item::STD_IMAGES, STD_FILEOPEN, "Open", "Open"},
+                                   {Item::BUTTON, Item::BITMAP, IDB_ADD_ITEM, "Add", "Exit"},
+                                   {Item::END, Item::STD_IMAGES, 0, nullptr, nullptr}};
+    Win::Toolbar toolbar(window.get(), 3, standardAndOwn, commands);
+    toolbar.setStandardImages32(IDB_STANDARD_32);
+    toolbar.setFlat();
+    toolbar.addButtons();
+    EXPECT_EQ(pictureSize(toolbar), expected);
+
+    // The system has no view images of 32 pixels.
+    Win::Toolbar withViewImages(window.get(), 4, toolbarTemplate, commands);
+    withViewImages.setStandardImages32(IDB_STANDARD_32);
+    withViewImages.addButtons();
+    EXPECT_EQ(pictureSize(withViewImages), std::min(expected, 24));
+
+    commander.statuses["Open"] = Cmd::DISABLED;
+    toolbar.updateButtons();
+    HWND before = toolbar.getWindow();
+    toolbar.remake(Win::Dpi(dpi));
+    EXPECT_NE(toolbar.getWindow(), before);
+    EXPECT_EQ(GetDlgItem(window.get(), 3), toolbar.getWindow());
+    EXPECT_EQ(SendMessageA(toolbar.getWindow(), TB_BUTTONCOUNT, 0, 0), 2);
+    EXPECT_TRUE(SendMessageA(toolbar.getWindow(), TB_GETSTYLE, 0, 0) & TBSTYLE_FLAT);
+    EXPECT_EQ(state(toolbar.getWindow(), commands.cmdToId("Open")), TBSTATE_INDETERMINATE);
+    EXPECT_EQ(pictureSize(toolbar), expected);
 }
 
 TEST_F(ToolbarTest, ButtonStatesFollowTheTests) {
