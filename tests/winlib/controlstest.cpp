@@ -184,6 +184,7 @@ TEST_F(ControlsTest, ListViewInputErrorsReachTheMessageLoop) {
         unsigned getColumnsCount() const override { return 1; }
         std::string getColumnTitle(unsigned) const override { return "Term"; }
         void setColumnWidth(unsigned, int) override {}
+        bool hasUserWidth(unsigned) const override { return false; }
     } layout;
     struct Rows : Win::ListViewDataModel {
         unsigned getItemsCount() const override { return 3; }
