@@ -181,16 +181,20 @@ void ListView::selectRows(const std::vector<int>& rows) {
         dropModelSelection();
         // Row -1 is every row, in one notification: selecting every row costs no more than Select All.
         const bool everyRow = rows.size() == static_cast<std::size_t>(_dataModel.getItemsCount());
-        setState(-1, everyRow ? LVIS_SELECTED : 0);
         if (!everyRow && rows.size() > FewRows) {
             // Some controls take a time that grows with the square of the number of scattered rows they
-            // select; the model then keeps the selection, which the control asks for row by row.
+            // select; the model then keeps the selection, which the control asks for row by row. Filling
+            // the control anew forgets its own selection without a visit of each selected row.
+            ::SendMessageA(_window, LVM_DELETEALLITEMS, 0, 0);
+            ::SendMessageA(_window, LVM_SETITEMCOUNT, _dataModel.getItemsCount(), 0);
             _dataModel.setSelection(rows);
             ::SendMessageA(_window, LVM_SETCALLBACKMASK, LVIS_SELECTED, 0);
             _selectionInModel = true;
-        } else if (!everyRow) {
-            for (int row : rows)
-                setState(row, LVIS_SELECTED);
+        } else {
+            setState(-1, everyRow ? LVIS_SELECTED : 0);
+            if (!everyRow)
+                for (int row : rows)
+                    setState(row, LVIS_SELECTED);
         }
         if (rows.empty())
             return LRESULT(0);
