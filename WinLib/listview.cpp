@@ -2,6 +2,8 @@
 
 #include "pendingexception.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,6 +16,8 @@ constexpr DWORD TypeAheadMs = 1000;
 // column also has room for a row's picture.
 constexpr int TextPadding = 14;
 constexpr int FirstColumnPadding = 16;
+// More scattered rows than this are selected through the model.
+constexpr std::size_t FewRows = 1000;
 
 // Holds the list's drawing while work that may change the selection of every row runs, unless an outer
 // piece of work holds it already. The list draws again however the work ends.
@@ -28,6 +32,23 @@ template <class Work> LRESULT withRedrawHeld(ListView& view, Work work) {
     return work();
 }
 
+// A key that moves the focus without Shift or Ctrl selects the row it moves to, and that row alone.
+bool isPlainMove(WPARAM key) {
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+        return ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0;
+    default:
+        return false;
+    }
+}
+
 // Mouse clicks and keys may change the selection of every row. The control cannot search a virtual list's
 // texts for what is typed: the wrapper does.
 LRESULT handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, ListView& view) {
@@ -40,11 +61,20 @@ LRESULT handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return LRESULT(0);
         });
     case WM_LBUTTONDOWN:
+        if (!(wParam & (MK_CONTROL | MK_SHIFT)))
+            view.dropModelSelection();
+        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+    case WM_KEYDOWN:
+        if (isPlainMove(wParam))
+            view.dropModelSelection();
+        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+    case WM_RBUTTONDOWN:
+        if (!(wParam & (MK_CONTROL | MK_SHIFT)) && !view.isSelectedAt(lParam))
+            view.dropModelSelection();
+        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_KEYDOWN:
         return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
@@ -135,6 +165,7 @@ int ListView::fittingWidth(unsigned column, const std::string& text) const {
 }
 
 void ListView::refillItems() {
+    dropModelSelection();
     // Deleting the rows also forgets the control's selection and focus and scrolls back to the top.
     ::SendMessageA(_window, LVM_DELETEALLITEMS, 0, 0);
     ::SendMessageA(_window, LVM_SETITEMCOUNT, _dataModel.getItemsCount(), 0);
@@ -160,6 +191,7 @@ void ListView::selectAll() {
     item.stateMask = LVIS_SELECTED;
     // Row -1 is every row, in one notification.
     withRedrawHeld(*this, [&] {
+        dropModelSelection();
         return ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                               reinterpret_cast<LPARAM>(&item));
     });
@@ -170,25 +202,70 @@ void ListView::selectRows(const std::vector<int>& rows) {
         const auto setState = [&](int row, UINT state) {
             LVITEMA item{};
             item.state = state;
-            item.stateMask = LVIS_SELECTED | (state & LVIS_FOCUSED);
+            item.stateMask = LVIS_SELECTED;
             ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                            reinterpret_cast<LPARAM>(&item));
         };
+        dropModelSelection();
         // Row -1 is every row, in one notification: selecting every row costs no more than Select All.
         const bool everyRow = rows.size() == static_cast<std::size_t>(_dataModel.getItemsCount());
-        setState(-1, everyRow ? LVIS_SELECTED : 0);
-        if (!everyRow) {
-            for (int row : rows)
-                setState(row, LVIS_SELECTED);
+        if (!everyRow && rows.size() > FewRows) {
+            // Some controls take a time that grows with the square of the number of scattered rows they
+            // select; the model then keeps the selection, which the control asks for row by row. Filling
+            // the control anew forgets its own selection without a visit of each selected row.
+            ::SendMessageA(_window, LVM_DELETEALLITEMS, 0, 0);
+            ::SendMessageA(_window, LVM_SETITEMCOUNT, _dataModel.getItemsCount(), 0);
+            _dataModel.setSelection(rows);
+            ::SendMessageA(_window, LVM_SETCALLBACKMASK, LVIS_SELECTED, 0);
+            _selectionInModel = true;
+        } else {
+            setState(-1, everyRow ? LVIS_SELECTED : 0);
+            if (!everyRow)
+                for (int row : rows)
+                    setState(row, LVIS_SELECTED);
         }
         if (rows.empty())
             return LRESULT(0);
-        setState(rows.front(), LVIS_SELECTED | LVIS_FOCUSED);
+        // The focus only, when the model keeps the selection: the control would keep the row selected too.
+        LVITEMA focus{};
+        focus.state = LVIS_SELECTED | LVIS_FOCUSED;
+        focus.stateMask = _selectionInModel ? LVIS_FOCUSED : focus.state;
+        ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(rows.front()),
+                       reinterpret_cast<LPARAM>(&focus));
         // Shift and a click or an arrow key then extend the selection from there.
         ::SendMessageA(_window, LVM_SETSELECTIONMARK, 0, rows.front());
         ::SendMessageA(_window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows.front()), FALSE);
         return LRESULT(0);
     });
+}
+
+void ListView::dropModelSelection() {
+    if (!_selectionInModel)
+        return;
+    // The control's own selection is empty while the model keeps it.
+    ::SendMessageA(_window, LVM_SETCALLBACKMASK, 0, 0);
+    _selectionInModel = false;
+    // A control that asks for each row's selection goes over every row to clear it. Cleared here
+    // instead, it is reported to the parent as the control reports its own clearing of every row.
+    NMLISTVIEW change{};
+    change.hdr.hwndFrom = _window;
+    change.hdr.idFrom = static_cast<UINT_PTR>(_id);
+    change.hdr.code = LVN_ITEMCHANGED;
+    change.iItem = -1;
+    change.uChanged = LVIF_STATE;
+    change.uOldState = LVIS_SELECTED;
+    change.uNewState = 0;
+    ::SendMessageA(::GetParent(_window), WM_NOTIFY, static_cast<WPARAM>(_id),
+                   reinterpret_cast<LPARAM>(&change));
+    ::InvalidateRect(_window, nullptr, TRUE);
+}
+
+bool ListView::isSelectedAt(LPARAM point) const {
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const auto row = ::SendMessageA(_window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return row >= 0 && static_cast<unsigned>(row) < _dataModel.getItemsCount() &&
+           _dataModel.isSelected(static_cast<unsigned>(row));
 }
 
 int ListView::getFocusedRow() const {
@@ -235,6 +312,12 @@ void ListView::findTyped(char character, DWORD time) {
 }
 
 void ListView::getDispInfo(LVITEMA& item) {
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_SELECTED)) {
+        const bool selected = item.iItem >= 0 &&
+                              static_cast<unsigned>(item.iItem) < _dataModel.getItemsCount() &&
+                              _dataModel.isSelected(static_cast<unsigned>(item.iItem));
+        item.state = (item.state & ~LVIS_SELECTED) | (selected ? LVIS_SELECTED : 0);
+    }
     if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0)
         return;
     item.pszText[0] = '\0';

@@ -57,6 +57,11 @@ public:
     virtual unsigned getItemsCount() const = 0;
     // The item belongs to the model and is valid until the next call.
     virtual const ListViewItem& getItem(unsigned row) = 0;
+    // The parent keeps the model's selection from the control's notifications. A large selection made by
+    // the program is set in the model instead, and the control asks for it row by row, as for the texts.
+    virtual bool isSelected(unsigned row) const = 0;
+    // Exactly the given rows, ascending, become selected.
+    virtual void setSelection(const std::vector<int>& rows) = 0;
 };
 
 // Makes a list view control with a sunken edge.
@@ -99,6 +104,11 @@ public:
     // Selects exactly the given rows, ascending, and no other; the first of them gets the focus and is
     // scrolled into view.
     void selectRows(const std::vector<int>& rows);
+    // Clears a selection that the model keeps, at once rather than through the control's visit of every
+    // row, and lets the control keep the selection again. Input that replaces the selection calls it.
+    void dropModelSelection();
+    // Whether the row at a point of the control's client area (in a mouse message's lParam) is selected.
+    bool isSelectedAt(LPARAM point) const;
     // -1 when no row has the focus.
     int getFocusedRow() const;
     // Stops the control from redrawing row by row until releaseRedraw, which redraws it once. A change of
@@ -126,6 +136,8 @@ private:
     // layout nor the new one.
     bool _rebuilding = false;
     bool _redrawHeld = false;
+    // The control asks the model for each row's selection.
+    bool _selectionInModel = false;
     std::string _typed;
     DWORD _typedTime = 0;
 };

@@ -23,6 +23,11 @@ void ItemSelection::deselect(int idx) {
     }
 }
 
+bool ItemSelection::isSelected(int idx) const {
+    const auto pos = static_cast<std::size_t>(idx);
+    return idx >= 0 && pos < _selected.size() && _selected[pos];
+}
+
 void ItemSelection::selectAll(int count) {
     _selected.assign(static_cast<std::size_t>(std::max(count, 0)), true);
     _count = std::max(count, 0);

@@ -12,6 +12,7 @@ public:
     void selectAll(int count);
     void clear();
 
+    bool isSelected(int idx) const;
     bool isEmpty() const { return _count == 0; }
     int getCount() const { return _count; }
     // The selected rows in ascending order.

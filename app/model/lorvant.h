@@ -38,6 +38,7 @@ public:
     void deselect(int idx) { _selection.deselect(idx); }
     void selectAll() { _selection.selectAll(getTermSetCount()); }
     void clearSelection() { _selection.clear(); }
+    bool isSelected(int idx) const { return _selection.isSelected(idx); }
     bool hasSelection() const { return !_selection.isEmpty(); }
     int getSelectionCount() const { return _selection.getCount(); }
     std::vector<int> getSelection() const { return _selection.getIndices(); }

@@ -137,3 +137,13 @@ const Win::ListViewItem& StudyListDataModel::getItem(unsigned row) {
     _item.emplace(_studyList.getTermSet(row), _studyList.getOutline());
     return *_item;
 }
+
+bool StudyListDataModel::isSelected(unsigned row) const {
+    return _studyList.isSelected(static_cast<int>(row));
+}
+
+void StudyListDataModel::setSelection(const std::vector<int>& rows) {
+    _studyList.clearSelection();
+    for (const int row : rows)
+        _studyList.select(row);
+}

@@ -61,12 +61,14 @@ public:
         const Outline* _outline;
     };
 
-    explicit StudyListDataModel(const StudyList& studyList) : _studyList(studyList) {}
+    explicit StudyListDataModel(StudyList& studyList) : _studyList(studyList) {}
 
     unsigned getItemsCount() const override;
     const Win::ListViewItem& getItem(unsigned row) override;
+    bool isSelected(unsigned row) const override;
+    void setSelection(const std::vector<int>& rows) override;
 
 private:
-    const StudyList& _studyList;
+    StudyList& _studyList;
     std::optional<StudyItem> _item;
 };

@@ -65,6 +65,9 @@ struct Round {
     double selectAll = 0;
     double findNothing = 0;
     double statistics = 0;
+    double selectWeak = 0;
+    double clickAfterWeak = 0;
+    double clickAfterOne = 0;
     double save = 0;
     double startUpWorkingSetMb = 0;
     double openWorkingSetMb = 0;
@@ -124,6 +127,40 @@ void timeFindAndStatistics(LorvantProcess& lorvant, Round& round) {
     lorvant.waitUntilGone(dialog);
 }
 
+// The weak items of a generated list are most of its rows, scattered; then a click on a row deselects them.
+void timeSelectWeak(LorvantProcess& lorvant, int items, Round& round) {
+    lorvant.chooseMenuItem({2}, "Select &Weak Items...");
+    HWND dialog = lorvant.waitForWindow("Select Weak Items");
+    lorvant.setText(dialog, IDC_WEAK_THRESHOLD, "80");
+    auto start = Clock::now();
+    lorvant.click(dialog, IDOK);
+    lorvant.waitUntilGone(dialog);
+    lorvant.finishDrawing();
+    round.selectWeak = secondsSince(start);
+    const int weak = lorvant.selectedCount();
+    check(weak > 0 && weak < items, "Select Weak Items selected " + std::to_string(weak) + " rows");
+    check(lorvant.statusText() == statusFor(items, weak),
+          "unexpected status \"" + lorvant.statusText() + "\"");
+    static bool shownOnce = false;
+    if (!shownOnce) {
+        shownOnce = true;
+        std::printf("weak items selected: %d\n", weak);
+    }
+
+    start = Clock::now();
+    lorvant.clickRow(0);
+    waitUntil(
+        lorvant, [&] { return lorvant.statusText() == statusFor(items, 1); }, "one row selected");
+    lorvant.finishDrawing();
+    round.clickAfterWeak = secondsSince(start);
+
+    start = Clock::now();
+    lorvant.clickRow(1);
+    lorvant.finishDrawing();
+    round.clickAfterOne = secondsSince(start);
+    check(lorvant.selectedRows() == std::vector<int>{1}, "a click did not select its row alone");
+}
+
 Round runRound(const std::string& document, int items) {
     Round round;
     timeStartUp(round);
@@ -173,6 +210,7 @@ Round runRound(const std::string& document, int items) {
     check(lorvant.selectedCount() == items, "the list does not show every row selected");
 
     timeFindAndStatistics(lorvant, round);
+    timeSelectWeak(lorvant, items, round);
 
     const FILETIME written = lastWritten(path);
     Sleep(50); // lets the file time of the save differ from that of the copy
@@ -215,6 +253,9 @@ void printTable(const std::vector<Round>& rounds) {
         {"Select All (Ctrl+A)", &Round::selectAll, "s", "< 0.3"},
         {"Find a text no item holds", &Round::findNothing, "s", ""},
         {"Statistics shown", &Round::statistics, "s", ""},
+        {"Select Weak Items (most rows)", &Round::selectWeak, "s", "< 0.2"},
+        {"a click deselecting them", &Round::clickAfterWeak, "s", "< 1"},
+        {"a click on another row", &Round::clickAfterOne, "s", ""},
         {"save (Ctrl+S)", &Round::save, "s", "< 0.5"},
         {"working set of the empty program", &Round::startUpWorkingSetMb, "MB", ""},
         {"working set once opened", &Round::openWorkingSetMb, "MB", ""},

@@ -160,6 +160,56 @@ TEST_F(FindAndScores, WeakItemsAreSelectedByTheRememberedThreshold) {
     EXPECT_TRUE(again.waitForExit());
 }
 
+// Thousands of scattered weak items, selected at once, then changed by the user's clicks.
+TEST_F(FindAndScores, ManyScatteredWeakItemsFollowTheUsersClicks) {
+    // Every even row is answered right 20 % of the time, every odd one always.
+    const int count = 2401;
+    std::vector<TestItem> items;
+    std::vector<int> even;
+    for (int i = 0; i < count; ++i) {
+        items.push_back({"term " + std::to_string(i), {"answer"}, "", 5, i % 2 ? 5 : 1});
+        if (i % 2 == 0)
+            even.push_back(i);
+    }
+    writeDocument(path, items);
+    LorvantProcess lorvant(path);
+    const auto selectWeak = [&] {
+        lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
+        HWND dialog = lorvant.waitForWindow("Select Weak Items");
+        lorvant.click(dialog, IDOK);
+        lorvant.waitUntilGone(dialog);
+        lorvant.sync();
+    };
+
+    selectWeak();
+    EXPECT_EQ(lorvant.selectedRows(), even);
+    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1201 selected");
+    lorvant.screenshot("many-weak-items-selected");
+    lorvant.shiftClickRow(3);
+    lorvant.sync();
+    EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{0, 1, 2, 3}))
+        << "Shift extends from the first weak row";
+    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 4 selected");
+
+    selectWeak();
+    lorvant.clickRow(5);
+    lorvant.sync();
+    EXPECT_EQ(lorvant.selectedRows(), std::vector<int>{5});
+    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1 selected");
+    lorvant.pressKey(VK_DOWN, {VK_SHIFT});
+    lorvant.sync();
+    EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{5, 6}));
+
+    selectWeak();
+    lorvant.pressKey(VK_DOWN);
+    lorvant.sync();
+    EXPECT_EQ(lorvant.selectedRows(), std::vector<int>{1})
+        << "an arrow moves on from the focused first weak row";
+    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1 selected");
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+}
+
 TEST_F(FindAndScores, StatisticsShowTheBandsAndTotals) {
     const struct {
         std::vector<TestItem> items;

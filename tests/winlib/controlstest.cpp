@@ -189,6 +189,8 @@ TEST_F(ControlsTest, ListViewInputErrorsReachTheMessageLoop) {
     struct Rows : Win::ListViewDataModel {
         unsigned getItemsCount() const override { return 3; }
         const Win::ListViewItem& getItem(unsigned) override { throw std::runtime_error("model failed"); }
+        bool isSelected(unsigned) const override { return false; }
+        void setSelection(const std::vector<int>&) override {}
     } rows;
     Win::ListView list(layout, rows);
     Win::ListViewMaker maker(window.get(), 20);
