@@ -69,15 +69,26 @@ protected:
     }
 };
 
-TEST_F(Files, OpenFromTheCommandLineWithAQuotedPathWithBlanks) {
-    const std::string path = folder.path("my animals.lvd");
-    writeDocument(path, {{"cow", {"Kuh"}, "", 0, 0}});
-    LorvantProcess lorvant("\"" + path + "\"");
-    EXPECT_EQ(lorvant.title(), "Lorvant - " + path);
-    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "cow", "Kuh", "", "0", "0", "0 %"}}));
-    lorvant.close();
-    EXPECT_TRUE(lorvant.waitForExit());
-    EXPECT_EQ(readRecentDocsKey().at(0), path);
+// A document named on the command line, quoted with blanks in its name or relative to the folder Lorvant
+// starts in, is known by its full path: in the title, for saving and in the recent documents.
+TEST_F(Files, ACommandLineDocumentIsKnownByItsFullPath) {
+    const std::string blanks = folder.path("my animals.lvd");
+    writeDocument(blanks, {{"cow", {"Kuh"}, "", 0, 0}});
+    const struct {
+        std::string commandLine, startFolder, path;
+    } cases[] = {{"\"" + blanks + "\"", "", blanks},
+                 {"animals.lvd", animals.substr(0, animals.rfind('\\')), animals}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        LorvantProcess lorvant(c.commandLine, c.startFolder);
+        EXPECT_EQ(lorvant.title(), "Lorvant - " + c.path);
+        addItem(lorvant, "hen", "Huhn");
+        lorvant.pressKey('S', {VK_CONTROL});
+        EXPECT_EQ(terms(readDocument(c.path)).back(), "hen");
+        lorvant.close();
+        EXPECT_TRUE(lorvant.waitForExit());
+        EXPECT_EQ(readRecentDocsKey().at(0), c.path);
+    }
 }
 
 TEST_F(Files, CommandLineFilesThatCannotBeReadLeaveAnEmptyDocument) {
@@ -341,7 +352,6 @@ TEST_F(Files, ALargeUtf8WordListShowsItsLetters) {
     EXPECT_TRUE(lorvant.waitForExit());
 }
 
-
 // Logging off or shutting down asks about unsaved changes as closing does; Cancel or a failed save keeps the
 // session from ending.
 TEST_F(Files, TheEndOfTheSessionAsksAboutUnsavedChanges) {
@@ -387,20 +397,6 @@ TEST_F(Files, AnExportOverTheDocumentsOwnFileIsRefused) {
     lorvant.close();
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to " + animals + " ?");
     EXPECT_TRUE(lorvant.waitForExit());
-}
-
-// A document named on the command line relative to the folder Lorvant starts in is known by its full path,
-// in the title, for saving and in the recent documents.
-TEST_F(Files, ARelativePathOnTheCommandLineBecomesTheFullPath) {
-    const std::string folderPath = animals.substr(0, animals.rfind('\\'));
-    LorvantProcess lorvant("animals.lvd", folderPath);
-    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
-    addItem(lorvant, "cow", "Kuh");
-    lorvant.pressKey('S', {VK_CONTROL});
-    EXPECT_EQ(terms(readDocument(animals)), (std::vector<std::string>{"cat", "dog", "cow"}));
-    lorvant.close();
-    EXPECT_TRUE(lorvant.waitForExit());
-    EXPECT_EQ(readRecentDocsKey().at(0), animals);
 }
 
 // However a save is cut short, the document opens afterwards as the old list or as the new one. The program

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-// The item, outline and settings dialogs and the About box, each run modally on the test's thread while the
-// scripted user works it from its own.
+// The item, outline and settings dialogs, each run modally on the test's thread while the scripted user works
+// it from its own.
 class EditingDialogTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -106,20 +106,6 @@ TEST(HelpFileTest, TheViewerIsTakenFromItsRegistrationElseByItsLibraryName) {
     EXPECT_EQ(lowerCase(registered.getModulePath()), lowerCase(systemViewerPath()));
 }
 
-TEST(HelpFileTest, ATopicOpensInTheViewerAndCloseAllClosesIt) {
-    HelpFile help(nullptr, HelpFile::programHelpPath());
-    help.showTopic("gettingstarted.htm");
-    EXPECT_TRUE(HtmlHelpViewer::program().isLoaded());
-    HWND window = findHelpWindow();
-    ASSERT_NE(window, nullptr);
-
-    help.showContents();
-    EXPECT_EQ(findHelpWindow(), window); // the one help window shows the contents too
-
-    HelpFile::closeAll();
-    EXPECT_FALSE(IsWindow(window));
-}
-
 using HelpButtonTest = EditingDialogTest;
 
 TEST_F(HelpButtonTest, TheItemDialogsHelpOpensItsTopicOwnedByTheDialog) {

@@ -137,19 +137,6 @@ TEST_F(TermEditDialogTest, StepsThroughFieldsKeepingWhatWasTypedAndOneFilledFiel
     EXPECT_EQ(ctrl.getTermSet().getField(2), "Spanish");
 }
 
-TEST_F(TermEditDialogTest, EscapeEndsWithZero) {
-    TermSet item(_countries, 1);
-    item.setTerm("Chile");
-    item.setField(0, "Santiago");
-    TermEditCtrl ctrl(_countries, item);
-    INT_PTR result = run(IDD_EDIT_ITEM, ctrl, [](ScriptedUser& user) {
-        HWND dialog = user.waitForWindow(Caption);
-        user.type(dialog, IDC_MAIN_TEXT, "Chili");
-        user.pressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(result, 0);
-}
-
 // An outline without fields comes only from a document made elsewhere; its items are still editable.
 TEST_F(TermEditDialogTest, AnOutlineWithoutFieldsNeedsOnlyTheMainText) {
     Outline bare = makeOutline("Term", {});

@@ -18,12 +18,6 @@ HINSTANCE program() {
     return GetModuleHandleA(nullptr);
 }
 
-std::string loadString(int id) {
-    char buffer[1024] = "";
-    const int length = LoadStringA(program(), static_cast<UINT>(id), buffer, sizeof buffer);
-    return std::string(buffer, static_cast<std::size_t>(length));
-}
-
 struct DeleteObjectLater {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
@@ -59,16 +53,6 @@ Pixels readBitmap(int id) {
     for (std::uint32_t bgr : raw)
         result.colours.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
     return result;
-}
-
-TEST(Resources, FormatsFillAsTheMessagesRead) {
-    char text[512];
-    wsprintfA(text, loadString(IDS_SESSION_SUMMARY).c_str(), 4, 3, 75);
-    EXPECT_STREQ(text, "Total questions:\t\t4\nCorrectly answered:\t\t3\nResult:\t\t\t75%");
-    wsprintfA(text, loadString(IDS_WRONG_ANSWER).c_str(), "", "Paris");
-    EXPECT_STREQ(text, "\"\" is wrong.\nThe correct answer is:\n\"Paris\".");
-    wsprintfA(text, loadString(IDS_STATUS_FORMAT).c_str(), 12, 0);
-    EXPECT_STREQ(text, "12 item(s), 0 selected");
 }
 
 // The pixels of a square of the bitmap that are not the toolbar's grey.

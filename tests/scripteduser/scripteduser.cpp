@@ -18,8 +18,6 @@ const DWORD PollMs = 20;
 const int MessageBoxTextId = 0xFFFF;
 
 const UINT TaskMessage = RegisterWindowMessageA("Lorvant scripted user task");
-std::atomic<UINT> awaitedKeyUp{0};
-std::atomic<bool> keyUpSeen{false};
 
 std::string className(HWND window) {
     char name[64] = "";
@@ -92,8 +90,6 @@ LRESULT CALLBACK ScriptedUser::onGetMessage(int code, WPARAM removal, LPARAM mes
             msg->message = WM_NULL;
             task->work();
             task->done = true;
-        } else if ((msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) && msg->wParam == awaitedKeyUp) {
-            keyUpSeen = true;
         }
     }
     return CallNextHookEx(nullptr, code, removal, message);
@@ -328,67 +324,6 @@ std::string ScriptedUser::messageBoxText(HWND box) {
     return text(control(box, MessageBoxTextId));
 }
 
-int ScriptedUser::listViewRowCount(HWND listView) {
-    return static_cast<int>(send(listView, LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::string ScriptedUser::listViewCell(HWND listView, int row, int column) {
-    char buffer[1024] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    send(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-std::vector<std::string> ScriptedUser::listViewHeaders(HWND listView) {
-    std::vector<std::string> titles;
-    for (int column = 0;; ++column) {
-        char buffer[256] = "";
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT;
-        info.pszText = buffer;
-        info.cchTextMax = sizeof buffer;
-        if (!send(listView, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)))
-            return titles;
-        titles.emplace_back(buffer);
-    }
-}
-
-std::vector<int> ScriptedUser::listViewSelectedRows(HWND listView) {
-    std::vector<int> rows;
-    for (LRESULT row = -1;
-         (row = send(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED)) >= 0;)
-        rows.push_back(static_cast<int>(row));
-    return rows;
-}
-
-std::vector<ScriptedUser::MenuItem> ScriptedUser::menuItems(HMENU menu) {
-    std::vector<MenuItem> result;
-    const int count = GetMenuItemCount(menu);
-    if (count < 0)
-        fail("no such menu");
-    for (int position = 0; position < count; ++position) {
-        char label[256] = "";
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE;
-        info.dwTypeData = label;
-        info.cch = sizeof label;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
-            fail("could not read menu item " + std::to_string(position));
-        result.push_back({(info.fType & MFT_SEPARATOR) ? std::string() : std::string(label),
-                          !(info.fState & (MFS_DISABLED | MFS_GRAYED)), (info.fState & MFS_CHECKED) != 0,
-                          info.hSubMenu != nullptr});
-    }
-    return result;
-}
-
-void ScriptedUser::preparePopup(HWND owner, HMENU popup, int position) {
-    send(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
-}
-
 void ScriptedUser::click(HWND dialog, int id) {
     post(enabledControl(dialog, id), BM_CLICK, 0, 0);
     sync();
@@ -443,18 +378,6 @@ void ScriptedUser::choose(HWND dialog, int id, const std::string& itemText) {
     fail("control " + std::to_string(id) + " has no line \"" + itemText + "\"");
 }
 
-void ScriptedUser::selectListViewRows(HWND listView, const std::vector<int>& rows) {
-    LVITEMA state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    send(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    for (int row : rows) {
-        state.state = LVIS_SELECTED | (row == rows.front() ? LVIS_FOCUSED : 0);
-        if (!send(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state)))
-            fail("the list has no row " + std::to_string(row));
-    }
-    sync();
-}
-
 void ScriptedUser::pressKey(UINT virtualKey) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -495,28 +418,6 @@ std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtua
     for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
         add(*modifier, true);
     return keys;
-}
-
-void ScriptedUser::pressChord(HWND window, const std::vector<UINT>& modifiers, UINT virtualKey) {
-    runOnProgramThread([window] {
-        SetForegroundWindow(window);
-        SetActiveWindow(window);
-    });
-    std::vector<INPUT> keys = keyChordInput(modifiers, virtualKey);
-    keyUpSeen = false;
-    awaitedKeyUp = virtualKey;
-    if (SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) != keys.size())
-        fail("the keyboard input was refused");
-    // Input is taken from the queue after posted messages, so wait until the program has seen the key.
-    for (DWORD waited = 0; !keyUpSeen; waited += PollMs) {
-        if (modalEnded(PollMs))
-            break;
-        if (waited > AnswerTimeoutMs)
-            fail("the program did not receive the keys");
-    }
-    awaitedKeyUp = 0;
-    if (!modalEnded(0))
-        sync();
 }
 
 void ScriptedUser::answerMessageBox(HWND box, int buttonId) {

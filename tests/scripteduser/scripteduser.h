@@ -37,13 +37,6 @@ class ScriptedUser {
 public:
     static constexpr DWORD DefaultTimeoutMs = 10000;
 
-    struct MenuItem {
-        std::string label; // as in the menu, with its & and its tab
-        bool enabled;
-        bool checked;
-        bool popup;
-    };
-
     template <class Modal> static auto play(Modal&& modal, const std::function<void(ScriptedUser&)>& script) {
         using Result = decltype(modal());
         if constexpr (std::is_void_v<Result>) {
@@ -77,15 +70,6 @@ public:
     std::string selectedText(HWND dialog, int id);
     std::string messageBoxText(HWND box);
 
-    int listViewRowCount(HWND listView);
-    std::string listViewCell(HWND listView, int row, int column);
-    std::vector<std::string> listViewHeaders(HWND listView);
-    std::vector<int> listViewSelectedRows(HWND listView);
-    // Items of a menu as the program last prepared them; `preparePopup` lets the owner window update a popup
-    // as it does before showing it (WM_INITMENUPOPUP).
-    std::vector<MenuItem> menuItems(HMENU menu);
-    void preparePopup(HWND owner, HMENU popup, int position);
-
     // Acting. Clicking a control that is hidden or disabled fails, as a person could not do it.
     void click(HWND dialog, int id);
     void focus(HWND dialog, int id);
@@ -93,14 +77,10 @@ public:
     void type(HWND dialog, int id, const std::string& characters); // focus, select all, one key per character
     void choose(HWND dialog, int id, const std::string& itemText); // list box or combo box line, as a click
     void choose(HWND dialog, int id, int index);
-    void selectListViewRows(HWND listView, const std::vector<int>& rows);
     // A key without modifiers, pressed in the focused control and so seen by the dialog manager first:
     // VK_RETURN presses the default button, VK_ESCAPE cancels, VK_TAB moves on.
     void pressKey(UINT virtualKey);
     void typeCharacter(char character); // one character key into the focused control ('1' picks mnemonic &1)
-    // A key with modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU), sent as real keyboard input to the
-    // foreground window, which is made the given window first.
-    void pressChord(HWND window, const std::vector<UINT>& modifiers, UINT virtualKey);
     void answerMessageBox(HWND box, int buttonId); // IDOK, IDCANCEL, IDYES, IDNO; returns when it is gone
     std::string answerMessageBox(const std::string& caption,
                                  int buttonId); // waits, answers, returns its text

@@ -47,46 +47,6 @@ std::string overwriteQuestion(ScriptedUser& user) {
 
 } // namespace
 
-TEST_F(FileDlgTest, OpenShowsTheFiltersAndReportsTheChosenOne) {
-    Win::FileDlg dialog(nullptr);
-    dialog.addFilter("Study Lists (*.lvd)", "*.lvd");
-    dialog.addFilter("Text files (*.txt)", "*.txt");
-    std::vector<std::string> shown;
-    bool chosen = ScriptedUser::play([&] { return dialog.showOpen(); },
-                                     [&](ScriptedUser& user) {
-                                         HWND open = user.waitForWindow("Open");
-                                         shown = user.items(open, cmb1);
-                                         user.choose(open, cmb1, 1);
-                                         // Picking from a drop-down list ends with CBN_SELENDOK too.
-                                         PostMessageA(open, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
-                                                      reinterpret_cast<LPARAM>(user.control(open, cmb1)));
-                                         user.sync();
-                                         // Picking from a drop-down list ends with CBN_SELENDOK too.
-                                         PostMessageA(open, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
-                                                      reinterpret_cast<LPARAM>(user.control(open, cmb1)));
-                                         user.sync();
-                                         user.setText(open, fileNameId(open), folder + "\\notes.txt");
-                                         user.click(open, IDOK);
-                                         user.waitUntilGone(open);
-                                     });
-    EXPECT_EQ(shown, (std::vector<std::string>{"Study Lists (*.lvd)", "Text files (*.txt)"}));
-    EXPECT_TRUE(chosen);
-    EXPECT_EQ(dialog.getPath(), folder + "\\notes.txt");
-    EXPECT_EQ(dialog.getFilterIndex(), 2);
-}
-
-TEST_F(FileDlgTest, CancelledOpenChoosesNothing) {
-    Win::FileDlg dialog(nullptr);
-    dialog.addFilter("All files", "*.*");
-    bool chosen = ScriptedUser::play([&] { return dialog.showOpen(); },
-                                     [&](ScriptedUser& user) {
-                                         HWND open = user.waitForWindow("Open");
-                                         user.click(open, IDCANCEL);
-                                         user.waitUntilGone(open);
-                                     });
-    EXPECT_FALSE(chosen);
-}
-
 TEST_F(FileDlgTest, SaveAddsTheDefaultExtensionToABareName) {
     Win::SaveFileDlg dialog(nullptr);
     dialog.addFilter("Study Lists (*.lvd)", "*.lvd");

@@ -1,8 +1,5 @@
 #include "WinLib/toolbar.h"
-#include "WinLib/classmaker.h"
 #include "WinLib/command.h"
-#include "WinLib/exception.h"
-#include "WinLib/statusbar.h"
 #include "resources/resource.h"
 #include "tests/winlib/testcommander.h"
 #include "tests/winlib/testwindow.h"
@@ -25,11 +22,6 @@ const Item toolbarTemplate[] = {{Item::BUTTON, Item::STD_IMAGES, STD_FILEOPEN, "
                                 {Item::CHECK, Item::VIEW_IMAGES, VIEW_DETAILS, "Details", "Check"},
                                 {Item::END, Item::STD_IMAGES, 0, nullptr, nullptr}};
 
-const Item bitmapsOnly[] = {{Item::BUTTON, Item::BITMAP, IDB_HELP, "Help", "Open"},
-                            {Item::SEPARATOR, Item::BITMAP, 6, nullptr, nullptr},
-                            {Item::BUTTON, Item::BITMAP, IDB_REMOVE_ITEM, "Remove", "Save"},
-                            {Item::END, Item::STD_IMAGES, 0, nullptr, nullptr}};
-
 // Answers tooltips with the commands' help texts, as the main window does.
 class ToolbarOwner : public Win::Controller {
 public:
@@ -42,12 +34,6 @@ public:
         return true;
     }
 };
-
-TBBUTTON button(HWND toolbar, int index) {
-    TBBUTTON result{};
-    SendMessageA(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&result));
-    return result;
-}
 
 int state(HWND toolbar, int cmdId) {
     return static_cast<int>(SendMessageA(toolbar, TB_GETSTATE, cmdId, 0));
@@ -68,61 +54,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(ToolbarTest, ButtonsComeFromTheTemplate) {
-    Win::Toolbar toolbar(window.get(), 3, toolbarTemplate, commands);
-    toolbar.setFlat();
-    toolbar.setToolTips();
-    toolbar.addButtons();
-    HWND bar = toolbar.getWindow();
-    EXPECT_EQ(GetDlgItem(window.get(), 3), bar);
-    LRESULT style = SendMessageA(bar, TB_GETSTYLE, 0, 0);
-    EXPECT_TRUE(style & TBSTYLE_FLAT);
-    EXPECT_TRUE(style & TBSTYLE_TOOLTIPS);
-
-    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 5);
-    // The standard images come first, then the twelve view images, then the program's bitmaps as they are
-    // met.
-    int imageCount =
-        ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(SendMessageA(bar, TB_GETIMAGELIST, 0, 0)));
-    TBBUTTON open = button(bar, 0);
-    EXPECT_EQ(open.idCommand, commands.cmdToId("Open"));
-    EXPECT_EQ(open.iBitmap, STD_FILEOPEN);
-    EXPECT_EQ(open.fsStyle, TBSTYLE_BUTTON);
-    EXPECT_EQ(button(bar, 1).iBitmap, STD_FILESAVE);
-    TBBUTTON separator = button(bar, 2);
-    EXPECT_EQ(separator.fsStyle, TBSTYLE_SEP);
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(separator.iBitmap, MulDiv(6, GetDeviceCaps(screen, LOGPIXELSY), 96))
-        << "6 pixels at 96 dots per inch";
-    ReleaseDC(nullptr, screen);
-    TBBUTTON add = button(bar, 3);
-    EXPECT_EQ(add.idCommand, commands.cmdToId("Exit"));
-    EXPECT_EQ(add.iBitmap, imageCount - 1);
-    TBBUTTON details = button(bar, 4);
-    EXPECT_EQ(details.fsStyle, TBSTYLE_CHECK);
-    EXPECT_EQ(details.iBitmap, add.iBitmap - 12 + VIEW_DETAILS);
-
-    char text[32] = "";
-    SendMessageA(bar, TB_GETBUTTONTEXTA, commands.cmdToId("Save"), reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Save");
-    EXPECT_GT(toolbar.getHeight(), 16);
-}
-
-TEST_F(ToolbarTest, ProgramBitmapsAloneLoadNoSystemImages) {
-    Win::Toolbar toolbar(window.get(), 3, bitmapsOnly, commands);
-    toolbar.addButtons();
-    EXPECT_EQ(button(toolbar.getWindow(), 0).iBitmap, 0);
-    EXPECT_EQ(button(toolbar.getWindow(), 2).iBitmap, 1);
-
-    // A separator that names the standard images is enough to load them.
-    const Item withSeparator[] = {{Item::SEPARATOR, Item::STD_IMAGES, 6, nullptr, nullptr},
-                                  {Item::BUTTON, Item::BITMAP, IDB_HELP, "Help", "Open"},
-                                  {Item::END, Item::STD_IMAGES, 0, nullptr, nullptr}};
-    Win::Toolbar second(window.get(), 4, withSeparator, commands);
-    second.addButtons();
-    EXPECT_GE(button(second.getWindow(), 1).iBitmap, 14);
-}
 
 // The tests run at 96, 144 and 192 dots per inch.
 TEST_F(ToolbarTest, PicturesSuitTheScreensResolutionAndSurviveARemake) {
@@ -165,28 +96,6 @@ TEST_F(ToolbarTest, PicturesSuitTheScreensResolutionAndSurviveARemake) {
     EXPECT_EQ(pictureSize(toolbar), expected);
 }
 
-TEST_F(ToolbarTest, ButtonStatesFollowTheTests) {
-    Win::Toolbar toolbar(window.get(), 3, toolbarTemplate, commands);
-    toolbar.addButtons();
-    HWND bar = toolbar.getWindow();
-    commander.statuses["Open"] = Cmd::DISABLED;
-    commander.statuses["Check"] = Cmd::CHECKED;
-    toolbar.updateButtons();
-    EXPECT_EQ(state(bar, commands.cmdToId("Open")), TBSTATE_INDETERMINATE);
-    EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, commands.cmdToId("Open"), 0));
-    EXPECT_EQ(state(bar, commands.cmdToId("Save")), TBSTATE_ENABLED);
-    EXPECT_EQ(state(bar, commands.cmdToId("Check")), TBSTATE_CHECKED | TBSTATE_ENABLED);
-
-    commander.statuses["Open"] = Cmd::ENABLED;
-    commander.statuses["Check"] = Cmd::ENABLED;
-    toolbar.updateButtons();
-    EXPECT_EQ(state(bar, commands.cmdToId("Open")), TBSTATE_ENABLED);
-    EXPECT_EQ(state(bar, commands.cmdToId("Check")), TBSTATE_ENABLED);
-
-    commander.statuses["Save"] = static_cast<Cmd::Status>(5);
-    EXPECT_THROW(toolbar.updateButtons(), Win::Exception);
-}
-
 TEST_F(ToolbarTest, TooltipsAskTheParentForTheCommandsHelp) {
     Win::Toolbar toolbar(window.get(), 3, toolbarTemplate, commands);
     toolbar.setToolTips();
@@ -202,59 +111,4 @@ TEST_F(ToolbarTest, TooltipsAskTheParentForTheCommandsHelp) {
     SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(owner.askedId, commands.cmdToId("Save"));
     EXPECT_STREQ(text, "Save the file");
-}
-
-TEST_F(ToolbarTest, StatusBarKeepsItsHeightAndSitsAtTheBottom) {
-    Win::StatusBar status(window.get(), 1);
-    HWND bar = status.create();
-    EXPECT_EQ(status.getWindow(), bar);
-    EXPECT_EQ(GetDlgCtrlID(bar), 1);
-    EXPECT_TRUE(GetWindowLongA(bar, GWL_STYLE) & SBARS_SIZEGRIP);
-    int height = status.getHeight();
-    EXPECT_GT(height, 0);
-
-    status.setText("3 item(s), 1 selected");
-    char text[64] = "";
-    SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "3 item(s), 1 selected");
-
-    SetWindowPos(window.get(), nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER);
-    status.resize();
-    EXPECT_EQ(status.getHeight(), height);
-    RECT client, barRect;
-    GetClientRect(window.get(), &client);
-    GetWindowRect(bar, &barRect);
-    MapWindowPoints(nullptr, window.get(), reinterpret_cast<POINT*>(&barRect), 2);
-    EXPECT_EQ(barRect.bottom, client.bottom);
-    EXPECT_EQ(barRect.right - barRect.left, client.right);
-}
-
-TEST(StatusBar, FailureCarriesItsMessage) {
-    Win::StatusBar status(nullptr, 1);
-    try {
-        status.create();
-        FAIL() << "made a status bar without a parent";
-    } catch (const Win::Exception& e) {
-        EXPECT_STREQ(e.getMessage(), "Internal error: couldn't create status bar");
-    }
-    EXPECT_EQ(status.getHeight(), 0);
-}
-
-TEST(ClassMaker, TakesTheIconsFromTheResources) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    Win::ClassMaker maker("WinLib Icon Class", instance);
-    maker.setResIcons(IDI_LORVANT);
-    maker.Register();
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetClassInfoExA(instance, "WinLib Icon Class", &info));
-    EXPECT_NE(info.hIcon, LoadIconA(nullptr, IDI_APPLICATION));
-    ICONINFO icon{};
-    ASSERT_TRUE(GetIconInfo(info.hIconSm, &icon));
-    BITMAP bitmap{};
-    GetObjectA(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
-    DeleteObject(icon.hbmColor);
-    DeleteObject(icon.hbmMask);
-    UnregisterClassA("WinLib Icon Class", instance);
 }
