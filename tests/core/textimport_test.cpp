@@ -216,23 +216,6 @@ TEST(TextImporter, WithoutAHeaderEveryRowIsAnItem) {
     EXPECT_EQ(itemsOf(list), (Table{{"Aal", "eel", ""}, {"Comment", "comment", ""}}));
 }
 
-TEST(TextImporter, RealWorldTablesThatUsedToBeRefused) {
-    const std::pair<std::string, Table> cases[] = {
-        // A byte-order mark before the header, cells quoted because they hold a space.
-        {"\xEF\xBB\xBF\"German\"\t\"English\"\tComment\r\n\"Aalspie\xC3\x9F\"\t\"eel spear\"\t\r\n",
-         {{"Aalspie\xDF", "eel spear", ""}}},
-        // A line break inside a quoted cell, CR line ends.
-        {"Term,Definition,Comment\r\"two\nlines\",x,\rb,y,z", {{"two\nlines", "x", ""}, {"b", "y", "z"}}},
-        // UTF-16 "Unicode text" from a spreadsheet.
-        {bytes({0xFF, 0xFE, 'a', 0, '\t', 0, 0xDF, 0, '\r', 0, '\n', 0, 'b', 0, '\t', 0, 'c', 0}),
-         {{"a", "\xDF", ""}, {"b", "c", ""}}},
-    };
-    for (const auto& [text, items] : cases)
-        EXPECT_EQ(itemsOf(TextImporter().read(text)), items) << text;
-    EXPECT_EQ(outlineOf(TextImporter().read(cases[0].first)),
-              (std::vector<std::string>{"German", "English"}));
-}
-
 TEST(TextImporter, TheTabDelimitedExportReadsBackUnchanged) {
     StudyList list;
     Outline outline;
