@@ -117,12 +117,28 @@ TEST(DocumentFile, BytesOfAnEmptyListAndOfAnItem) {
     EXPECT_EQ(readFile(path), expected);
 }
 
-TEST(DocumentFile, RoundTripThroughFile) {
+TEST(DocumentFile, RoundTripThroughFileKeepsEveryByte) {
     TempFolder folder;
     const std::string path = folder.file("list.lvd");
-    StudyList list = makeList(3000);
+    StudyList list;
+    Outline outline;
+    outline.addDef("Example");
+    outline.addDef("Notes");
+    list.setOutline(outline);
+    for (int n = 1; n <= 3000; ++n) {
+        TermSet item(list.getOutline(), n);
+        item.setTerm("term " + std::to_string(n));
+        item.setField(n % 3, "value " + std::to_string(n));
+        item.setComment(n % 2 ? "" : "comment");
+        for (int i = 0; i < n % 5; ++i)
+            i % 2 ? item.addWrongAnswer() : item.addCorrectAnswer();
+        list.addTermSet(item);
+    }
+    list.getSettings().setTimeOut(30);
     list.getSettings().setCaseSensitive(true);
-    list.getSettings().setToField(0);
+    list.getSettings().setFromField(2);
+    list.getSettings().setToField(1);
+    list.getSettings().setToEverythingElse(); // the stale index 1 is still stored
     DocumentFileOutputMethod(list).write(path);
 
     StudyList read = DocumentFileInputMethod().read(path);
@@ -134,6 +150,10 @@ TEST(DocumentFile, RoundTripThroughFile) {
         ASSERT_EQ(read.getTermSet(i), list.getTermSet(i));
     EXPECT_EQ(read.getSettings(), list.getSettings());
     EXPECT_EQ(&read.getTermSet(0).getOutline(), &read.getOutline());
+
+    // Saved again, the file is the same byte for byte.
+    DocumentFileOutputMethod(read).write(folder.file("again.lvd"));
+    EXPECT_EQ(readFile(folder.file("again.lvd")), readFile(path));
 }
 
 TEST(DocumentFile, RefusesWhatIsNotADocument) {

@@ -449,37 +449,6 @@ TEST(StudyList, ItemsReadFromAFileSurviveEditsCopiesAndTheirListsEnd) {
     EXPECT_FALSE(TermSet(emptyValue, outline) == TermSet(outline, 1));
 }
 
-TEST(StudyList, SerializationRoundTrip) {
-    StudyList list;
-    list.setOutline(makeOutline({"Meaning", "Example", "Notes"}));
-    for (int n = 1; n <= 20; ++n) {
-        TermSet item = makeItem(list.getOutline(), n, "term " + std::to_string(n));
-        item.setField(n % 3, "value " + std::to_string(n));
-        item.setComment(n % 2 ? "" : "comment");
-        for (int i = 0; i < n % 5; ++i)
-            i % 2 ? item.addWrongAnswer() : item.addCorrectAnswer();
-        list.addTermSet(item);
-    }
-    list.getSettings().setTimeOut(30);
-    list.getSettings().setFromField(2);
-    list.getSettings().setToAnythingElse();
-    list.getSettings().setToField(1);
-    list.getSettings().setToEverythingElse(); // the stale index 1 is still stored
-    const std::string bytes = serialized(list);
-
-    StudyList read;
-    read.setModified();
-    MemoryDeSerializer in(bytes);
-    read.deserialize(in);
-    EXPECT_FALSE(read.isModified());
-    EXPECT_EQ(read.getOutline(), list.getOutline());
-    ASSERT_EQ(read.getTermSetCount(), list.getTermSetCount());
-    for (std::size_t i = 0; i < 20; ++i)
-        EXPECT_EQ(read.getTermSet(i), list.getTermSet(i));
-    EXPECT_EQ(read.getSettings(), list.getSettings());
-    EXPECT_EQ(serialized(read), bytes);
-}
-
 TEST(StudyList, ItemCountLimits) {
     // An outline without fields, then count items of which the first are present, then settings.
     const auto document = [](std::int32_t count, int items) {

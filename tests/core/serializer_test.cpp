@@ -3,12 +3,10 @@
 #include "WinLib/io/exceptions.h"
 #include "WinLib/io/fileserializer.h"
 #include "WinLib/io/memoryserializer.h"
-#include "WinLib/io/platformfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 
 using namespace Win::IO;
 
@@ -24,20 +22,6 @@ template <class Exception, class Action> void expectThrows(Action action, const 
 }
 
 } // namespace
-
-TEST(Serializer, EncodesPrimitivesLittleEndian) {
-    MemorySerializer out;
-    out.writeInt(1);
-    out.writeInt(-1);
-    out.writeInt(static_cast<std::int32_t>(0xCAFE0001u));
-    out.writeBool(true);
-    out.writeBool(false);
-    out.writeString("abc");
-    out.writeString("");
-    EXPECT_EQ(out.getBytes(), bytes({0x01, 0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0xFE,
-                                     0xCA, 0xB7, 0xFA, 0xBE, 0xBA, 0x12, 0xAD, 0xDD, 0xBA, 0xC5, 3,
-                                     0,    0,    0,    'a',  'b',  'c',  0xC5, 0,    0,    0,    0}));
-}
 
 TEST(Serializer, ReadsBackWhatItWrote) {
     const std::string binary("a\0\xFF\t\r\nz", 7);
@@ -133,31 +117,6 @@ TEST(FileSerializer, ReportsFilesThatCannotBeOpenedOrEndEarly) {
     writeFile(path, bytes({0xC5, 10, 0, 0, 0, 'a', 'b'}));
     FileDeSerializer in(path);
     expectThrows<EOFException>([&] { in.readString(); }, "Unexpected End Of File");
-}
-
-TEST(FileSerializer, LateWriteErrorsAreNotSuccess) {
-    TempFolder folder;
-    {
-        // Buffered data that cannot be stored surfaces on flush.
-        PlatformFiles::FailureInjection fullDisk(PlatformFiles::FailureInjection::Step::Write, 0);
-        FileSerializer out(folder.file("a.bin"));
-        out.writeInt(7);
-        expectThrows<IOException>([&] { out.flush(); }, "File write failed");
-    }
-    {
-        // ... or, when nothing was left to flush, on close.
-        PlatformFiles::FailureInjection failingClose(PlatformFiles::FailureInjection::Step::Close);
-        FileSerializer out(folder.file("b.bin"));
-        out.writeInt(7);
-        out.flush();
-        expectThrows<IOException>([&] { out.close(); }, "File write failed");
-    }
-    {
-        PlatformFiles::FailureInjection fullDisk(PlatformFiles::FailureInjection::Step::Write, 100000);
-        FileSerializer out(folder.file("c.bin"));
-        const std::string block(300000, 'x');
-        expectThrows<IOException>([&] { out.write(block.data(), block.size()); }, "File write failed");
-    }
 }
 
 TEST(FileSerializer, RealDeviceFullErrorAppearsOnClose) {
