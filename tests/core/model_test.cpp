@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using Win::IO::DataCorruptionException;
@@ -220,6 +221,23 @@ TEST(Setting, FollowOutlineChanges) {
     list.getSettings() = other;
     EXPECT_TRUE(list.getSettings().isFromAnything());
     EXPECT_TRUE(list.getSettings().isToEverythingElse());
+}
+
+// The settings dialog marks the document changed only when the settings differ: any one change must show.
+TEST(Setting, AnyOneChangeMakesSettingsDiffer) {
+    const Outline outline = makeOutline({"A", "B"});
+    const std::function<void(Setting&)> changes[] = {
+        [](Setting& s) { s.setTimeOut(30); },      [](Setting& s) { s.setShuffle(true); },
+        [](Setting& s) { s.setContinuous(true); }, [](Setting& s) { s.setCaseSensitive(true); },
+        [](Setting& s) { s.setChoicesNum(5); },    [](Setting& s) { s.setFromAnything(); },
+        [](Setting& s) { s.setToAnythingElse(); }, [](Setting& s) { s.setFromField(1); },
+        [](Setting& s) { s.setToField(1); },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        Setting changed(outline);
+        changes[i](changed);
+        EXPECT_FALSE(changed == Setting(outline)) << "change " << i;
+    }
 }
 
 TEST(Setting, ImpossibleValuesReadFromFilesAreBroughtIntoRangeOnAssignment) {
