@@ -187,6 +187,7 @@ TEST(Exporter, RefusesTheDocumentsOwnFile) {
 TEST(FileTypes, TextFilesAreKnownByTheirExtension) {
     for (const char* name : {"words.txt", "C:\\lists\\Words.CSV", "a.b/c.Tsv"})
         EXPECT_TRUE(hasTextFileExtension(name)) << name;
-    for (const char* name : {"words.lvd", "csv", "C:\\csv\\words", "words.txt.lvd", "words.csvx"})
+    for (const char* name :
+         {"words.lvd", "csv", "C:\\csv\\words", "C:\\lists\\txt", "words.txt.lvd", "words.csvx"})
         EXPECT_FALSE(hasTextFileExtension(name)) << name;
 }
