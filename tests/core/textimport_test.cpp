@@ -109,12 +109,12 @@ TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
 }
 
 TEST(TextDecoder, CountsWhatTheCodePageCannotHold) {
-    // A Polish letter, a Chinese one, a byte that is no UTF-8 behind a byte-order mark, on lines
-    // ended three ways.
-    const DecodedText utf8 =
-        decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD \xFF");
-    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ? ?");
-    EXPECT_EQ(utf8.replacedCharacters.count, 4);
+    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 behind a
+    // byte-order mark, on lines ended three ways.
+    const DecodedText utf8 = decodeText(
+        "\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF");
+    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ?");
+    EXPECT_EQ(utf8.replacedCharacters.count, 5);
     EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
 
     // Beyond the basic plane (a surrogate pair) is one character; a lone surrogate and an odd
