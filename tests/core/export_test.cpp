@@ -59,16 +59,19 @@ TEST(CSVExporter, Layout) {
               "Term\tDefinition\tExample\tComment\r\ncat\tanimal\t\t\r\ndog\t\ta dog\tbarks\n\tloud");
 }
 
-TEST(CSVFileOutputMethod, WritesBytesAndLeavesTheDocumentAlone) {
+TEST(FileOutputMethods, WriteTheFileAndLeaveTheDocumentAlone) {
     TempFolder folder;
     StudyList list;
     addItem(list, "caf\xE9", {"coffee"});
-    list.setFileName("doc.lvd");
+    list.setFileName(folder.file("cats.lvd"));
     const std::string path = folder.file("out.txt");
     writeFile(path, "previous, longer contents that must go");
     CSVFileOutputMethod(list).write(path);
     EXPECT_EQ(readFile(path), "Term\tDefinition\tComment\r\ncaf\xE9\tcoffee\t");
-    EXPECT_EQ(list.getFileName(), "doc.lvd");
+    HtmlFileOutputMethod(list).write(path);
+    EXPECT_EQ(readFile(path), htmlOf(list));
+    EXPECT_NE(readFile(path).find("<title>cats.lvd</title>"), std::string::npos);
+    EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
     EXPECT_TRUE(list.isModified());
 
     try {
@@ -77,6 +80,8 @@ TEST(CSVFileOutputMethod, WritesBytesAndLeavesTheDocumentAlone) {
     } catch (const Win::IO::FileOpenException& e) {
         EXPECT_STREQ(e.getMessage(), "");
     }
+    EXPECT_THROW(HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"),
+                 Win::IO::FileOpenException);
 }
 
 TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
@@ -122,22 +127,6 @@ TEST(HtmlExporter, EscapedTableOfTheOutlineAndItems) {
     EXPECT_NE(html.find("<tr><td>dog</td><td></td><td></td><td></td></tr>"), std::string::npos);
     EXPECT_NE(html.find("</html>"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
-}
-
-TEST(HtmlFileOutputMethod, WritesTheFileAndLeavesTheDocumentAlone) {
-    TempFolder folder;
-    StudyList list;
-    addItem(list, "cat", {"animal"});
-    list.setFileName(folder.file("cats.lvd"));
-    const std::string path = folder.file("cats.html");
-    HtmlFileOutputMethod(list).write(path);
-    const std::string html = readFile(path);
-    EXPECT_EQ(html, htmlOf(list));
-    EXPECT_NE(html.find("<title>cats.lvd</title>"), std::string::npos);
-    EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
-    EXPECT_TRUE(list.isModified());
-    EXPECT_THROW(HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"),
-                 Win::IO::FileOpenException);
 }
 
 // The text goes to the file as it is made, never whole into memory; a failing disk stops the export with the
@@ -195,40 +184,10 @@ TEST(Exporter, RefusesTheDocumentsOwnFile) {
     EXPECT_NE(readFile(folder.file("cats.txt")).find("dog"), std::string::npos);
 }
 
-TEST(FileTypes, SaveAsAndOpenRows) {
-    StudyList list;
-    const char* descriptions[] = {"Lorvant Documents (*.lvd)", "HTML Files (*.html;*.htm)",
-                                  "Tab-Delimeted Text Files (*.txt;*.csv)", "CSV for spreadsheets (*.csv)",
-                                  "All Files (*.*)"};
-    const char* patterns[] = {"*.lvd", "*.html;*.htm", "*.txt;*.csv", "*.csv", "*.*"};
-    ASSERT_EQ(SaveAsFileTypes.size(), std::size(descriptions));
-    for (std::size_t i = 0; i < SaveAsFileTypes.size(); ++i) {
-        EXPECT_STREQ(SaveAsFileTypes[i].description, descriptions[i]);
-        EXPECT_STREQ(SaveAsFileTypes[i].pattern, patterns[i]);
-    }
-    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(SaveAsFileTypes[0].makeOutputMethod(list).get()),
-              nullptr);
-    EXPECT_NE(dynamic_cast<HtmlFileOutputMethod*>(SaveAsFileTypes[1].makeOutputMethod(list).get()), nullptr);
-    EXPECT_NE(dynamic_cast<CSVFileOutputMethod*>(SaveAsFileTypes[2].makeOutputMethod(list).get()), nullptr);
-    EXPECT_NE(dynamic_cast<SpreadsheetCSVFileOutputMethod*>(SaveAsFileTypes[3].makeOutputMethod(list).get()),
-              nullptr);
-    EXPECT_NE(dynamic_cast<DocumentFileOutputMethod*>(SaveAsFileTypes[4].makeOutputMethod(list).get()),
-              nullptr);
-
-    const char* openDescriptions[] = {"Lorvant Documents (*.lvd)", "Text files (*.txt;*.csv;*.tsv)",
-                                      "All Files (*.*)"};
-    const char* openPatterns[] = {"*.lvd", "*.txt;*.csv;*.tsv", "*.*"};
-    ASSERT_EQ(OpenFileTypes.size(), std::size(openDescriptions));
-    for (std::size_t i = 0; i < OpenFileTypes.size(); ++i) {
-        EXPECT_STREQ(OpenFileTypes[i].description, openDescriptions[i]);
-        EXPECT_STREQ(OpenFileTypes[i].pattern, openPatterns[i]);
-        EXPECT_EQ(OpenFileTypes[i].makeOutputMethod, nullptr);
-    }
-    EXPECT_STREQ(OpenFileTypes[TextOpenFileType - 1].pattern, "*.txt;*.csv;*.tsv");
-    EXPECT_STREQ(DefaultExtension, "lvd");
-
+TEST(FileTypes, TextFilesAreKnownByTheirExtension) {
     for (const char* name : {"words.txt", "C:\\lists\\Words.CSV", "a.b/c.Tsv"})
         EXPECT_TRUE(hasTextFileExtension(name)) << name;
-    for (const char* name : {"words.lvd", "csv", "C:\\csv\\words", "words.txt.lvd", "words.csvx"})
+    for (const char* name :
+         {"words.lvd", "csv", "C:\\csv\\words", "C:\\lists\\txt", "words.txt.lvd", "words.csvx"})
         EXPECT_FALSE(hasTextFileExtension(name)) << name;
 }

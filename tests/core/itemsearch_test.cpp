@@ -65,6 +65,10 @@ TEST_F(ItemSearchList, LooksAtTermFieldsAndCommentInListOrderAndWrapsOnce) {
     EXPECT_EQ(spain.findNext(list, -1), 1);
     EXPECT_EQ(spain.findNext(list, 1), 3);
     EXPECT_EQ(spain.findNext(list, 3), 1);
+    // With nothing selected the search starts at the first item, otherwise after the selected one.
+    const ItemSearch an("an", false);
+    EXPECT_EQ(an.findNext(list, -1), 0);
+    EXPECT_EQ(an.findNext(list, 0), 2);
     // The only item that holds the text is found from itself, after going round.
     EXPECT_EQ(ItemSearch("tokyo", false).findNext(list, 2), 2);
     // Every field, not just the first.

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-#include <set>
-
-TEST(Random, ReturnsBits16To30OfTheLinearCongruentialState) {
+TEST(Random, ReplaysTheSampleRandSequenceAndShufflesWithIt) {
     // The first values of this generator from seed 1, as published with the C language's sample rand().
     Random::seed(1);
     EXPECT_EQ(Random::next(), 16838);
@@ -17,24 +14,15 @@ TEST(Random, ReturnsBits16To30OfTheLinearCongruentialState) {
     Random::seed(1);
     EXPECT_EQ(Random::next(), 16838);
     Random::seed(0xFFFFFFFFu);
-    for (int i = 0; i < 100000; ++i) {
-        const int value = Random::next();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, Random::Max);
-    }
-}
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_LE(static_cast<unsigned>(Random::next()), static_cast<unsigned>(Random::Max));
 
-TEST(Random, ShuffleSwapsEachPositionWithAnyPosition) {
     // Seed 1 draws 16838, 5758, 10113, 17515, 31051: modulo 5 these are 3, 3, 3, 0, 1. Swapping
     // position i with those positions (not only with i and later) turns 0 1 2 3 4 into 2 4 1 3 0.
     Random::seed(1);
     std::vector<int> sequence{0, 1, 2, 3, 4};
     Random::shuffle(sequence);
     EXPECT_EQ(sequence, (std::vector<int>{2, 4, 1, 3, 0}));
-
-    std::vector<int> empty;
-    Random::shuffle(empty);
-    EXPECT_TRUE(empty.empty());
 }
 
 TEST(Random, LongSequencesReachPositionsBeyondOneDraw) {
@@ -47,11 +35,4 @@ TEST(Random, LongSequencesReachPositionsBeyondOneDraw) {
         reachedFar = value > 500000;
     }
     EXPECT_TRUE(reachedFar);
-
-    // A long shuffle stays a permutation.
-    std::vector<int> sequence(100000);
-    std::iota(sequence.begin(), sequence.end(), 0);
-    Random::shuffle(sequence);
-    EXPECT_EQ(std::set<int>(sequence.begin(), sequence.end()).size(), sequence.size());
-    EXPECT_NE(sequence.front(), 0);
 }

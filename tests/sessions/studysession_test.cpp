@@ -88,26 +88,25 @@ TEST(StudySession, VisitsItemsInListOrderOrTheSelectionInAscendingOrder) {
     EXPECT_EQ(order.size(), 5u);
 }
 
-TEST(StudySession, SkipsQuestionsWithAnEmptySideButCountsTheItemVisit) {
+TEST(StudySession, SkipsQuestionsWithAnEmptySideAndEndsWhenNoneIsLeft) {
     StudyList list = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"t2", "", "b2"}, {"t3", "a3", ""}});
     list.getSettings().setFromField(0);
     list.getSettings().setToTerm();
     QnaSession session(list, true);
     // Item 1 has no term to ask for, item 2 nothing to show; both visits still count.
     EXPECT_EQ(walk(session), (std::vector<Shown>{{"t3", "A", "a3", "Term", "t3", 3}}));
-}
 
-TEST(StudySession, ListsWithoutAnyPossibleQuestionEndAtOnce) {
+    // Lists without any possible question end at once.
     StudyList empty = makeStudyList({"A"}, {{"t1", ""}, {"t2", ""}});
     StudyList same = makeStudyList({"A", "B"}, {{"t1", "a1", "b1"}, {"t2", "a2", "b2"}});
     same.getSettings().setFromField(0);
     same.getSettings().setToField(0);
     StudyList noItems = makeStudyList({"A"}, {});
-    for (StudyList* list : {&empty, &same, &noItems}) {
+    for (StudyList* hopeless : {&empty, &same, &noItems}) {
         for (const bool continuous : {false, true}) {
-            list->getSettings().setContinuous(continuous);
-            QnaSession session(*list, true);
-            EXPECT_FALSE(session.next()) << "continuous " << continuous;
+            hopeless->getSettings().setContinuous(continuous);
+            QnaSession none(*hopeless, true);
+            EXPECT_FALSE(none.next()) << "continuous " << continuous;
         }
     }
 }
@@ -184,30 +183,35 @@ TEST(StudySession, RandomSidesSkipItemsWithASingleValue) {
     single.getSettings() = settings;
     QnaSession nothing(single, true);
     EXPECT_FALSE(nothing.next());
+
+    // A shuffled continuous session keeps finding the only askable item.
+    StudyList one = makeStudyList({"D"}, {{"t0", ""}, {"t1", ""}, {"t2", "d2"}});
+    one.getSettings().setContinuous(true);
+    one.getSettings().setShuffle(true);
+    QnaSession onlyOne(one, true);
+    EXPECT_EQ(terms(walk(onlyOne, 20)), std::vector<std::string>(20, "t2"));
 }
 
 TEST(StudySession, JudgesExactlyOrIgnoringTheCaseOfAToZOnly) {
     StudyList list =
         makeStudyList({"Capital"}, {{"France", "paris"}, {"Accent", "\xE9t\xE9"}, {"Bracket", "["}});
-    const auto verdict = [&list](int item, bool caseSensitive, const std::string& given) {
-        list.getSettings().setCaseSensitive(caseSensitive);
+    // An accented capital is not the small letter, but the plain letters around it still fold; bytes 32
+    // apart outside A to Z are different characters.
+    const struct {
+        int item;
+        bool caseSensitive;
+        const char* given;
+        bool right;
+    } cases[] = {{0, false, "PARIS", true},     {0, true, "Paris", false}, {0, true, "paris", true},
+                 {0, false, "paris ", false},   {0, false, "", false},     {1, false, "\xC9t\xE9", false},
+                 {1, false, "\xE9T\xE9", true}, {2, false, "{", false}};
+    for (const auto& c : cases) {
+        list.getSettings().setCaseSensitive(c.caseSensitive);
         QnaSession session(list, true);
-        for (int i = 0; i <= item; ++i)
-            EXPECT_TRUE(session.next());
-        return session.answer(given);
-    };
-    EXPECT_TRUE(verdict(0, false, "Paris"));
-    EXPECT_TRUE(verdict(0, false, "PARIS"));
-    EXPECT_FALSE(verdict(0, true, "Paris"));
-    EXPECT_TRUE(verdict(0, true, "paris"));
-    EXPECT_FALSE(verdict(0, false, "paris "));
-    EXPECT_FALSE(verdict(0, true, "paris "));
-    EXPECT_FALSE(verdict(0, false, ""));
-    // An accented capital is not the small letter, but the plain letters around it still fold.
-    EXPECT_FALSE(verdict(1, false, "\xC9t\xE9"));
-    EXPECT_TRUE(verdict(1, false, "\xE9T\xE9"));
-    // Bytes 32 apart outside A to Z are different characters.
-    EXPECT_FALSE(verdict(2, false, "{"));
+        for (int i = 0; i <= c.item; ++i)
+            ASSERT_TRUE(session.next());
+        EXPECT_EQ(session.answer(c.given), c.right) << c.given;
+    }
 }
 
 TEST(StudySession, AnswersUpdateScoresCountersAndTheModifiedFlag) {
@@ -271,14 +275,6 @@ TEST(StudySession, ContinuousSessionGoesRoundAndReshuffles) {
     for (const Shown& question : walk(shuffled, 5))
         next.push_back(question.term[1] - '0');
     EXPECT_EQ(next, expected);
-}
-
-TEST(StudySession, ContinuousSessionKeepsFindingTheOnlyAskableItem) {
-    StudyList list = makeStudyList({"D"}, {{"t0", ""}, {"t1", ""}, {"t2", "d2"}});
-    list.getSettings().setContinuous(true);
-    list.getSettings().setShuffle(true);
-    QnaSession session(list, true);
-    EXPECT_EQ(terms(walk(session, 20)), std::vector<std::string>(20, "t2"));
 }
 
 TEST(StudySession, LongRunOfSkippedQuestionsBeforeTheOnlyQuestion) {
