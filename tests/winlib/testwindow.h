@@ -1,23 +1,28 @@
 #pragma once
+#include "WinLib/classmaker.h"
 #include "WinLib/controller.h"
+#include "WinLib/maker.h"
 
 #include <windows.h>
 
 // A top-level window of the tests' own class, run by the given controller, destroyed with this object.
 class TestWindow {
 public:
-    explicit TestWindow(Win::Controller& controller, const char* title = "WinLib Test Window");
+    static constexpr const char* Title = "WinLib Test Window";
+
+    explicit TestWindow(Win::Controller& controller) {
+        static const char* const className = [] {
+            Win::ClassMaker("WinLib Test Class", GetModuleHandleA(nullptr)).Register();
+            return "WinLib Test Class";
+        }();
+        _window = Win::Maker(className, GetModuleHandleA(nullptr)).create(controller, Title);
+    }
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
-    ~TestWindow();
+    ~TestWindow() { DestroyWindow(_window); }
 
     HWND get() const { return _window; }
-
-    static const char* className();
 
 private:
     HWND _window;
 };
-
-// True when a WM_QUIT waits in this thread's queue (and takes it out).
-bool takeQuitMessage();
