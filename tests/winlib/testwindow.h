@@ -8,14 +8,12 @@
 // A top-level window of the tests' own class, run by the given controller, destroyed with this object.
 class TestWindow {
 public:
-    static constexpr const char* Title = "WinLib Test Window";
-
     explicit TestWindow(Win::Controller& controller) {
         static const char* const className = [] {
             Win::ClassMaker("WinLib Test Class", GetModuleHandleA(nullptr)).Register();
             return "WinLib Test Class";
         }();
-        _window = Win::Maker(className, GetModuleHandleA(nullptr)).create(controller, Title);
+        _window = Win::Maker(className, GetModuleHandleA(nullptr)).create(controller, "WinLib Test Window");
     }
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
