@@ -68,7 +68,7 @@ struct FailingRows : Win::ListViewDataModel {
 
 TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatTheyInterrupted) {
     ActionController ctrl;
-    TestWindow window(ctrl);
+    auto window = makeTestWindow(ctrl);
     const HWND owner = window.get();
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&init);
@@ -97,7 +97,7 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
         {"window failed to open",
          [] {
              FailingWindow failing;
-             TestWindow opened(failing);
+             makeTestWindow(failing);
          }},
         {"dialog failed to open",
          [&] {
@@ -134,7 +134,7 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
 // The program's error box is owned by the main window, whose controller has gone by then.
 TEST(ExceptionBoundary, AControllerGoneBeforeItsWindowIsNotCalled) {
     auto ctrl = std::make_unique<ActionController>();
-    TestWindow window(*ctrl);
+    auto window = makeTestWindow(*ctrl);
     int calls = 0;
     ctrl->action = [&] { ++calls; };
     SendMessageA(window.get(), Trigger, 0, 0);

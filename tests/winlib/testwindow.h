@@ -5,22 +5,15 @@
 
 #include <windows.h>
 
-// A top-level window of the tests' own class, run by the given controller, destroyed with this object.
-class TestWindow {
-public:
-    explicit TestWindow(Win::Controller& controller) {
-        static const char* const className = [] {
-            Win::ClassMaker("WinLib Test Class", GetModuleHandleA(nullptr)).Register();
-            return "WinLib Test Class";
-        }();
-        _window = Win::Maker(className, GetModuleHandleA(nullptr)).create(controller, "WinLib Test Window");
-    }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    ~TestWindow() { DestroyWindow(_window); }
+#include <memory>
+#include <type_traits>
 
-    HWND get() const { return _window; }
-
-private:
-    HWND _window;
-};
+// A top-level window of the tests' own class, run by the given controller, destroyed with the result.
+inline auto makeTestWindow(Win::Controller& controller) {
+    static const char* const className = [] {
+        Win::ClassMaker("WinLib Test Class", GetModuleHandleA(nullptr)).Register();
+        return "WinLib Test Class";
+    }();
+    HWND window = Win::Maker(className, GetModuleHandleA(nullptr)).create(controller, "WinLib Test Window");
+    return std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>(window, &DestroyWindow);
+}
