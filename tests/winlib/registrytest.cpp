@@ -4,8 +4,8 @@
 
 #include <string>
 
-// Keys are opened step by step, each replacing its parent, as the program opens its own key; a text that
-// another program stored without its terminator is read without running past its end.
+// Keys are opened step by step, each replacing its parent, as the program opens its own key; a text value
+// damaged into bytes without a terminator is read without running past its end.
 TEST(RegistryKey, StepsCloseTheParentAndTextsWithoutTerminatorAreReadSafely) {
     WinReg::Key key(HKEY_CURRENT_USER);
     key.setReadAccess();
@@ -18,7 +18,7 @@ TEST(RegistryKey, StepsCloseTheParentAndTextsWithoutTerminatorAreReadSafely) {
         << "the replaced key is still open";
 
     const char bytes[] = {'a', 'b', 'c'};
-    RegSetValueExA(key.getHandle(), "raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes), sizeof bytes);
+    RegSetValueExA(key.getHandle(), "raw", 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes), sizeof bytes);
     EXPECT_EQ(key.getStringValue("raw"), "abc");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\LorvantTest");
 }
