@@ -88,7 +88,11 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
     list.attach(maker.create(""), 20);
     list.rebuildColumns();
     list.refillItems();
-    FailingDialog dialog;
+    const auto runFailingDialog = [&](bool inInit) {
+        FailingDialog dialog;
+        dialog.inInit = inInit;
+        Dialog::run(owner, IDD_WINLIB_TEST, dialog);
+    };
     bool inBox = false;
     const std::vector<std::pair<std::string, std::function<void()>>> cases{
         {"handler failed", [] { throw std::runtime_error("handler failed"); }},
@@ -101,16 +105,8 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
              PostMessageA(owner, Trigger, 0, 0);
              MessageBoxA(owner, "waiting", "WinLib Test Box", MB_OK);
          }},
-        {"dialog failed to open",
-         [&] {
-             dialog.inInit = true;
-             Dialog::run(owner, IDD_WINLIB_TEST, dialog);
-         }},
-        {"dialog command failed",
-         [&] {
-             dialog.inInit = false;
-             Dialog::run(owner, IDD_WINLIB_TEST, dialog);
-         }},
+        {"dialog failed to open", [&] { runFailingDialog(true); }},
+        {"dialog command failed", [&] { runFailingDialog(false); }},
         {"list failed while typing", [&] { SendMessageA(list.getWindow(), WM_CHAR, 'a', 0); }},
     };
     Win::MessageLoop loop;
