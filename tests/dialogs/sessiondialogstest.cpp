@@ -13,7 +13,7 @@ namespace {
 
 using Findings = std::vector<std::string>;
 
-TEST_F(SessionDialogsTest, CancellingOrClosingTheItemsDialogStartsNothingAndOkCanTakeAll) {
+TEST_F(SessionDialogsTest, TheItemsDialogStartsNothingWhenCancelledAndOkStartsTheCountdown) {
     _list.select(1);
     for (bool closeBox : {false, true}) {
         runSession<QNASessionDialogCreator>([&](ScriptedUser& user) {
@@ -29,17 +29,27 @@ TEST_F(SessionDialogsTest, CancellingOrClosingTheItemsDialogStartsNothingAndOkCa
         EXPECT_TRUE(isMainWindowVisible());
     }
     EXPECT_FALSE(_list.isModified());
+    _list.getSettings().setTimeOut(2);
     runSession<QNASessionDialogCreator>([&](ScriptedUser& user) {
         HWND items = user.waitForWindow("Study Session");
         user.click(items, IDC_USE_ALL);
         user.click(items, IDOK);
         HWND dialog = user.waitForWindow(QnaCaption);
         EXPECT_EQ(user.text(dialog, IDC_QUESTIONS_COUNT), "3");
-        EXPECT_EQ(user.text(dialog, IDC_QUESTION), "France");
+        // The system timer judges the question at zero, stands still while the message is open and starts
+        // afresh on the next question.
+        HWND wrongBox = user.waitForMessageBox("Lorvant", 5000);
+        EXPECT_EQ(user.messageBoxText(wrongBox), wrongAnswer("", "Paris"));
+        Sleep(1500);
+        EXPECT_EQ(user.text(dialog, IDC_TIME_LEFT), "1");
+        user.answerMessageBox(wrongBox, IDOK);
+        EXPECT_EQ(user.text(dialog, IDC_QUESTION), "Japan");
+        EXPECT_EQ(user.text(dialog, IDC_TIME_LEFT), "2");
         user.click(dialog, IDC_STOP);
         user.answerMessageBox("Please confirm", IDYES);
-        user.answerMessageBox("Lorvant", IDOK);
+        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_SESSION_SUMMARY, 1, 0, 0));
     });
+    EXPECT_EQ(scores(), (Scores{{1, 0}, {0, 0}, {0, 0}}));
 }
 
 TEST_F(SessionDialogsTest, ASessionWithoutQuestionsIsReportedAndChangesNothing) {
@@ -167,26 +177,6 @@ TEST_F(SessionDialogsTest, AContinuousSessionGoesRoundUntilStopOrTheCloseBoxIsCo
     });
     EXPECT_TRUE(isMainWindowVisible());
     EXPECT_EQ(scores(), (Scores{{1, 1}, {1, 1}, {1, 1}}));
-}
-
-// The system timer itself: it judges the question at zero, stands still while the message is open and
-// starts afresh on the next question.
-TEST_F(SessionDialogsTest, TheCountdownReachingZeroJudgesTheQuestion) {
-    _list.getSettings().setTimeOut(2);
-    runSession<QNASessionDialogCreator>([&](ScriptedUser& user) {
-        HWND dialog = user.waitForWindow(QnaCaption);
-        HWND wrongBox = user.waitForMessageBox("Lorvant", 5000);
-        EXPECT_EQ(user.messageBoxText(wrongBox), wrongAnswer("", "Paris"));
-        Sleep(1500);
-        EXPECT_EQ(user.text(dialog, IDC_TIME_LEFT), "1");
-        user.answerMessageBox(wrongBox, IDOK);
-        EXPECT_EQ(user.text(dialog, IDC_QUESTION), "Japan");
-        EXPECT_EQ(user.text(dialog, IDC_TIME_LEFT), "2");
-        user.click(dialog, IDC_STOP);
-        user.answerMessageBox("Please confirm", IDYES);
-        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_SESSION_SUMMARY, 1, 0, 0));
-    });
-    EXPECT_EQ(scores(), (Scores{{1, 0}, {0, 0}, {0, 0}}));
 }
 
 // With "Everything else" each field is shown in turn under one item number; Next or the countdown moves on

@@ -42,26 +42,26 @@ std::string captionOf(HWND window) {
     return narrow;
 }
 
-struct WindowSearch {
-    const std::string& caption;
-    bool messageBox;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || captionOf(window) != search.caption ||
-        (search.messageBox && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId))))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
+// A visible top-level window of this process with the caption; with `messageBox`, only a message box.
 HWND findTopLevel(const std::string& caption, bool messageBox) {
-    WindowSearch search{caption, messageBox, nullptr};
-    EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
+    struct Search {
+        const std::string& caption;
+        bool messageBox;
+        HWND found;
+    } search{caption, messageBox, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) {
+            auto& search = *reinterpret_cast<Search*>(param);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+                captionOf(window) != search.caption ||
+                (search.messageBox && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId))))
+                return TRUE;
+            search.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -207,14 +207,6 @@ HWND ScriptedUser::waitFor(const std::string& caption, bool messageBox, DWORD ti
     }
 }
 
-HWND ScriptedUser::waitForWindow(const std::string& caption, DWORD timeoutMs) {
-    return waitFor(caption, false, timeoutMs);
-}
-
-HWND ScriptedUser::waitForMessageBox(const std::string& caption, DWORD timeoutMs) {
-    return waitFor(caption, true, timeoutMs);
-}
-
 void ScriptedUser::waitUntilGone(HWND window) {
     for (DWORD waited = 0; IsWindow(window) && IsWindowVisible(window); waited += PollMs) {
         if (waited > DefaultTimeoutMs)
@@ -250,10 +242,6 @@ std::string ScriptedUser::text(HWND window) {
     return result;
 }
 
-bool ScriptedUser::isChecked(HWND dialog, int id) {
-    return send(control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 int ScriptedUser::focusedId(HWND dialog) {
     for (HWND window = focusedWindow(); window; window = GetParent(window)) {
         if (GetParent(window) == dialog)
@@ -284,21 +272,13 @@ std::string ScriptedUser::selectedText(HWND dialog, int id) {
     return index < 0 ? std::string() : items(dialog, id).at(static_cast<std::size_t>(index));
 }
 
-std::string ScriptedUser::messageBoxText(HWND box) {
-    return text(box, MessageBoxTextId);
-}
-
 void ScriptedUser::click(HWND dialog, int id) {
     post(usableControl(dialog, id), BM_CLICK, 0, 0);
     sync();
 }
 
 void ScriptedUser::focus(HWND dialog, int id) {
-    HWND child = usableControl(dialog, id);
-    if (isDialog(dialog))
-        post(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(child), TRUE);
-    else
-        runOnProgramThread([child] { SetFocus(child); });
+    post(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(usableControl(dialog, id)), TRUE);
     sync();
 }
 

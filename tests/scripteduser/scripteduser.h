@@ -18,19 +18,10 @@ public:
 };
 
 // Plays a person in front of the program. The test's thread runs a modal call (a dialog, a message box) while
-// the script runs on a second thread and acts on the windows through their messages:
-//
-//     ScriptedUser::play([&] { return Dialog::run(nullptr, IDD_SETTINGS, controller); },
-//                        [](ScriptedUser& user) {
-//                            HWND dialog = user.waitForWindow("Study Settings");
-//                            user.click(dialog, IDC_SHUFFLE);
-//                            user.pressKey(VK_RETURN);
-//                        });
-//
-// Every action returns once the program has handled it (or has opened a modal window because of it); every
-// wait has a time-out. A failing step throws ScriptFailure; `play` then closes whatever is still open and
-// throws the failure again on the test's thread. `play` also fails when the script ends with the modal call
-// still running.
+// the script runs on a second thread and acts on the windows through their messages. Every action returns
+// once the program has handled it (or has opened a modal window because of it); every wait has a time-out. A
+// failing step throws ScriptFailure; `play` then closes whatever is still open and throws the failure again
+// on the test's thread. `play` also fails when the script ends with the modal call still running.
 class ScriptedUser {
 public:
     static constexpr DWORD DefaultTimeoutMs = 10000;
@@ -49,8 +40,12 @@ public:
     ScriptedUser& operator=(const ScriptedUser&) = delete;
 
     // Finding windows: only visible top-level windows of this process count.
-    HWND waitForWindow(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs);
-    HWND waitForMessageBox(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs);
+    HWND waitForWindow(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs) {
+        return waitFor(caption, false, timeoutMs);
+    }
+    HWND waitForMessageBox(const std::string& caption, DWORD timeoutMs = DefaultTimeoutMs) {
+        return waitFor(caption, true, timeoutMs);
+    }
     void waitUntilGone(HWND window);
     bool isOpen(const std::string& caption);
     HWND control(HWND dialog, int id);
@@ -58,13 +53,15 @@ public:
     // Reading what is shown.
     std::string text(HWND window);
     std::string text(HWND dialog, int id) { return text(control(dialog, id)); }
-    bool isChecked(HWND dialog, int id);
+    bool isChecked(HWND dialog, int id) {
+        return send(control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
     bool isEnabled(HWND dialog, int id) { return IsWindowEnabled(control(dialog, id)) != FALSE; }
     bool isVisible(HWND dialog, int id) { return IsWindowVisible(control(dialog, id)) != FALSE; }
     int focusedId(HWND dialog); // the dialog's child that holds the focus, 0 when none does
     std::vector<std::string> items(HWND dialog, int id); // lines of a list box or combo box
     std::string selectedText(HWND dialog, int id);       // of a list box or combo box, "" when none
-    std::string messageBoxText(HWND box);
+    std::string messageBoxText(HWND box) { return text(box, 0xFFFF); }
 
     // Acting. A control that is hidden or disabled cannot be used, as a person could not use it.
     void click(HWND dialog, int id);
