@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,33 +16,24 @@ HINSTANCE program() {
     return GetModuleHandleA(nullptr);
 }
 
-// A bitmap's width and, for a square of it, the pixels that are not the toolbar's grey.
+// A bitmap of the resources, and how many pixels of a square of it are not the toolbar's grey.
 struct Bitmap {
-    int width = 0, height = 0, bitsPerPixel = 0;
-    std::vector<std::uint32_t> pixels; // 0xRRGGBB, top row first
+    std::unique_ptr<void, decltype(&DeleteObject)> bitmap;
+    std::unique_ptr<HDC__, decltype(&DeleteDC)> dc{CreateCompatibleDC(nullptr), &DeleteDC};
+    BITMAP size{};
 
-    explicit Bitmap(int id) {
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageA(program(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        DIBSECTION section{};
-        if (!bitmap || !GetObjectA(bitmap, sizeof section, &section))
-            return;
-        width = section.dsBmih.biWidth;
-        height = section.dsBmih.biHeight;
-        bitsPerPixel = section.dsBmih.biBitCount;
-        BITMAPINFO format{{sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        pixels.resize(static_cast<std::size_t>(width) * height);
-        HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        DeleteObject(bitmap);
+    explicit Bitmap(int id)
+        : bitmap(LoadImageA(program(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION),
+                 &DeleteObject) {
+        GetObjectA(bitmap.get(), sizeof size, &size);
+        SelectObject(dc.get(), bitmap.get());
     }
 
-    long drawn(int left, int size) const {
+    long drawn(int left, int side) const {
         long count = 0;
-        for (int y = 0; y < size; ++y)
-            for (int x = left; x < left + size; ++x)
-                count += (pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF) != 0xC0C0C0;
+        for (int y = 0; y < side; ++y)
+            for (int x = left; x < left + side; ++x)
+                count += GetPixel(dc.get(), x, y) != RGB(192, 192, 192);
         return count;
     }
 };
@@ -52,9 +43,9 @@ TEST(Resources, ToolbarPicturesComeInEverySize) {
     for (int id : {IDB_HELP, IDB_ADD_ITEM, IDB_EDIT_ITEM, IDB_REMOVE_ITEM}) {
         SCOPED_TRACE("bitmap " + std::to_string(id));
         const Bitmap bitmap(id);
-        ASSERT_EQ(bitmap.width, 16 + 24 + 32);
-        ASSERT_EQ(bitmap.height, 32);
-        EXPECT_EQ(bitmap.bitsPerPixel, 4);
+        ASSERT_EQ(bitmap.size.bmWidth, 16 + 24 + 32);
+        ASSERT_EQ(bitmap.size.bmHeight, 32);
+        EXPECT_EQ(bitmap.size.bmBitsPixel, 4);
         EXPECT_EQ(bitmap.drawn(0, 1), 0) << "the corner shows the toolbar through";
         const long small = bitmap.drawn(0, 16);
         EXPECT_GT(small, 30);
@@ -63,7 +54,7 @@ TEST(Resources, ToolbarPicturesComeInEverySize) {
     }
     // The system has its standard pictures only up to 24 pixels: the program draws those it uses at 32.
     const Bitmap standard(IDB_STANDARD_32);
-    ASSERT_EQ(standard.width, 15 * 32);
+    ASSERT_EQ(standard.size.bmWidth, 15 * 32);
     for (int image = 0; image < 15; ++image) {
         const bool used =
             image == STD_FILENEW || image == STD_FILEOPEN || image == STD_FILESAVE || image == STD_PROPERTIES;
