@@ -62,6 +62,12 @@ std::vector<HWND> visibleChildren(HWND window) {
     return children;
 }
 
+// A control's class, id and text.
+std::string describe(HWND control) {
+    return className(control) + ' ' + std::to_string(static_cast<short>(GetDlgCtrlID(control))) + " \"" +
+           textOf(control) + '"';
+}
+
 std::string size(int width, int height) {
     return std::to_string(width) + " x " + std::to_string(height) + " px";
 }
@@ -119,11 +125,6 @@ int screenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-std::string describe(HWND control) {
-    return className(control) + ' ' + std::to_string(static_cast<short>(GetDlgCtrlID(control))) + " \"" +
-           textOf(control) + '"';
 }
 
 Findings placement(HWND window) {
