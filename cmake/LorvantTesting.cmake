@@ -1,9 +1,13 @@
 # One test executable is one CTest entry; on the x64 Windows build CTest runs it under wine. DPIS names further
-# screen resolutions (dots per inch) at which it runs again, each as an entry of its own, NAME_dpiN.
+# screen resolutions (dots per inch) at which it runs again, each as an entry of its own, NAME_dpiN; DPI_TESTS,
+# a googletest filter, limits those runs to the tests whose outcome depends on the resolution.
 function(lorvant_add_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;DPIS" ${ARGN})
+    cmake_parse_arguments(T "" "NAME;TIMEOUT;DPI_TESTS" "SOURCES;LIBS;DPIS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 600)
+    endif()
+    if(NOT T_DPI_TESTS)
+        set(T_DPI_TESTS *)
     endif()
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest_main lorvant_warnings)
@@ -11,7 +15,7 @@ function(lorvant_add_test)
         add_test(NAME ${T_NAME} COMMAND ${T_NAME})
         set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
         foreach(dpi ${T_DPIS})
-            add_test(NAME ${T_NAME}_dpi${dpi} COMMAND ${T_NAME})
+            add_test(NAME ${T_NAME}_dpi${dpi} COMMAND ${T_NAME} --gtest_filter=${T_DPI_TESTS})
             set_tests_properties(${T_NAME}_dpi${dpi} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT LORVANT_DPI=${dpi})
         endforeach()
     endif()

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <sstream>
 
 namespace LayoutCheck {
 
@@ -18,6 +17,10 @@ std::string className(HWND window) {
     return name;
 }
 
+bool isClass(HWND window, const char* name) {
+    return lstrcmpiA(className(window).c_str(), name) == 0;
+}
+
 std::string textOf(HWND window) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
@@ -29,12 +32,12 @@ LONG styleOf(HWND window) {
 }
 
 bool isGroupBox(HWND window) {
-    return lstrcmpiA(className(window).c_str(), "Button") == 0 &&
-           (styleOf(window) & BS_TYPEMASK) == BS_GROUPBOX;
+    return isClass(window, "Button") && (styleOf(window) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
+// Up-down arrows are placed by the system over their box's edge.
 bool isBuddyOf(HWND box, HWND arrows) {
-    return lstrcmpiA(className(arrows).c_str(), UPDOWN_CLASSA) == 0 &&
+    return isClass(arrows, UPDOWN_CLASSA) &&
            reinterpret_cast<HWND>(SendMessageA(arrows, UDM_GETBUDDY, 0, 0)) == box;
 }
 
@@ -51,73 +54,68 @@ bool contains(const RECT& outer, const RECT& inner) {
            inner.bottom <= outer.bottom;
 }
 
-std::vector<HWND> childrenOf(HWND window) {
+std::vector<HWND> visibleChildren(HWND window) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (styleOf(child) & WS_VISIBLE) // hidden controls are not seen
+        if (styleOf(child) & WS_VISIBLE)
             children.push_back(child);
     return children;
+}
+
+// A control's class, id and text.
+std::string describe(HWND control) {
+    return className(control) + ' ' + std::to_string(static_cast<short>(GetDlgCtrlID(control))) + " \"" +
+           textOf(control) + '"';
 }
 
 std::string size(int width, int height) {
     return std::to_string(width) + " x " + std::to_string(height) + " px";
 }
 
-// The extent of a text as the control draws it with its own font; width 0 measures one line.
-SIZE measure(HWND control, const std::string& text, UINT format, int width) {
-    HDC hdc = GetDC(control);
-    HGDIOBJ old = SelectObject(hdc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+// The text's extent in the control's own font (width 0: one line), and the font's average character width.
+SIZE measure(HWND control, const std::string& text, UINT format, int width, int* averageCharWidth = nullptr) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT box{0, 0, width, 0};
-    DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_CALCRECT);
-    SelectObject(hdc, old);
-    ReleaseDC(control, hdc);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_CALCRECT);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    if (averageCharWidth)
+        *averageCharWidth = metrics.tmAveCharWidth;
     return {box.right - box.left, box.bottom - box.top};
 }
 
-std::string staticRoom(HWND control) {
+// The room a static text, button, check box, radio button or group box heading needs; 0 x 0 when it has
+// nothing that must fit (no text, pictures, frames, texts shortened on purpose).
+SIZE neededRoom(HWND control, const RECT& client) {
     const LONG style = styleOf(control);
-    const LONG kind = style & SS_TYPEMASK;
     const std::string text = textOf(control);
-    // Texts shortened on purpose, pictures and frames have nothing to fit.
-    if (text.empty() || (style & SS_ELLIPSISMASK) ||
-        (kind != SS_LEFT && kind != SS_CENTER && kind != SS_RIGHT && kind != SS_LEFTNOWORDWRAP &&
-         kind != SS_SIMPLE))
-        return "";
-    RECT client{};
-    GetClientRect(control, &client);
-    const bool wraps = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT;
-    const UINT format =
-        DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE) | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
-    const SIZE needed = measure(control, text, format, wraps ? client.right : 0);
-    if (needed.cx <= client.right && needed.cy <= client.bottom)
-        return "";
-    return "needs " + size(needed.cx, needed.cy) + ", has " + size(client.right, client.bottom);
-}
-
-std::string buttonRoom(HWND control) {
-    const LONG kind = styleOf(control) & BS_TYPEMASK;
-    const std::string text = textOf(control);
-    RECT client{};
-    GetClientRect(control, &client);
-    if (text.empty() || kind == BS_OWNERDRAW)
-        return "";
-    SIZE needed{};
-    if (kind == BS_GROUPBOX) {
-        // The heading sits in the frame's top line, a character's width in from each corner.
-        TEXTMETRICA metrics{};
-        HDC dc = GetDC(control);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
-        needed = measure(control, text, DT_SINGLELINE, 0);
-        needed.cx += 2 * metrics.tmAveCharWidth;
-    } else if (!SendMessageA(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&needed))) {
-        return "";
+    if (text.empty())
+        return {};
+    if (isClass(control, "Static")) {
+        const LONG kind = style & SS_TYPEMASK;
+        const bool wraps = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT;
+        if ((style & SS_ELLIPSISMASK) || !(wraps || kind == SS_LEFTNOWORDWRAP || kind == SS_SIMPLE))
+            return {};
+        return measure(control, text,
+                       DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+                           ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0),
+                       wraps ? client.right : 0);
     }
-    if (needed.cx <= client.right && needed.cy <= client.bottom)
-        return "";
-    return "needs " + size(needed.cx, needed.cy) + ", has " + size(client.right, client.bottom);
+    if (!isClass(control, "Button") || (style & BS_TYPEMASK) == BS_OWNERDRAW)
+        return {};
+    if ((style & BS_TYPEMASK) == BS_GROUPBOX) {
+        // The heading sits in the frame's top line, a character's width in from each corner.
+        int averageCharWidth = 0;
+        SIZE needed = measure(control, text, DT_SINGLELINE, 0, &averageCharWidth);
+        needed.cx += 2 * averageCharWidth;
+        return needed;
+    }
+    SIZE needed{};
+    SendMessageA(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&needed));
+    return needed;
 }
 
 } // namespace
@@ -129,35 +127,23 @@ int screenDpi() {
     return dpi;
 }
 
-std::string describe(HWND control) {
-    std::ostringstream out;
-    out << className(control) << ' ' << static_cast<short>(GetDlgCtrlID(control)) << " \"" << textOf(control)
-        << '"';
-    return out.str();
-}
-
 Findings placement(HWND window) {
     Findings findings;
     RECT client{};
     GetClientRect(window, &client);
-    const std::vector<HWND> children = childrenOf(window);
-    for (HWND child : children) {
-        const RECT place = placeOf(child);
-        if (!contains(client, place))
-            findings.push_back(describe(child) + " reaches out of the client area (" +
-                               size(client.right, client.bottom) + ") to " + std::to_string(place.right) +
-                               ", " + std::to_string(place.bottom));
-    }
+    const std::vector<HWND> children = visibleChildren(window);
     for (std::size_t i = 0; i < children.size(); ++i) {
+        const RECT a = placeOf(children[i]);
+        if (!contains(client, a))
+            findings.push_back(describe(children[i]) + " reaches out of the client area (" +
+                               size(client.right, client.bottom) + ") to " + std::to_string(a.right) + ", " +
+                               std::to_string(a.bottom));
         for (std::size_t j = i + 1; j < children.size(); ++j) {
-            const RECT a = placeOf(children[i]), b = placeOf(children[j]);
+            const RECT b = placeOf(children[j]);
             RECT common{};
-            if (!IntersectRect(&common, &a, &b))
-                continue;
-            if ((isGroupBox(children[i]) && contains(a, b)) || (isGroupBox(children[j]) && contains(b, a)))
-                continue;
-            // Up-down arrows are placed by the system over their box's edge.
-            if (isBuddyOf(children[i], children[j]) || isBuddyOf(children[j], children[i]))
+            if (!IntersectRect(&common, &a, &b) || (isGroupBox(children[i]) && contains(a, b)) ||
+                (isGroupBox(children[j]) && contains(b, a)) || isBuddyOf(children[i], children[j]) ||
+                isBuddyOf(children[j], children[i]))
                 continue;
             findings.push_back(describe(children[i]) + " and " + describe(children[j]) + " overlap by " +
                                size(common.right - common.left, common.bottom - common.top));
@@ -168,15 +154,13 @@ Findings placement(HWND window) {
 
 Findings textRoom(HWND window) {
     Findings findings;
-    for (HWND child : childrenOf(window)) {
-        const std::string kind = className(child);
-        std::string problem;
-        if (lstrcmpiA(kind.c_str(), "Static") == 0)
-            problem = staticRoom(child);
-        else if (lstrcmpiA(kind.c_str(), "Button") == 0)
-            problem = buttonRoom(child);
-        if (!problem.empty())
-            findings.push_back(describe(child) + " is too small for its text: " + problem);
+    for (HWND child : visibleChildren(window)) {
+        RECT client{};
+        GetClientRect(child, &client);
+        const SIZE needed = neededRoom(child, client);
+        if (needed.cx > client.right || needed.cy > client.bottom)
+            findings.push_back(describe(child) + " is too small for its text: needs " +
+                               size(needed.cx, needed.cy) + ", has " + size(client.right, client.bottom));
     }
     return findings;
 }
@@ -222,11 +206,11 @@ Findings listColumns(const std::vector<Column>& columns) {
         row.iSubItem = static_cast<int>(i);
         row.pszText = cell.data();
         SendMessageA(list.get(), LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&row));
-        SendMessageA(list.get(), LVM_SETCOLUMNWIDTH, i, LVSCW_AUTOSIZE);
-        const int forCell = static_cast<int>(SendMessageA(list.get(), LVM_GETCOLUMNWIDTH, i, 0));
-        SendMessageA(list.get(), LVM_SETCOLUMNWIDTH, i, LVSCW_AUTOSIZE_USEHEADER);
-        const int forHeading = static_cast<int>(SendMessageA(list.get(), LVM_GETCOLUMNWIDTH, i, 0));
-        const int wanted = std::max(forCell, forHeading);
+        int wanted = 0;
+        for (int fit : {LVSCW_AUTOSIZE, LVSCW_AUTOSIZE_USEHEADER}) {
+            SendMessageA(list.get(), LVM_SETCOLUMNWIDTH, i, fit);
+            wanted = std::max(wanted, static_cast<int>(SendMessageA(list.get(), LVM_GETCOLUMNWIDTH, i, 0)));
+        }
         if (columns[i].width < wanted)
             findings.push_back("column \"" + columns[i].title + "\" is " + std::to_string(columns[i].width) +
                                " px wide; its heading and \"" + cell + "\" need " + std::to_string(wanted) +

@@ -7,29 +7,30 @@
 
 namespace {
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
+using Bytes = std::vector<std::uint8_t>;
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
     static const auto table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
+            t[n] = n;
             for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
+                t[n] = (t[n] & 1) ? 0xEDB88320u ^ (t[n] >> 1) : t[n] >> 1;
         }
         return t;
     }();
-    crc = ~crc;
+    std::uint32_t crc = ~0u;
     for (std::size_t i = 0; i < size; ++i)
         crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 
-void appendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
+void appendBigEndian(Bytes& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-void appendChunk(std::vector<std::uint8_t>& file, const char* type, const std::vector<std::uint8_t>& data) {
+void appendChunk(Bytes& file, const char* type, const Bytes& data) {
     appendBigEndian(file, static_cast<std::uint32_t>(data.size()));
     const std::size_t typeAt = file.size();
     file.insert(file.end(), type, type + 4);
@@ -38,18 +39,13 @@ void appendChunk(std::vector<std::uint8_t>& file, const char* type, const std::v
 }
 
 // A zlib stream of stored blocks: no compression, so no compressor is needed.
-std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw) {
-    std::vector<std::uint8_t> out{0x78, 0x01};
-    const std::size_t maxBlock = 65535;
+Bytes zlibStored(const Bytes& raw) {
+    Bytes out{0x78, 0x01};
     std::size_t at = 0;
     do {
-        const std::size_t size = std::min(maxBlock, raw.size() - at);
-        const bool last = at + size == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<std::uint8_t>(size));
-        out.push_back(static_cast<std::uint8_t>(size >> 8));
-        out.push_back(static_cast<std::uint8_t>(~size));
-        out.push_back(static_cast<std::uint8_t>(~size >> 8));
+        const std::size_t size = std::min<std::size_t>(65535, raw.size() - at);
+        out.insert(out.end(), {at + size == raw.size(), std::uint8_t(size), std::uint8_t(size >> 8),
+                               std::uint8_t(~size), std::uint8_t(~size >> 8)});
         out.insert(out.end(), raw.begin() + at, raw.begin() + at + size);
         at += size;
     } while (at < raw.size());
@@ -65,27 +61,24 @@ std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw) {
 } // namespace
 
 bool writePngFile(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgb) {
-    if (width <= 0 || height <= 0 || rgb.size() != static_cast<std::size_t>(width) * height * 3)
+    const std::size_t rowSize = static_cast<std::size_t>(width) * 3;
+    if (width <= 0 || height <= 0 || rgb.size() != rowSize * height)
         return false;
-    std::vector<std::uint8_t> raw;
-    raw.reserve((static_cast<std::size_t>(width) * 3 + 1) * height);
-    for (int y = 0; y < height; ++y) {
+    Bytes raw;
+    raw.reserve((rowSize + 1) * height);
+    for (auto row = rgb.begin(); row != rgb.end(); row += static_cast<std::ptrdiff_t>(rowSize)) {
         raw.push_back(0); // no filter
-        const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(y) * width * 3;
-        raw.insert(raw.end(), row, row + width * 3);
+        raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowSize));
     }
-    std::vector<std::uint8_t> header;
+    Bytes header;
     appendBigEndian(header, static_cast<std::uint32_t>(width));
     appendBigEndian(header, static_cast<std::uint32_t>(height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter method, not interlaced
-
-    std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     appendChunk(file, "IHDR", header);
     appendChunk(file, "IDAT", zlibStored(raw));
     appendChunk(file, "IEND", {});
-
     std::unique_ptr<std::FILE, decltype(&std::fclose)> out(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!out)
-        return false;
-    return std::fwrite(file.data(), 1, file.size(), out.get()) == file.size() && std::fflush(out.get()) == 0;
+    return out && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size() &&
+           std::fflush(out.get()) == 0;
 }

@@ -2,9 +2,9 @@
 
 #include "tests/scripteduser/pngfile.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -33,12 +33,7 @@ bool isDialog(HWND window) {
     return className(window) == "#32770";
 }
 
-LPARAM keyData(UINT virtualKey, bool release) {
-    const LPARAM scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    return 1 | (scan << 16) | (release ? 0xC0000000 : 0);
-}
-
-// Reads a caption without sending a message, so a busy program cannot stall the search.
+// Reads a caption without sending a message, so that a busy program cannot stall the search.
 std::string captionOf(HWND window) {
     wchar_t wide[256] = L"";
     InternalGetWindowText(window, wide, 256);
@@ -47,22 +42,27 @@ std::string captionOf(HWND window) {
     return narrow;
 }
 
-struct WindowSearch {
-    const std::string& caption;
-    bool messageBoxOnly;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || captionOf(window) != search.caption)
-        return TRUE;
-    if (search.messageBoxOnly && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId)))
-        return TRUE;
-    search.found = window;
-    return FALSE;
+// A visible top-level window of this process with the caption; with `messageBox`, only a message box.
+HWND findTopLevel(const std::string& caption, bool messageBox) {
+    struct Search {
+        const std::string& caption;
+        bool messageBox;
+        HWND found;
+    } search{caption, messageBox, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) {
+            auto& search = *reinterpret_cast<Search*>(param);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+                captionOf(window) != search.caption ||
+                (search.messageBox && !(isDialog(window) && GetDlgItem(window, MessageBoxTextId))))
+                return TRUE;
+            search.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 BOOL CALLBACK closeWindow(HWND window, LPARAM destroy) {
@@ -75,8 +75,8 @@ BOOL CALLBACK closeWindow(HWND window, LPARAM destroy) {
 
 } // namespace
 
-// Work that the script hands to the program's thread. The program's thread runs it when it takes the task's
-// message from its queue, that is after everything posted to it before, which is what `sync` relies on.
+// Work that the script hands to the program's thread, posted to its queue: it runs after everything posted
+// before it, which is what `sync` relies on. A hook runs it, as modal loops do not dispatch thread messages.
 struct ScriptedUser::Task {
     std::function<void()> work;
     std::atomic<bool> done{false};
@@ -84,13 +84,11 @@ struct ScriptedUser::Task {
 
 LRESULT CALLBACK ScriptedUser::onGetMessage(int code, WPARAM removal, LPARAM message) {
     auto* msg = reinterpret_cast<MSG*>(message);
-    if (code == HC_ACTION && removal == PM_REMOVE) {
-        if (msg->hwnd == nullptr && msg->message == TaskMessage) {
-            auto* task = reinterpret_cast<Task*>(msg->lParam);
-            msg->message = WM_NULL;
-            task->work();
-            task->done = true;
-        }
+    if (code == HC_ACTION && removal == PM_REMOVE && msg->hwnd == nullptr && msg->message == TaskMessage) {
+        auto* task = reinterpret_cast<Task*>(msg->lParam);
+        msg->message = WM_NULL;
+        task->work();
+        task->done = true;
     }
     return CallNextHookEx(nullptr, code, removal, message);
 }
@@ -110,7 +108,17 @@ void ScriptedUser::playModal(const std::function<void()>& modal,
     if (!hook)
         throw ScriptFailure("the scripted user could not watch the program's messages");
 
-    std::thread player([&] { user.runScript(script); });
+    std::thread player([&] {
+        try {
+            script(user);
+            if (!user.modalEnded(DefaultTimeoutMs))
+                user.fail("the script ended, but the program did not return from its modal call");
+            return;
+        } catch (const std::exception& error) {
+            user._failure = error.what();
+        }
+        user.closeEverything();
+    });
     std::exception_ptr modalError;
     try {
         modal();
@@ -129,20 +137,6 @@ void ScriptedUser::playModal(const std::function<void()>& modal,
         std::rethrow_exception(modalError);
 }
 
-void ScriptedUser::runScript(const std::function<void(ScriptedUser&)>& script) {
-    try {
-        script(*this);
-        if (!modalEnded(DefaultTimeoutMs))
-            fail("the script ended, but the program did not return from its modal call");
-        return;
-    } catch (const ScriptFailure& failure) {
-        _failure = failure.what();
-    } catch (const std::exception& error) {
-        _failure = std::string("the script threw: ") + error.what();
-    }
-    closeEverything();
-}
-
 void ScriptedUser::fail(const std::string& what) {
     throw ScriptFailure(what);
 }
@@ -155,9 +149,10 @@ bool ScriptedUser::modalEnded(DWORD waitMs) {
 // that a failed test does not hang; when even that does not end the modal call, the process is ended.
 void ScriptedUser::closeEverything() {
     for (int round = 0; round < 40 && !modalEnded(0); ++round) {
-        const bool destroy = round >= 10;
         auto task = std::make_unique<Task>();
-        task->work = [thread = _programThread, destroy] { EnumThreadWindows(thread, &closeWindow, destroy); };
+        task->work = [thread = _programThread, destroy = round >= 10] {
+            EnumThreadWindows(thread, &closeWindow, destroy);
+        };
         PostThreadMessageA(_programThread, TaskMessage, 0, reinterpret_cast<LPARAM>(task.get()));
         _tasks.push_back(std::move(task));
         modalEnded(250);
@@ -171,15 +166,12 @@ void ScriptedUser::closeEverything() {
 }
 
 void ScriptedUser::runOnProgramThread(std::function<void()> work) {
-    auto task = std::make_unique<Task>();
-    task->work = std::move(work);
-    Task& posted = *task;
-    _tasks.push_back(std::move(task));
+    _tasks.push_back(std::make_unique<Task>());
+    Task& posted = *_tasks.back();
+    posted.work = std::move(work);
     if (!PostThreadMessageA(_programThread, TaskMessage, 0, reinterpret_cast<LPARAM>(&posted)))
         fail("the program's thread takes no more messages");
-    for (DWORD waited = 0; !posted.done; waited += PollMs) {
-        if (modalEnded(PollMs))
-            return;
+    for (DWORD waited = 0; !posted.done && !modalEnded(PollMs); waited += PollMs) {
         if (waited > AnswerTimeoutMs)
             fail("the program stopped handling messages");
     }
@@ -201,41 +193,23 @@ void ScriptedUser::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         fail("could not post message " + std::to_string(message) + " to the program");
 }
 
-HWND ScriptedUser::findTopLevel(const std::string& caption, bool messageBoxOnly) {
-    WindowSearch search{caption, messageBoxOnly, nullptr};
-    EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND ScriptedUser::waitForWindow(const std::string& caption, DWORD timeoutMs) {
+HWND ScriptedUser::waitFor(const std::string& caption, bool messageBox, DWORD timeoutMs) {
+    const std::string what = (messageBox ? "the message box \"" : "the window \"") + caption + "\"";
     for (DWORD waited = 0;; waited += PollMs) {
-        if (HWND window = findTopLevel(caption, false)) {
+        if (HWND window = findTopLevel(caption, messageBox)) {
             sync();
             return window;
         }
         if (modalEnded(PollMs))
-            fail("the program's modal call ended while waiting for the window \"" + caption + "\"");
+            fail("the program's modal call ended while waiting for " + what);
         if (waited > timeoutMs)
-            fail("no window \"" + caption + "\" appeared");
+            fail("no " + what.substr(4) + " appeared");
     }
 }
 
-HWND ScriptedUser::waitForMessageBox(const std::string& caption, DWORD timeoutMs) {
-    for (DWORD waited = 0;; waited += PollMs) {
-        if (HWND box = findTopLevel(caption, true)) {
-            sync();
-            return box;
-        }
-        if (modalEnded(PollMs))
-            fail("the program's modal call ended while waiting for the message box \"" + caption + "\"");
-        if (waited > timeoutMs)
-            fail("no message box \"" + caption + "\" appeared");
-    }
-}
-
-void ScriptedUser::waitUntilGone(HWND window, DWORD timeoutMs) {
+void ScriptedUser::waitUntilGone(HWND window) {
     for (DWORD waited = 0; IsWindow(window) && IsWindowVisible(window); waited += PollMs) {
-        if (waited > timeoutMs)
+        if (waited > DefaultTimeoutMs)
             fail("the window \"" + captionOf(window) + "\" did not close");
         Sleep(PollMs);
     }
@@ -254,40 +228,22 @@ HWND ScriptedUser::control(HWND dialog, int id) {
     return child;
 }
 
-HWND ScriptedUser::enabledControl(HWND dialog, int id) {
+HWND ScriptedUser::usableControl(HWND dialog, int id) {
     HWND child = control(dialog, id);
-    if (!IsWindowVisible(child))
-        fail("control " + std::to_string(id) + " (\"" + text(child) + "\") is hidden");
-    if (!IsWindowEnabled(child))
-        fail("control " + std::to_string(id) + " (\"" + text(child) + "\") is disabled");
+    if (!IsWindowVisible(child) || !IsWindowEnabled(child))
+        fail("control " + std::to_string(id) + " (\"" + text(child) + "\") is hidden or disabled");
     return child;
 }
 
 std::string ScriptedUser::text(HWND window) {
     std::string result(static_cast<std::size_t>(send(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    const LRESULT copied = send(window, WM_GETTEXT, result.size(), reinterpret_cast<LPARAM>(result.data()));
-    result.resize(static_cast<std::size_t>(copied));
+    result.resize(static_cast<std::size_t>(
+        send(window, WM_GETTEXT, result.size(), reinterpret_cast<LPARAM>(result.data()))));
     return result;
 }
 
-bool ScriptedUser::isChecked(HWND dialog, int id) {
-    return send(control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-bool ScriptedUser::isEnabled(HWND dialog, int id) {
-    return IsWindowEnabled(control(dialog, id)) != FALSE;
-}
-
-bool ScriptedUser::isVisible(HWND dialog, int id) {
-    return IsWindowVisible(control(dialog, id)) != FALSE;
-}
-
 int ScriptedUser::focusedId(HWND dialog) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(_programThread, &info))
-        fail("could not read which control has the focus");
-    for (HWND window = info.hwndFocus; window; window = GetParent(window)) {
+    for (HWND window = focusedWindow(); window; window = GetParent(window)) {
         if (GetParent(window) == dialog)
             return GetDlgCtrlID(window);
     }
@@ -300,41 +256,29 @@ std::vector<std::string> ScriptedUser::items(HWND dialog, int id) {
     const LRESULT count = send(box, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
     std::vector<std::string> lines;
     for (LRESULT i = 0; i < count; ++i) {
-        std::string line(
-            static_cast<std::size_t>(send(box, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+        std::string line(static_cast<std::size_t>(send(box, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)),
+                         '\0');
+        line.push_back('\0');
         send(box, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-        line.resize(line.size() - 1);
+        line.pop_back();
         lines.push_back(line);
     }
     return lines;
 }
 
-int ScriptedUser::selectedIndex(HWND dialog, int id) {
+std::string ScriptedUser::selectedText(HWND dialog, int id) {
     HWND box = control(dialog, id);
     const LRESULT index = send(box, isListBox(box) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
-    return index < 0 ? -1 : static_cast<int>(index);
-}
-
-std::string ScriptedUser::selectedText(HWND dialog, int id) {
-    const int index = selectedIndex(dialog, id);
     return index < 0 ? std::string() : items(dialog, id).at(static_cast<std::size_t>(index));
 }
 
-std::string ScriptedUser::messageBoxText(HWND box) {
-    return text(control(box, MessageBoxTextId));
-}
-
 void ScriptedUser::click(HWND dialog, int id) {
-    post(enabledControl(dialog, id), BM_CLICK, 0, 0);
+    post(usableControl(dialog, id), BM_CLICK, 0, 0);
     sync();
 }
 
 void ScriptedUser::focus(HWND dialog, int id) {
-    HWND child = enabledControl(dialog, id);
-    if (isDialog(dialog))
-        post(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(child), TRUE);
-    else
-        runOnProgramThread([child] { SetFocus(child); });
+    post(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(usableControl(dialog, id)), TRUE);
     sync();
 }
 
@@ -353,51 +297,41 @@ void ScriptedUser::type(HWND dialog, int id, const std::string& characters) {
     sync();
 }
 
-void ScriptedUser::selectLine(HWND dialog, int id, HWND box, int index) {
+void ScriptedUser::choose(HWND dialog, int id, const std::string& line) {
+    const auto lines = items(dialog, id);
+    const auto index = std::find(lines.begin(), lines.end(), line) - lines.begin();
+    if (index == static_cast<std::ptrdiff_t>(lines.size()))
+        fail("control " + std::to_string(id) + " has no line \"" + line + "\"");
     focus(dialog, id);
+    HWND box = control(dialog, id);
     const bool list = isListBox(box);
-    if (send(box, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0) != index)
-        fail("control " + std::to_string(id) + " has no line " + std::to_string(index));
-    const bool notifies = !list || (GetWindowLongA(box, GWL_STYLE) & LBS_NOTIFY);
-    if (notifies)
+    send(box, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (!list || (GetWindowLongA(box, GWL_STYLE) & LBS_NOTIFY))
         post(dialog, WM_COMMAND, MAKEWPARAM(id, list ? LBN_SELCHANGE : CBN_SELCHANGE),
              reinterpret_cast<LPARAM>(box));
     sync();
 }
 
-void ScriptedUser::choose(HWND dialog, int id, int index) {
-    selectLine(dialog, id, enabledControl(dialog, id), index);
-}
-
-void ScriptedUser::choose(HWND dialog, int id, const std::string& itemText) {
-    const auto lines = items(dialog, id);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == itemText)
-            return selectLine(dialog, id, enabledControl(dialog, id), static_cast<int>(i));
-    }
-    fail("control " + std::to_string(id) + " has no line \"" + itemText + "\"");
-}
-
-void ScriptedUser::pressKey(UINT virtualKey) {
+HWND ScriptedUser::focusedWindow() {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(_programThread, &info) || !(info.hwndFocus || info.hwndActive))
         fail("no window of the program has the keyboard focus");
-    HWND target = info.hwndFocus ? info.hwndFocus : info.hwndActive;
-    post(target, WM_KEYDOWN, virtualKey, keyData(virtualKey, false));
+    return info.hwndFocus ? info.hwndFocus : info.hwndActive;
+}
+
+void ScriptedUser::pressKey(UINT virtualKey) {
+    HWND target = focusedWindow();
+    const LPARAM keyData = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    post(target, WM_KEYDOWN, virtualKey, keyData);
     // The key may already have closed the window (Escape ends a dialog); its key-up then has nowhere to go.
-    if (!PostMessageA(target, WM_KEYUP, virtualKey, keyData(virtualKey, true)) && IsWindow(target))
+    if (!PostMessageA(target, WM_KEYUP, virtualKey, keyData | 0xC0000000) && IsWindow(target))
         fail("could not post the key-up to the program");
     sync();
 }
 
 void ScriptedUser::typeCharacter(char character) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(_programThread, &info) || !(info.hwndFocus || info.hwndActive))
-        fail("no window of the program has the keyboard focus");
-    post(info.hwndFocus ? info.hwndFocus : info.hwndActive, WM_CHAR, static_cast<unsigned char>(character),
-         1);
+    post(focusedWindow(), WM_CHAR, static_cast<unsigned char>(character), 1);
     sync();
 }
 
@@ -432,7 +366,7 @@ std::string ScriptedUser::answerMessageBox(const std::string& caption, int butto
     return shown;
 }
 
-std::string ScriptedUser::screenshot(HWND window, const std::string& name) {
+void ScriptedUser::screenshot(HWND window, const std::string& name) {
     runOnProgramThread([window] {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -441,39 +375,29 @@ std::string ScriptedUser::screenshot(HWND window, const std::string& name) {
     RECT place{};
     GetWindowRect(window, &place);
     const int width = place.right - place.left, height = place.bottom - place.top;
-
+    BITMAPINFO format{{sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                      {}}; // top row first
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     std::unique_ptr<HDC__, void (*)(HDC)> screen(GetDC(nullptr), [](HDC dc) { ReleaseDC(nullptr, dc); });
     std::unique_ptr<HDC__, decltype(&DeleteDC)> memory(CreateCompatibleDC(screen.get()), &DeleteDC);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
     std::unique_ptr<HBITMAP__, decltype(&DeleteObject)> picture(
-        CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0), &DeleteObject);
-    if (!picture || !bits)
-        fail("could not make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
-             " pixels");
+        CreateCompatibleBitmap(screen.get(), width, height), &DeleteObject);
     HGDIOBJ old = SelectObject(memory.get(), picture.get());
     const bool copied =
         BitBlt(memory.get(), 0, 0, width, height, screen.get(), place.left, place.top, SRCCOPY);
     SelectObject(memory.get(), old);
-    if (!copied)
+    const bool read = copied && GetDIBits(memory.get(), picture.get(), 0, static_cast<UINT>(height),
+                                          pixels.data(), &format, DIB_RGB_COLORS);
+    if (!read)
         fail("could not copy the screen");
 
     std::vector<std::uint8_t> rgb;
-    rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-    const auto* pixel = static_cast<const std::uint8_t*>(bits);
-    for (int i = 0; i < width * height; ++i, pixel += 4)
-        rgb.insert(rgb.end(), {pixel[2], pixel[1], pixel[0]});
-
+    rgb.reserve(pixels.size() * 3);
+    for (std::uint32_t pixel : pixels)
+        rgb.insert(rgb.end(), {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel)});
     const char* folder = std::getenv("LORVANT_SCREENSHOT_DIR");
     const std::string dir = folder && *folder ? folder : "screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
-    const std::string path = dir + "\\" + name + ".png";
-    if (!writePngFile(path, width, height, rgb))
-        fail("could not write " + path);
-    return path;
+    if (!writePngFile(dir + "\\" + name + ".png", width, height, rgb))
+        fail("could not write " + dir + "\\" + name + ".png");
 }

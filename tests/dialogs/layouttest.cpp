@@ -1,12 +1,9 @@
-// Every dialog of the program's resources, as the dialog manager makes it at the screen's resolution (the
-// tests run at 96, 144 and 192 dots per inch): nothing cut, nothing overlapping, nothing outside the dialog.
+// Every dialog of the program's resources as the dialog manager makes it at the screen's resolution (also
+// run at 144 and 192 dots per inch): nothing cut, nothing overlapping, nothing outside the dialog.
+#include "tests/dialogs/dialogtesting.h"
 #include "tests/scripteduser/layoutcheck.h"
-#include "tests/scripteduser/scripteduser.h"
-#include "tests/scripteduser/templatedialog.h"
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,33 +27,53 @@ std::vector<int> dialogTemplates() {
     return ids;
 }
 
-class DialogLayout : public testing::TestWithParam<int> {
-protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS |
-                                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                   ICC_PROGRESS_CLASS};
-        InitCommonControlsEx(&init);
-    }
-};
+std::atomic<HWND> shownTemplate = nullptr;
 
-HWND waitForDialog(ScriptedUser& user, const TemplateDialog& dialog) {
-    for (int tries = 0; tries < 200 && dialog.window() == nullptr; ++tries)
-        Sleep(50);
-    if (dialog.window() == nullptr)
-        user.fail("the dialog did not open");
-    char caption[256] = "";
-    GetWindowTextA(dialog.window(), caption, sizeof caption);
-    return user.waitForWindow(caption);
+// The template alone, without the program's controllers: ends on OK and Cancel.
+INT_PTR CALLBACK showTemplate(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG)
+        shownTemplate = dialog;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+        EndDialog(dialog, LOWORD(wParam));
+    return message == WM_INITDIALOG || message == WM_COMMAND;
 }
 
-TEST(DialogTemplates, AreFound) {
+TEST(LayoutChecks, SeeEveryDialogTemplate) {
     EXPECT_GE(dialogTemplates().size(), 8u);
 }
 
-// The checks themselves, on a window laid out badly on purpose.
-TEST(LayoutChecks, FindCutTextsOverlapsAndControlsOutside) {
-    // Places chosen at 96 dots per inch, as the system's font is.
+class DialogLayout : public testing::TestWithParam<int> {};
+
+TEST_P(DialogLayout, ShowsEveryControlWholeInsideTheDialog) {
+    shownTemplate = nullptr;
+    const INT_PTR result = ScriptedUser::play(
+        [] {
+            return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(GetParam()), nullptr,
+                                   &showTemplate, 0);
+        },
+        [](ScriptedUser& user) {
+            for (int tries = 0; tries < 200 && !shownTemplate; ++tries)
+                Sleep(50);
+            if (!shownTemplate)
+                user.fail("the dialog did not open");
+            HWND window = user.waitForWindow(user.text(shownTemplate));
+            user.screenshot(window, "dialog-" + std::to_string(GetParam()) + "-" +
+                                        std::to_string(LayoutCheck::screenDpi()) + "dpi");
+            EXPECT_EQ(LayoutCheck::placement(window), Findings{});
+            EXPECT_EQ(LayoutCheck::textRoom(window), Findings{});
+            EXPECT_EQ(LayoutCheck::scalableFont(window), Findings{});
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, DialogLayout, testing::ValuesIn(dialogTemplates()),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Template" + std::to_string(info.param);
+                         });
+
+// The checks themselves, on a window laid out badly on purpose, with places chosen at 96 dots per inch.
+TEST(LayoutChecks, FindCutTextsOverlapsControlsOutsideAndNarrowColumns) {
     const int dpi = LayoutCheck::screenDpi();
     const auto px = [&](int standardPixels) { return MulDiv(standardPixels, dpi, 96); };
     std::unique_ptr<HWND__, decltype(&DestroyWindow)> window(
@@ -80,10 +97,8 @@ TEST(LayoutChecks, FindCutTextsOverlapsAndControlsOutside) {
     add("Edit", "", 0, 200, 50, 60, 20); // overlaps the other box
     add("Button", "Help", BS_PUSHBUTTON, MulDiv(client.right, 96, dpi) - 30, 100, 60, 24); // reaches out
 
-    const Findings placement = LayoutCheck::placement(window.get());
-    EXPECT_EQ(placement.size(), 2u) << testing::PrintToString(placement);
-    const Findings textRoom = LayoutCheck::textRoom(window.get());
-    EXPECT_EQ(textRoom.size(), 2u) << testing::PrintToString(textRoom);
+    EXPECT_EQ(LayoutCheck::placement(window.get()).size(), 2u);
+    EXPECT_EQ(LayoutCheck::textRoom(window.get()).size(), 2u);
     const Findings columns = LayoutCheck::listColumns({{"#", px(19), "999999"},
                                                        {"Term", px(120), ""},
                                                        {"Correct Answers", px(40), ""},
@@ -92,25 +107,5 @@ TEST(LayoutChecks, FindCutTextsOverlapsAndControlsOutside) {
     EXPECT_NE(columns[0].find("\"#\""), std::string::npos);
     EXPECT_NE(columns[1].find("\"Correct Answers\""), std::string::npos);
 }
-
-TEST_P(DialogLayout, ShowsEveryControlWholeInsideTheDialog) {
-    const int dpi = LayoutCheck::screenDpi();
-    TemplateDialog dialog(GetParam());
-    auto showDialog = [&] { return dialog.run(); };
-    const INT_PTR result = ScriptedUser::play(showDialog, [&](ScriptedUser& user) {
-        HWND window = waitForDialog(user, dialog);
-        user.screenshot(window, "dialog-" + std::to_string(GetParam()) + "-" + std::to_string(dpi) + "dpi");
-        EXPECT_EQ(LayoutCheck::placement(window), Findings{});
-        EXPECT_EQ(LayoutCheck::textRoom(window), Findings{});
-        EXPECT_EQ(LayoutCheck::scalableFont(window), Findings{});
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-}
-
-INSTANTIATE_TEST_SUITE_P(Resources, DialogLayout, testing::ValuesIn(dialogTemplates()),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return "Template" + std::to_string(info.param);
-                         });
 
 } // namespace
