@@ -130,7 +130,7 @@ void LorvantProcess::waitUntil(const std::function<bool()>& done, const std::str
     for (DWORD waited = 0; !done(); waited += PollMs) {
         if (waited > TimeoutMs)
             fail("waited in vain for " + what);
-        if (waitForExit(PollMs))
+        if (waitForExit(PollMs) && !done())
             fail("the program ended while waiting for " + what);
     }
 }
@@ -348,7 +348,7 @@ std::vector<std::string> LorvantProcess::otherWindows() {
 }
 
 void LorvantProcess::waitUntilGone(HWND window) {
-    waitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); },
+    waitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window) || waitForExit(0); },
               "the window \"" + text(window) + "\" to close");
 }
 

@@ -52,15 +52,18 @@ TEST(MainWindowLayout, ShowsTheLargestListWholeAtEveryResolution) {
     lorvant.finishDrawing();
     lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi");
 
-    lorvant.pressKey('A', {VK_CONTROL});
-    EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999999 selected");
-    lorvant.clickRow(count - 4);
-    EXPECT_EQ(lorvant.statusText(), "999999 item(s), 1 selected");
-    lorvant.pressKey(VK_HOME, {VK_SHIFT});
-    EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999996 selected");
-    lorvant.clickHeader(0);
-    EXPECT_EQ(lorvant.statusText(), "999999 item(s), 0 selected");
-    EXPECT_EQ(lorvant.rows(0, 1), last);
+    // Selecting and sorting all of it does not depend on the resolution: once is enough.
+    if (dpi == 96) {
+        lorvant.pressKey('A', {VK_CONTROL});
+        EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999999 selected");
+        lorvant.clickRow(count - 4);
+        EXPECT_EQ(lorvant.statusText(), "999999 item(s), 1 selected");
+        lorvant.pressKey(VK_HOME, {VK_SHIFT});
+        EXPECT_EQ(lorvant.statusText(), "999999 item(s), 999996 selected");
+        lorvant.clickHeader(0);
+        EXPECT_EQ(lorvant.statusText(), "999999 item(s), 0 selected");
+        EXPECT_EQ(lorvant.rows(0, 1), last);
+    }
 
     // Small enough that it still fits the screen at twice the size. Texts do not grow exactly.
     SetWindowPos(window, nullptr, 0, 0, 600, 480, SWP_NOZORDER);
