@@ -18,16 +18,19 @@ void closeAndWait(LorvantProcess& lorvant) {
     ASSERT_TRUE(lorvant.waitForExit());
 }
 
-class Placement : public ::testing::Test {
-protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey); }
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey); }
-};
+void writeNumber(HKEY key, const char* name, DWORD value) {
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
 
-TEST_F(Placement, MainWindowOpensWhereItWasClosed) {
+// Kept values that are missing, of the wrong type or impossible give the system's place; a place that no
+// screen shows any more is moved onto the screen.
+TEST(Placement, MainWindowOpensWhereItWasClosedWhenThatCanBeRight) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
+    std::vector<LONG> systemPlace;
     const std::vector<LONG> moved{130, 90, 770, 570};
     {
         LorvantProcess lorvant;
+        systemPlace = placeOf(lorvant.mainWindow());
         SetWindowPos(lorvant.mainWindow(), nullptr, 130, 90, 640, 480, SWP_NOZORDER);
         lorvant.sync();
         closeAndWait(lorvant);
@@ -39,25 +42,14 @@ TEST_F(Placement, MainWindowOpensWhereItWasClosed) {
         SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         closeAndWait(lorvant);
     }
-    LorvantProcess lorvant;
-    EXPECT_TRUE(IsZoomed(lorvant.mainWindow()));
-    SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    lorvant.sync();
-    EXPECT_EQ(placeOf(lorvant.mainWindow()), moved) << "restored to where it was before it was maximized";
-}
-
-void writeNumber(HKEY key, const char* name, DWORD value) {
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
-// Values that are missing, of the wrong type or impossible give the system's place; a place that no screen
-// shows any more is moved onto the screen.
-TEST_F(Placement, KeptValuesThatCannotBeRightAreNotFollowed) {
-    std::vector<LONG> systemPlace;
     {
         LorvantProcess lorvant;
-        systemPlace = placeOf(lorvant.mainWindow());
+        EXPECT_TRUE(IsZoomed(lorvant.mainWindow()));
+        SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        lorvant.sync();
+        EXPECT_EQ(placeOf(lorvant.mainWindow()), moved) << "restored to where it was before it was maximized";
     }
+
     const struct {
         const char* what;
         void (*spoil)(HKEY key); // what is wrong with a good place
@@ -98,6 +90,7 @@ TEST_F(Placement, KeptValuesThatCannotBeRightAreNotFollowed) {
                         place[3] <= screen.bottom);
         }
     }
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
 }
 
 } // namespace
