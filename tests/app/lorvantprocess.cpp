@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -32,91 +31,68 @@ std::string className(HWND window) {
     return name;
 }
 
-struct WindowSearch {
-    DWORD process;
-    std::string caption; // empty: the main window, by its class
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search.process || !IsWindowVisible(window))
-        return TRUE;
-    // The main window is found by its class, the others by caption; the main window's title may read as a
-    // message box's caption.
-    const bool isMain = className(window) == "Lorvant Window Class";
-    const bool match =
-        search.caption.empty() ? isMain : !isMain && LorvantProcess::text(window) == search.caption;
-    if (match) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
+bool isMainWindow(HWND window) {
+    return className(window) == "Lorvant Window Class";
 }
 
+// The process's visible top-level windows, owned ones (dialogs, message boxes) included.
+std::vector<HWND> shownWindows(DWORD process) {
+    std::pair<DWORD, std::vector<HWND>> search{process, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) {
+            auto& [process, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process && IsWindowVisible(window))
+                found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// The main window by its class, the others by caption: the main window's title may read as a message box's.
 HWND findWindow(DWORD process, const std::string& caption) {
-    WindowSearch search{process, caption, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : shownWindows(process))
+        if (caption.empty() ? isMainWindow(window)
+                            : !isMainWindow(window) && LorvantProcess::text(window) == caption)
+            return window;
+    return nullptr;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
+RECT placeIn(const LorvantProcess::Row& fields, std::size_t first) {
+    return RECT{std::stoi(fields.at(first)), std::stoi(fields.at(first + 1)), std::stoi(fields.at(first + 2)),
+                std::stoi(fields.at(first + 3))};
 }
 
-std::string popupName(const std::vector<int>& popupPath) {
-    std::string name;
-    for (int position : popupPath)
-        name += " " + std::to_string(position);
-    return name;
+std::vector<LorvantProcess::MenuItem> menuIn(const std::vector<LorvantProcess::Row>& lines) {
+    std::vector<LorvantProcess::MenuItem> items;
+    for (const LorvantProcess::Row& fields : lines)
+        items.push_back({std::stoi(fields.at(0)), static_cast<UINT>(std::stoul(fields.at(1))), fields.at(2)});
+    return items;
+}
+
+std::string numbers(const std::vector<int>& values) {
+    std::string text;
+    for (int value : values)
+        text += " " + std::to_string(value);
+    return text;
 }
 
 } // namespace
 
 LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string& folder) {
-    std::string line = "\"" + programFolder() + "Lorvant.exe\"";
-    if (!commandLine.empty())
-        line += " " + commandLine;
+    std::string line =
+        "\"" + programFolder() + "Lorvant.exe\"" + (commandLine.empty() ? "" : " " + commandLine);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &_process))
         fail("could not start " + line);
-    for (DWORD waited = 0; (_mainWindow = findWindow(_process.dwProcessId, "")) == nullptr;
-         waited += PollMs) {
-        if (WaitForSingleObject(_process.hProcess, PollMs) == WAIT_OBJECT_0)
-            fail("the program ended before its window was shown");
-        if (waited > TimeoutMs)
-            fail("the program's window was not shown");
-    }
+    waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
+              "the program's window to be shown");
     _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
-    hookProbe();
-}
 
-LorvantProcess::~LorvantProcess() {
-    if (_hook)
-        UnhookWindowsHookEx(_hook);
-    if (WaitForSingleObject(_process.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(_process.hProcess, 99);
-        WaitForSingleObject(_process.hProcess, TimeoutMs);
-    }
-    if (_buffers)
-        UnmapViewOfFile(_buffers);
-    if (_memory)
-        CloseHandle(_memory);
-    if (_answered)
-        CloseHandle(_answered);
-    CloseHandle(_process.hThread);
-    CloseHandle(_process.hProcess);
-}
-
-void LorvantProcess::hookProbe() {
     const DWORD process = _process.dwProcessId;
     _memory = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                  sizeof(ProbeChannel::Buffers), ProbeChannel::memoryName(process).c_str());
@@ -128,16 +104,35 @@ void LorvantProcess::hookProbe() {
     auto hook =
         probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "lorvantProbeHook")))
               : nullptr;
-    if (!_buffers || !_answered || !hook)
-        fail("could not prepare the probe");
-    _hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread);
-    if (!_hook)
+    if (!_buffers || !_answered || !hook || !(_hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread)))
         fail("could not hook the probe into the program");
     sync();
 }
 
-void LorvantProcess::fail(const std::string& what) const {
-    throw UserFailure(what);
+LorvantProcess::~LorvantProcess() {
+    if (_hook)
+        UnhookWindowsHookEx(_hook);
+    if (!waitForExit(0)) {
+        TerminateProcess(_process.hProcess, 99);
+        waitForExit();
+    }
+    if (_buffers)
+        UnmapViewOfFile(_buffers);
+    if (_memory)
+        CloseHandle(_memory);
+    if (_answered)
+        CloseHandle(_answered);
+    CloseHandle(_process.hThread);
+    CloseHandle(_process.hProcess);
+}
+
+void LorvantProcess::waitUntil(const std::function<bool()>& done, const std::string& what) {
+    for (DWORD waited = 0; !done(); waited += PollMs) {
+        if (waited > TimeoutMs)
+            fail("waited in vain for " + what);
+        if (waitForExit(PollMs) && !done())
+            fail("the program ended while waiting for " + what);
+    }
 }
 
 std::string LorvantProcess::ask(const std::string& request) {
@@ -149,10 +144,10 @@ std::string LorvantProcess::ask(const std::string& request) {
         fail("the program takes no more messages (asked: " + request + ")");
     const HANDLE waits[] = {_answered, _process.hProcess};
     const DWORD result = WaitForMultipleObjects(2, waits, FALSE, TimeoutMs);
-    if (result == WAIT_OBJECT_0 + 1)
-        fail("the program ended (asked: " + request + ")");
     if (result != WAIT_OBJECT_0)
-        fail("the program did not answer (asked: " + request + ")");
+        fail((result == WAIT_OBJECT_0 + 1 ? "the program ended (asked: "
+                                          : "the program did not answer (asked: ") +
+             request + ")");
     std::string reply(buffers->reply);
     if (reply.rfind("error:", 0) == 0)
         fail(reply);
@@ -166,32 +161,28 @@ void LorvantProcess::sync() {
     ask("sync");
 }
 
-void LorvantProcess::changeDpi(int fromDpi, int toDpi) {
-    ask("dpi-changed " + std::to_string(fromDpi) + " " + std::to_string(toDpi));
-    sync();
-}
-
-void LorvantProcess::finishDrawing() {
-    sync();
-    ask("draw");
-}
-
 void LorvantProcess::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageA(window, message, wParam, lParam))
         fail("could not post message " + std::to_string(message) + " to the program");
 }
 
-std::vector<LorvantProcess::MenuItem> LorvantProcess::menu(const std::vector<int>& popupPath) {
-    std::vector<MenuItem> items;
-    for (const std::string& line : lines(ask("menu" + popupName(popupPath)))) {
-        std::istringstream in(line);
-        MenuItem item{};
-        in >> item.id >> item.state;
-        in.get();
-        std::getline(in, item.label);
-        items.push_back(item);
+std::vector<LorvantProcess::Row> LorvantProcess::table(const std::string& request) {
+    std::vector<Row> lines;
+    std::istringstream in(ask(request));
+    for (std::string line; std::getline(in, line);) {
+        Row fields(1);
+        for (char c : line)
+            if (c == *ProbeChannel::FieldSeparator)
+                fields.emplace_back();
+            else
+                fields.back() += c;
+        lines.push_back(fields);
     }
-    return items;
+    return lines;
+}
+
+std::vector<LorvantProcess::MenuItem> LorvantProcess::menu(const std::vector<int>& popupPath) {
+    return menuIn(table("menu" + numbers(popupPath)));
 }
 
 LorvantProcess::MenuItem LorvantProcess::menuItem(const std::vector<int>& popupPath,
@@ -199,7 +190,7 @@ LorvantProcess::MenuItem LorvantProcess::menuItem(const std::vector<int>& popupP
     for (const MenuItem& item : menu(popupPath))
         if (item.label == label)
             return item;
-    fail("the menu" + popupName(popupPath) + " has no item \"" + label + "\"");
+    fail("the menu" + numbers(popupPath) + " has no item \"" + label + "\"");
 }
 
 void LorvantProcess::chooseMenuItem(const std::vector<int>& popupPath, const std::string& label) {
@@ -210,133 +201,87 @@ void LorvantProcess::chooseMenuItem(const std::vector<int>& popupPath, const std
     sync();
 }
 
-void LorvantProcess::highlightMenuItem(const std::vector<int>& popupPath, int position) {
-    ask("highlight" + popupName(popupPath) + " " + std::to_string(position));
-}
-
-void LorvantProcess::closeMenu() {
-    ask("close-menu");
+void LorvantProcess::highlightMenuItem(std::vector<int> popupPath, int position) {
+    popupPath.push_back(position);
+    ask("highlight" + numbers(popupPath));
 }
 
 std::vector<LorvantProcess::MenuItem> LorvantProcess::trackedMenu() {
-    std::string reply;
-    for (DWORD waited = 0; (reply = ask("tracked-menu")).empty(); waited += PollMs) {
-        if (waited > TimeoutMs)
-            fail("no context menu appeared");
-        Sleep(PollMs);
-    }
-    std::vector<MenuItem> items;
-    for (const std::string& line : lines(reply)) {
-        std::istringstream in(line);
-        MenuItem item{};
-        in >> item.id >> item.state;
-        in.get();
-        std::getline(in, item.label);
-        items.push_back(item);
-    }
-    return items;
-}
-
-int LorvantProcess::rowCount() {
-    for (const std::string& line : lines(ask("list")))
-        if (line.rfind("rows ", 0) == 0)
-            return std::stoi(line.substr(5));
-    fail("the list did not tell its rows");
-}
-
-int LorvantProcess::selectedCount() {
-    for (const std::string& line : lines(ask("list")))
-        if (line.rfind("selected ", 0) == 0)
-            return std::stoi(line.substr(9));
-    fail("the list did not tell its selection");
+    std::vector<Row> lines;
+    waitUntil([&] { return !(lines = table("tracked-menu")).empty(); }, "a context menu");
+    return menuIn(lines);
 }
 
 std::vector<LorvantProcess::Column> LorvantProcess::columns() {
     std::vector<Column> result;
-    for (const std::string& line : lines(ask("list"))) {
-        if (line.rfind("column ", 0) != 0)
-            continue;
-        std::istringstream in(line.substr(7));
-        Column column{};
-        in >> column.width;
-        in.get();
-        std::getline(in, column.title);
-        result.push_back(column);
-    }
+    for (const Row& fields : table("columns"))
+        result.push_back({std::stoi(fields.at(0)), fields.at(1)});
     return result;
 }
 
 std::vector<LorvantProcess::Row> LorvantProcess::rows(int first, int count) {
-    std::vector<Row> result;
-    for (const std::string& line :
-         lines(ask("cells " + std::to_string(first) + " " + std::to_string(count)))) {
-        Row row;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            row.push_back(line.substr(start, tab - start));
-        row.push_back(line.substr(start));
-        result.push_back(row);
-    }
-    return result;
+    return table("cells" + numbers({first, count}));
 }
 
 std::vector<int> LorvantProcess::selectedRows() {
     std::vector<int> result;
-    for (const std::string& line : lines(ask("selection")))
-        result.push_back(std::stoi(line));
+    for (const Row& fields : table("selection"))
+        result.push_back(std::stoi(fields.at(0)));
     return result;
 }
 
 void LorvantProcess::selectRows(const std::vector<int>& rows) {
-    std::string request = "select";
-    for (int row : rows)
-        request += " " + std::to_string(row);
-    ask(request);
+    ask("select" + numbers(rows));
     sync();
 }
 
-void LorvantProcess::clickRow(int row) {
-    ask("click-row " + std::to_string(row));
-    sync();
+// Posted, as the mouse's messages come: the control may wait for the button's release in its queue. A right
+// click returns at once: the context menu it opens holds the program until it closes.
+void LorvantProcess::mouse(HWND window, const RECT& onScreen, UINT down, WPARAM keys, bool twice) {
+    POINT at{(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
+    ScreenToClient(window, &at);
+    const LPARAM place = MAKELPARAM(at.x, at.y);
+    const WPARAM button = down == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON;
+    post(window, down, button | keys, place);
+    post(window, down + 1, keys, place);
+    if (twice) {
+        post(window, down + 2, button | keys, place); // the double click
+        post(window, down + 1, keys, place);
+    }
+    if (down != WM_RBUTTONDOWN)
+        sync();
 }
 
-void LorvantProcess::shiftClickRow(int row) {
-    ask("click-row " + std::to_string(row) + " shift");
-    sync();
+void LorvantProcess::mouseOnRow(int row, UINT down, WPARAM keys, bool twice) {
+    mouse(GetDlgItem(_mainWindow, 2), placeIn(table("row-place " + std::to_string(row)).at(0), 0), down, keys,
+          twice);
 }
 
-void LorvantProcess::doubleClickRow(int row) {
-    ask("double-click-row " + std::to_string(row));
-    sync();
-}
-
-void LorvantProcess::rightClickRow(int row) {
-    ask("right-click-row " + std::to_string(row));
+HWND LorvantProcess::header() const {
+    return FindWindowExA(GetDlgItem(_mainWindow, 2), nullptr, WC_HEADERA, nullptr);
 }
 
 void LorvantProcess::clickHeader(int column) {
-    ask("click-header " + std::to_string(column));
-    sync();
+    mouse(header(), placeIn(table("heading-place " + std::to_string(column)).at(0), 0), WM_LBUTTONDOWN, 0,
+          false);
 }
 
+// Grabs the right edge of the heading one pixel inside, so lets go one pixel short of the new edge.
 void LorvantProcess::dragColumnWidth(int column, int width) {
-    ask("drag-column-edge " + std::to_string(column) + " " + std::to_string(width));
+    RECT heading = placeIn(table("heading-place " + std::to_string(column)).at(0), 0);
+    MapWindowPoints(nullptr, header(), reinterpret_cast<POINT*>(&heading), 2);
+    const int y = (heading.top + heading.bottom) / 2, to = heading.left + width - 1;
+    post(header(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(heading.right - 1, y));
+    post(header(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to, y));
+    post(header(), WM_LBUTTONUP, 0, MAKELPARAM(to, y));
     sync();
 }
 
 std::vector<LorvantProcess::Button> LorvantProcess::toolbar() {
     std::vector<Button> result;
-    for (const std::string& line : lines(ask("toolbar"))) {
-        std::istringstream in(line);
-        Button button{};
-        int style = 0;
-        in >> button.id >> button.state >> style >> button.place.left >> button.place.top >>
-            button.place.right >> button.place.bottom;
-        in.get();
-        std::getline(in, button.text);
-        button.separator = (style & TBSTYLE_SEP) != 0;
-        result.push_back(button);
-    }
+    for (const Row& fields : table("toolbar"))
+        result.push_back({std::stoi(fields.at(0)), placeIn(fields, 3), fields.at(2),
+                          (std::stoi(fields.at(1)) & TBSTYLE_SEP) != 0});
     return result;
 }
 
@@ -348,56 +293,44 @@ LorvantProcess::Button LorvantProcess::button(const std::string& text) {
 }
 
 void LorvantProcess::clickButton(const std::string& text) {
-    button(text);
-    ask("click-button " + text);
-    sync();
+    mouse(GetDlgItem(_mainWindow, 3), button(text).place, WM_LBUTTONDOWN, 0, false);
 }
 
 std::string LorvantProcess::tooltip(const std::string& text) {
-    const Button target = button(text);
+    const RECT place = button(text).place;
     ask("activate");
     // Come from outside the toolbar, so that the tooltip starts anew for this button.
-    SetCursorPos(target.place.left + 2, target.place.bottom + 100);
+    SetCursorPos(place.left + 2, place.bottom + 100);
     Sleep(200);
-    SetCursorPos((target.place.left + target.place.right) / 2, (target.place.top + target.place.bottom) / 2);
-    for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
-        Sleep(PollMs);
-        HWND tip = nullptr;
-        while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(tip, &process);
-            if (process == _process.dwProcessId && IsWindowVisible(tip) && !LorvantProcess::text(tip).empty())
-                return LorvantProcess::text(tip);
-        }
-    }
-    fail("no tooltip appeared over \"" + text + "\"");
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    std::string shown;
+    waitUntil(
+        [&] {
+            for (HWND tip : shownWindows(_process.dwProcessId))
+                if (className(tip) == TOOLTIPS_CLASSA && !(shown = LorvantProcess::text(tip)).empty())
+                    return true;
+            return false;
+        },
+        "a tooltip over \"" + text + "\"");
+    return shown;
 }
 
 void LorvantProcess::pressKey(UINT virtualKey, const std::vector<UINT>& modifiers) {
     ask("activate");
     auto* buffers = static_cast<ProbeChannel::Buffers*>(_buffers);
-    const LONG keyUpsBefore = buffers->keyUps;
+    const LONG expected = buffers->keyUps + 1 + static_cast<LONG>(modifiers.size());
     std::vector<INPUT> keys = keyChordInput(modifiers, virtualKey);
     if (SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) != keys.size())
         fail("the keyboard input was refused");
-    const LONG expected = keyUpsBefore + 1 + static_cast<LONG>(modifiers.size());
-    for (DWORD waited = 0; buffers->keyUps < expected; waited += PollMs) {
-        if (waited > TimeoutMs)
-            fail("the program did not receive the keys");
-        Sleep(PollMs);
-    }
+    waitUntil([&] { return buffers->keyUps >= expected; }, "the program to receive the keys");
     sync();
 }
 
-HWND LorvantProcess::waitForWindow(const std::string& caption, DWORD timeoutMs) {
-    for (DWORD waited = 0;; waited += PollMs) {
-        if (HWND window = findWindow(_process.dwProcessId, caption))
-            return window;
-        if (waited > timeoutMs)
-            fail("no window \"" + caption + "\" appeared");
-        if (WaitForSingleObject(_process.hProcess, PollMs) == WAIT_OBJECT_0)
-            fail("the program ended while a window \"" + caption + "\" was awaited");
-    }
+HWND LorvantProcess::waitForWindow(const std::string& caption) {
+    HWND window = nullptr;
+    waitUntil([&] { return (window = findWindow(_process.dwProcessId, caption)) != nullptr; },
+              "a window \"" + caption + "\"");
+    return window;
 }
 
 bool LorvantProcess::hasWindow(const std::string& caption) {
@@ -407,30 +340,16 @@ bool LorvantProcess::hasWindow(const std::string& caption) {
 
 std::vector<std::string> LorvantProcess::otherWindows() {
     sync();
-    struct Search {
-        DWORD process;
-        std::vector<std::string> captions;
-    } search{_process.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == s.process && IsWindowVisible(window) &&
-                className(window) != "Lorvant Window Class")
-                s.captions.push_back(text(window));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.captions;
+    std::vector<std::string> captions;
+    for (HWND window : shownWindows(_process.dwProcessId))
+        if (!isMainWindow(window))
+            captions.push_back(text(window));
+    return captions;
 }
 
 void LorvantProcess::waitUntilGone(HWND window) {
-    for (DWORD waited = 0; IsWindow(window) && IsWindowVisible(window); waited += PollMs) {
-        if (waited > TimeoutMs)
-            fail("the window \"" + text(window) + "\" did not close");
-        Sleep(PollMs);
-    }
+    waitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window) || waitForExit(0); },
+              "the window \"" + text(window) + "\" to close");
 }
 
 // Asked of the window itself: GetWindowText does not ask another process's controls, and a status bar keeps
@@ -457,13 +376,12 @@ void LorvantProcess::click(HWND dialog, int id) {
 
 void LorvantProcess::setText(HWND dialog, int id, const std::string& text) {
     HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr || !IsWindowEnabled(control))
-        fail("the control " + std::to_string(id) + " of \"" + LorvantProcess::text(dialog) +
-             "\" cannot take text");
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+    if (control == nullptr || !IsWindowEnabled(control) ||
+        !SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
                              TimeoutMs, &result))
-        fail("the program did not take the text");
+        fail("the control " + std::to_string(id) + " of \"" + LorvantProcess::text(dialog) +
+             "\" did not take the text");
 }
 
 std::string LorvantProcess::answerMessageBox(const std::string& caption, int buttonId) {
@@ -493,22 +411,17 @@ HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::strin
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     }
     // The file name box (cmb13) is a combo box around an edit box with the same id.
-    struct Search {
-        HWND found;
-    } search{nullptr};
+    HWND name = nullptr;
     EnumChildWindows(
         dialog,
-        [](HWND window, LPARAM param) {
-            if (GetDlgCtrlID(window) == 0x47C && className(window) == "Edit") {
-                reinterpret_cast<Search*>(param)->found = window;
-                return FALSE;
-            }
-            return TRUE;
+        [](HWND window, LPARAM found) {
+            if (GetDlgCtrlID(window) != 0x47C || className(window) != "Edit")
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
         },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr)
-        fail("the file dialog has no file name box");
-    setText(GetParent(search.found), 0x47C, path);
+        reinterpret_cast<LPARAM>(&name));
+    setText(GetParent(name), 0x47C, path);
     return dialog;
 }
 
@@ -523,26 +436,16 @@ void LorvantProcess::chooseFileToReplace(const std::string& caption, const std::
     HWND dialog = fillFileDialog(caption, path, typeIndex);
     press(dialog, IDOK);
     // The question is a message box owned by the dialog.
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{dialog, nullptr};
-    for (DWORD waited = 0; search.found == nullptr; waited += PollMs) {
-        if (waited > TimeoutMs)
-            fail("the dialog \"" + caption + "\" did not ask whether to replace " + path);
-        Sleep(PollMs);
-        EnumThreadWindows(
-            _thread,
-            [](HWND window, LPARAM param) {
-                auto& s = *reinterpret_cast<Search*>(param);
-                if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != s.owner)
-                    return TRUE;
-                s.found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-    }
-    press(search.found, IDYES);
+    HWND question = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND window : shownWindows(_process.dwProcessId))
+                if (GetWindow(window, GW_OWNER) == dialog)
+                    question = window;
+            return question != nullptr;
+        },
+        "the question whether to replace " + path);
+    press(question, IDYES);
     waitUntilGone(dialog);
     sync();
 }
@@ -552,10 +455,6 @@ void LorvantProcess::cancelFileDialog(const std::string& caption) {
     click(dialog, IDCANCEL);
     waitUntilGone(dialog);
     sync();
-}
-
-void LorvantProcess::close() {
-    post(_mainWindow, WM_CLOSE, 0, 0);
 }
 
 bool LorvantProcess::waitForExit(DWORD timeoutMs) {
@@ -573,22 +472,16 @@ std::vector<std::uint8_t> LorvantProcess::capture(const RECT& place) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, picture);
     const bool copied = BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
     SelectObject(memory, old);
     std::vector<std::uint8_t> rgb;
-    if (copied && bits) {
-        const auto* pixel = static_cast<const std::uint8_t*>(bits);
-        for (int i = 0; i < width * height; ++i, pixel += 4)
-            rgb.insert(rgb.end(), {pixel[2], pixel[1], pixel[0]});
-    }
+    const auto* pixel = static_cast<const std::uint8_t*>(bits);
+    for (int i = 0; copied && pixel && i < width * height; ++i, pixel += 4)
+        rgb.insert(rgb.end(), {pixel[2], pixel[1], pixel[0]});
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -598,8 +491,7 @@ std::vector<std::uint8_t> LorvantProcess::capture(const RECT& place) {
 }
 
 std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
-    if (window == nullptr)
-        window = _mainWindow;
+    window = window ? window : _mainWindow;
     sync();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     sync();
@@ -626,35 +518,31 @@ bool LorvantProcess::showsOneColour(HWND window, const RECT& clientArea) {
     return true;
 }
 
-TestFolder::TestFolder() {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    _path = std::string(temp) + "lorvant-app-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(GetTickCount());
+TestFolder::TestFolder()
+    : _path([] {
+          char temp[MAX_PATH] = "";
+          GetTempPathA(MAX_PATH, temp);
+          return std::string(temp) + "lorvant-app-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(GetTickCount());
+      }()) {
     CreateDirectoryA(_path.c_str(), nullptr);
 }
 
 TestFolder::~TestFolder() {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((_path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string file = path(entry.cFileName);
-            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(file.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
+        SetFileAttributesA(path(entry.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path(entry.cFileName).c_str());
     }
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
     RemoveDirectoryA(_path.c_str());
 }
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void deleteRecentDocsKey() {

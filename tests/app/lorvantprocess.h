@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,7 +34,6 @@ public:
         std::string title;
     };
     struct Button {
-        int id;
         int state;  // TBSTATE_ flags
         RECT place; // on the screen
         std::string text;
@@ -59,22 +58,22 @@ public:
     // Chooses an item as a click on it in the open popup would; a greyed item cannot be chosen.
     void chooseMenuItem(const std::vector<int>& popupPath, const std::string& label);
     // The mouse resting on an item: the status bar shows its help; closeMenu ends the menu.
-    void highlightMenuItem(const std::vector<int>& popupPath, int position);
-    void closeMenu();
-    std::vector<MenuItem> trackedMenu(); // the context menu while it is shown
+    void highlightMenuItem(std::vector<int> popupPath, int position);
+    void closeMenu() { ask("close-menu"); }
+    std::vector<MenuItem> trackedMenu(); // the context menu, once it is shown
 
     // The list.
-    int rowCount();
+    int rowCount() { return std::stoi(table("counts").at(0).at(0)); }
+    int selectedCount() { return std::stoi(table("counts").at(0).at(1)); }
     std::vector<Column> columns();
     std::vector<Row> rows(int first, int count);
     std::vector<Row> rows() { return rows(0, rowCount()); }
     std::vector<int> selectedRows();
-    int selectedCount();
     void selectRows(const std::vector<int>& rows);
-    void clickRow(int row);
-    void shiftClickRow(int row); // selects the rows from the last clicked one to this one
-    void doubleClickRow(int row);
-    void rightClickRow(int row); // returns while the context menu may still be opening
+    void clickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, 0, false); }
+    void shiftClickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, MK_SHIFT, false); }
+    void doubleClickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, 0, true); }
+    void rightClickRow(int row) { mouseOnRow(row, WM_RBUTTONDOWN, 0, false); }
     void clickHeader(int column);
     void dragColumnWidth(int column, int width);
 
@@ -90,7 +89,7 @@ public:
     void pressKey(UINT virtualKey, const std::vector<UINT>& modifiers = {});
 
     // The program's other top-level windows, found by caption.
-    HWND waitForWindow(const std::string& caption, DWORD timeoutMs = TimeoutMs);
+    HWND waitForWindow(const std::string& caption);
     bool hasWindow(const std::string& caption);
     // The captions of the program's visible top-level windows other than the main window.
     std::vector<std::string> otherWindows();
@@ -112,11 +111,17 @@ public:
     // Waits until the program has handled everything done to it so far.
     void sync();
     // Has the program draw, in its own thread, whatever of its windows still waits to be drawn.
-    void finishDrawing();
+    void finishDrawing() {
+        sync();
+        ask("draw");
+    }
     // The main window moved from a screen of fromDpi dots per inch to one of toDpi, as the system tells it.
-    void changeDpi(int fromDpi, int toDpi);
+    void changeDpi(int fromDpi, int toDpi) {
+        ask("dpi-changed " + std::to_string(fromDpi) + " " + std::to_string(toDpi));
+        sync();
+    }
     // Closes the main window as its close box does.
-    void close();
+    void close() { post(_mainWindow, WM_CLOSE, 0, 0); }
     bool waitForExit(DWORD timeoutMs = TimeoutMs);
     DWORD exitCode();
     // A picture of a window of the program, by default the main window, as name.png in the folder named by
@@ -128,12 +133,17 @@ public:
 
 private:
     std::string ask(const std::string& request);
-    void hookProbe();
+    std::vector<Row> table(const std::string& request); // the reply's lines, each split into its fields
+    void mouse(HWND window, const RECT& onScreen, UINT down, WPARAM keys, bool twice);
+    void mouseOnRow(int row, UINT down, WPARAM keys, bool twice);
+    HWND header() const; // of the list
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(HWND dialog, int id); // click without waiting for the program
     HWND fillFileDialog(const std::string& caption, const std::string& path, int typeIndex);
+    // Polls until done, failing with what once the time is up or the program has ended.
+    void waitUntil(const std::function<bool()>& done, const std::string& what);
     std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
-    [[noreturn]] void fail(const std::string& what) const;
+    [[noreturn]] void fail(const std::string& what) const { throw UserFailure(what); }
 
     PROCESS_INFORMATION _process{};
     HWND _mainWindow = nullptr;
@@ -159,7 +169,6 @@ private:
 };
 
 std::string readFile(const std::string& path);
-bool fileExists(const std::string& path);
 
 // The recent documents in the registry, values "1" to "10" (missing values as empty texts).
 void deleteRecentDocsKey();

@@ -3,43 +3,14 @@
 
 #include <gtest/gtest.h>
 
-// Places compared and shown by the checks; RECT is the system's, so these go where lookup finds them.
-bool operator==(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-void PrintTo(const RECT& place, std::ostream* out) {
-    *out << place.left << ", " << place.top << " to " << place.right << ", " << place.bottom;
-}
-
 namespace {
 
 const char* const PlacementKey = "Software\\Tandrel\\Lorvant\\1.21\\Window";
 
-struct Value {
-    const char* name;
-    DWORD type;
-    std::string bytes;
-};
-
-std::string number(DWORD value) {
-    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-void writePlacementKey(const std::vector<Value>& values) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, PlacementKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    for (const Value& value : values)
-        RegSetValueExA(key, value.name, 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                       static_cast<DWORD>(value.bytes.size()));
-    RegCloseKey(key);
-}
-
-RECT placeOf(HWND window) {
+std::vector<LONG> placeOf(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);
-    return place;
+    return {place.left, place.top, place.right, place.bottom};
 }
 
 void closeAndWait(LorvantProcess& lorvant) {
@@ -47,18 +18,20 @@ void closeAndWait(LorvantProcess& lorvant) {
     ASSERT_TRUE(lorvant.waitForExit());
 }
 
-class Placement : public ::testing::Test {
-protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey); }
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey); }
-};
+void writeNumber(HKEY key, const char* name, DWORD value) {
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
 
-TEST_F(Placement, MainWindowOpensWhereItWasClosed) {
-    const RECT moved{130, 90, 770, 570};
+// Kept values that are missing, of the wrong type or impossible give the system's place; a place that no
+// screen shows any more is moved onto the screen.
+TEST(Placement, MainWindowOpensWhereItWasClosedWhenThatCanBeRight) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
+    std::vector<LONG> systemPlace;
+    const std::vector<LONG> moved{130, 90, 770, 570};
     {
         LorvantProcess lorvant;
-        SetWindowPos(lorvant.mainWindow(), nullptr, moved.left, moved.top, moved.right - moved.left,
-                     moved.bottom - moved.top, SWP_NOZORDER);
+        systemPlace = placeOf(lorvant.mainWindow());
+        SetWindowPos(lorvant.mainWindow(), nullptr, 130, 90, 640, 480, SWP_NOZORDER);
         lorvant.sync();
         closeAndWait(lorvant);
     }
@@ -69,69 +42,55 @@ TEST_F(Placement, MainWindowOpensWhereItWasClosed) {
         SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         closeAndWait(lorvant);
     }
-    LorvantProcess lorvant;
-    EXPECT_TRUE(IsZoomed(lorvant.mainWindow()));
-    SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    lorvant.sync();
-    EXPECT_EQ(placeOf(lorvant.mainWindow()), moved) << "restored to where it was before it was maximized";
-}
-
-TEST_F(Placement, KeptValuesThatCannotBeRightAreNotFollowed) {
-    RECT firstStart{};
     {
         LorvantProcess lorvant;
-        firstStart = placeOf(lorvant.mainWindow());
+        EXPECT_TRUE(IsZoomed(lorvant.mainWindow()));
+        SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        lorvant.sync();
+        EXPECT_EQ(placeOf(lorvant.mainWindow()), moved) << "restored to where it was before it was maximized";
     }
-    RECT screen{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+
     const struct {
         const char* what;
-        std::vector<Value> values;
-        bool systemPlace; // else moved onto the screen
+        void (*spoil)(HKEY key); // what is wrong with a good place
+        bool systemPlace;        // else moved onto the screen
     } cases[] = {
-        {"a negative width",
-         {{"Left", REG_DWORD, number(130)},
-          {"Top", REG_DWORD, number(90)},
-          {"Width", REG_DWORD, number(static_cast<DWORD>(-5))},
-          {"Height", REG_DWORD, number(480)},
-          {"Maximized", REG_DWORD, number(0)}},
-         true},
+        {"a negative width", [](HKEY key) { writeNumber(key, "Width", static_cast<DWORD>(-5)); }, true},
         {"a text for a number",
-         {{"Left", REG_SZ, "130"},
-          {"Top", REG_DWORD, number(90)},
-          {"Width", REG_DWORD, number(640)},
-          {"Height", REG_DWORD, number(480)},
-          {"Maximized", REG_DWORD, number(0)}},
+         [](HKEY key) { RegSetValueExA(key, "Left", 0, REG_SZ, reinterpret_cast<const BYTE*>("130"), 4); },
          true},
-        {"a missing value",
-         {{"Left", REG_DWORD, number(130)},
-          {"Top", REG_DWORD, number(90)},
-          {"Width", REG_DWORD, number(640)},
-          {"Height", REG_DWORD, number(480)}},
-         true},
+        {"a missing value", [](HKEY key) { RegDeleteValueA(key, "Maximized"); }, true},
         {"a screen that is gone",
-         {{"Left", REG_DWORD, number(9000)},
-          {"Top", REG_DWORD, number(7000)},
-          {"Width", REG_DWORD, number(640)},
-          {"Height", REG_DWORD, number(480)},
-          {"Maximized", REG_DWORD, number(0)}},
+         [](HKEY key) {
+             writeNumber(key, "Left", 9000);
+             writeNumber(key, "Top", 7000);
+         },
          false},
     };
+    const std::pair<const char*, DWORD> goodPlace[] = {
+        {"Left", 130}, {"Top", 90}, {"Width", 640}, {"Height", 480}, {"Maximized", 0}};
+    RECT screen{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
-        writePlacementKey(test.values);
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, PlacementKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+        for (const auto& [name, value] : goodPlace)
+            writeNumber(key, name, value);
+        test.spoil(key);
+        RegCloseKey(key);
         LorvantProcess lorvant;
-        const RECT place = placeOf(lorvant.mainWindow());
+        const std::vector<LONG> place = placeOf(lorvant.mainWindow());
         if (test.systemPlace) {
-            EXPECT_EQ(place, firstStart);
+            EXPECT_EQ(place, systemPlace);
         } else {
-            EXPECT_EQ(place.right - place.left, 640);
-            EXPECT_EQ(place.bottom - place.top, 480);
-            RECT shown{};
-            EXPECT_TRUE(IntersectRect(&shown, &place, &screen) && EqualRect(&shown, &place))
-                << "on the screen";
+            EXPECT_EQ((std::vector<LONG>{place[2] - place[0], place[3] - place[1]}),
+                      (std::vector<LONG>{640, 480}));
+            EXPECT_TRUE(place[0] >= screen.left && place[1] >= screen.top && place[2] <= screen.right &&
+                        place[3] <= screen.bottom);
         }
     }
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 // How the tests talk to the probe inside the program's process: a request text and a reply text in memory
 // shared by name, a thread message that makes the program's thread answer, and an event that says it has.
+// A reply is lines of fields.
 namespace ProbeChannel {
 
 constexpr DWORD RequestSize = 4096;
@@ -19,6 +20,7 @@ struct Buffers {
 };
 
 inline const char* const RequestMessageName = "Lorvant test probe request";
+inline const char* const FieldSeparator = "\x1f"; // a menu label holds tabs
 
 inline std::string memoryName(DWORD programProcess) {
     return "LorvantProbeMemory-" + std::to_string(programProcess);
