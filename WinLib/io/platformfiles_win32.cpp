@@ -82,12 +82,9 @@ std::string createTempFile(const std::string& folder) {
 bool replaceFile(const std::string& replacement, const std::string& target) {
     if (FailureInjection::fails(FailureInjection::Step::Replace))
         return false;
-    // ReplaceFile carries the old file's attributes over; it needs an old file, and some file systems
-    // lack it. Either way the target changes in one rename or not at all.
-    if (::GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        ::ReplaceFileA(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                       nullptr))
-        return true;
+    // One rename over the old file, so that the document holds the old or the new contents at every moment.
+    // ReplaceFile is not one rename everywhere: a process ended inside it has been seen to leave neither
+    // file.
     return ::MoveFileExA(replacement.c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
