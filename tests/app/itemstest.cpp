@@ -20,6 +20,13 @@ const std::vector<int> ItemMenu{2};
 
 const char* const SettingsKey = "Software\\Tandrel\\Lorvant\\1.21\\Settings";
 
+// Clicks a button that ends the dialog, and waits until the program has handled what it did.
+void closeWith(LorvantProcess& lorvant, HWND dialog, int id) {
+    lorvant.click(dialog, id);
+    lorvant.waitUntilGone(dialog);
+    lorvant.sync();
+}
+
 // Fills the item dialog that is open and confirms it.
 void enterItem(LorvantProcess& lorvant, const std::string& term, const std::string& definition,
                const std::string& comment = "") {
@@ -27,9 +34,7 @@ void enterItem(LorvantProcess& lorvant, const std::string& term, const std::stri
     lorvant.setText(dialog, IDC_MAIN_TEXT, term);
     lorvant.setText(dialog, IDC_FIELD_VALUE, definition);
     lorvant.setText(dialog, IDC_COMMENT, comment);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
+    closeWith(lorvant, dialog, IDOK);
 }
 
 Texts column(LorvantProcess& lorvant, std::size_t index) {
@@ -43,7 +48,7 @@ bool isChecked(HWND dialog, int id) {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-// Opens Select Weak Items, sets its choice unless threshold is empty, and confirms it.
+// Opens Select Weak Items and, unless threshold is empty, makes that choice.
 HWND selectWeak(LorvantProcess& lorvant, const std::string& threshold = "", bool neverAsked = true) {
     lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
     HWND dialog = lorvant.waitForWindow("Select Weak Items");
@@ -52,13 +57,7 @@ HWND selectWeak(LorvantProcess& lorvant, const std::string& threshold = "", bool
         if (isChecked(dialog, IDC_INCLUDE_NEVER_ASKED) != neverAsked)
             lorvant.click(dialog, IDC_INCLUDE_NEVER_ASKED);
     }
-    lorvant.click(dialog, IDOK);
     return dialog;
-}
-
-void confirmed(LorvantProcess& lorvant, HWND dialog) {
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
 }
 
 class Items : public ::testing::Test {
@@ -81,8 +80,7 @@ TEST_F(Items, AreAddedEditedAndRemovedThroughTheirDialogs) {
     enterItem(lorvant, "dog", "Hund");
     lorvant.chooseMenuItem(ItemMenu, "&Add...\tIns");
     HWND dialog = lorvant.waitForWindow("Edit Item");
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
+    closeWith(lorvant, dialog, IDCANCEL);
     EXPECT_EQ(lorvant.rows(), (Rows{{"1", "cat", "Katze", "a pet", "0", "0", "0 %"},
                                     {"2", "dog", "Hund", "", "0", "0", "0 %"}}));
 
@@ -97,8 +95,7 @@ TEST_F(Items, AreAddedEditedAndRemovedThroughTheirDialogs) {
     dialog = lorvant.waitForWindow("Edit Item");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_MAIN_TEXT), "cat");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_COMMENT), "a pet");
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
+    closeWith(lorvant, dialog, IDCANCEL);
     EXPECT_EQ(column(lorvant, 1), (Texts{"cat", "puppy", "cow"}));
 
     // Removing asks first; the rest are numbered anew.
@@ -167,8 +164,7 @@ TEST_F(Items, SessionsSettingsOutlineAndResetAreChangesToKeep) {
     HWND dialog = lorvant.waitForWindow("Study Settings");
     const bool shuffled = isChecked(dialog, IDC_SHUFFLE);
     lorvant.click(dialog, IDC_SHUFFLE);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
+    closeWith(lorvant, dialog, IDOK);
     changed("the settings");
 
     // A dragged column keeps its width, a new field starts at 130, the others stay as they were.
@@ -181,9 +177,7 @@ TEST_F(Items, SessionsSettingsOutlineAndResetAreChangesToKeep) {
     lorvant.setText(dialog, IDC_ITEM_TYPE, "Country");
     lorvant.setText(dialog, IDC_NEW_FIELD, "Capital");
     lorvant.click(dialog, IDC_ADD_FIELD);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
+    closeWith(lorvant, dialog, IDOK);
     Texts titles;
     widths.insert(widths.begin() + 3, 130);
     widths[2] = 80;
@@ -226,8 +220,7 @@ TEST_F(Items, ReviewingTheListChangesNothingButTheSelection) {
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "nothing to find yet";
     lorvant.setText(dialog, IDC_FIND_TEXT, "spain");
     lorvant.screenshot("find", dialog);
-    lorvant.click(dialog, IDOK);
-    confirmed(lorvant, dialog);
+    closeWith(lorvant, dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), Selection{1}); // in a comment
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 1 selected");
     lorvant.pressKey(VK_F3);
@@ -248,8 +241,7 @@ TEST_F(Items, ReviewingTheListChangesNothingButTheSelection) {
     dialog = lorvant.waitForWindow("Find");
     EXPECT_TRUE(isChecked(dialog, IDC_MATCH_CASE));
     lorvant.setText(dialog, IDC_FIND_TEXT, "Spain");
-    lorvant.click(dialog, IDOK);
-    confirmed(lorvant, dialog);
+    closeWith(lorvant, dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), Selection{1});
 
     // A header sorts by its column, then the other way round; the numbers stay with their items.
@@ -294,42 +286,38 @@ TEST_F(Items, ReviewingTheListChangesNothingButTheSelection) {
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), "80");
     EXPECT_TRUE(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED));
     lorvant.screenshot("select-weak-items", dialog);
-    lorvant.click(dialog, IDOK);
-    confirmed(lorvant, dialog);
+    closeWith(lorvant, dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1}));
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 2 selected");
-    confirmed(lorvant, selectWeak(lorvant, "100", false));
-    EXPECT_EQ(lorvant.selectedRows(), (Selection{1, 2}));
     dialog = selectWeak(lorvant, "0", false);
+    lorvant.click(dialog, IDOK);
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
               "No item is answered right less than 0 % of the time.");
     lorvant.waitUntilGone(dialog);
-    EXPECT_EQ(lorvant.selectedRows(), (Selection{1, 2})) << "the selection stays when none is found";
-    dialog = selectWeak(lorvant, "101", true);
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Please enter a percentage from 0 to 100.");
-    lorvant.setText(dialog, IDC_WEAK_THRESHOLD, "0");
+    EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1})) << "the selection stays when none is found";
+    dialog = selectWeak(lorvant, "101", false);
     lorvant.click(dialog, IDOK);
-    confirmed(lorvant, dialog);
-    EXPECT_EQ(lorvant.selectedRows(), Selection{0});
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Please enter a percentage from 0 to 100.");
+    lorvant.setText(dialog, IDC_WEAK_THRESHOLD, "100");
+    closeWith(lorvant, dialog, IDOK);
+    EXPECT_EQ(lorvant.selectedRows(), (Selection{1, 2}));
     lorvant.close();
     EXPECT_TRUE(lorvant.waitForExit()) << "nothing to ask about";
 
     // The last choice is remembered for the next run; a damaged value falls back to the default.
     LorvantProcess again(path);
-    const auto shows = [&](const char* threshold) {
-        again.chooseMenuItem(ItemMenu, "Select &Weak Items...");
-        dialog = again.waitForWindow("Select Weak Items");
+    const auto shows = [&](const char* threshold, bool neverAsked) {
+        dialog = selectWeak(again);
         EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), threshold);
-        EXPECT_TRUE(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED));
-        again.click(dialog, IDCANCEL);
-        again.waitUntilGone(dialog);
+        EXPECT_EQ(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED), neverAsked);
+        closeWith(again, dialog, IDCANCEL);
     };
-    shows("0");
+    shows("100", false);
     RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsThreshold", REG_SZ, "50", 3);
     const DWORD notABoolean = 7;
     RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsIncludeNeverAsked", REG_DWORD, &notABoolean,
                     sizeof notABoolean);
-    shows("80");
+    shows("80", true);
     again.close();
     EXPECT_TRUE(again.waitForExit());
 }
@@ -346,7 +334,7 @@ TEST_F(Items, ManyScatteredWeakItemsFollowTheUsersClicks) {
     }
     writeDocument(path, items);
     LorvantProcess lorvant(path);
-    confirmed(lorvant, selectWeak(lorvant));
+    closeWith(lorvant, selectWeak(lorvant), IDOK);
     EXPECT_EQ(lorvant.selectedRows(), even);
     EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1201 selected");
     lorvant.screenshot("many-weak-items-selected");
@@ -355,14 +343,14 @@ TEST_F(Items, ManyScatteredWeakItemsFollowTheUsersClicks) {
     EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
     EXPECT_EQ(lorvant.statusText(), "2401 item(s), 4 selected");
 
-    confirmed(lorvant, selectWeak(lorvant));
+    closeWith(lorvant, selectWeak(lorvant), IDOK);
     lorvant.clickRow(5);
     lorvant.pressKey(VK_DOWN, {VK_SHIFT});
     lorvant.sync();
     EXPECT_EQ(lorvant.selectedRows(), (Selection{5, 6}));
     EXPECT_EQ(lorvant.statusText(), "2401 item(s), 2 selected");
 
-    confirmed(lorvant, selectWeak(lorvant));
+    closeWith(lorvant, selectWeak(lorvant), IDOK);
     lorvant.pressKey(VK_DOWN);
     lorvant.sync();
     EXPECT_EQ(lorvant.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";
