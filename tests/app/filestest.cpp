@@ -198,27 +198,9 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
     open(named);
     EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %"}}));
 
-    // Two hundred thousand UTF-8 words show every letter the program's code page has.
-    const std::string large = folder.path("dictionary.txt");
-    {
-        std::ofstream out(large, std::ios::binary);
-        const char* const stems[] = {"Stra\xC3\237e", "Caf\xC3\xA9", "Preis \xE2\x82\xAC",
-                                     "\xE4\xB8\xAD\xE6\x96\x87"};
-        for (int i = 0; i < 200000; ++i)
-            out << stems[i % 4] << ' ' << i << "\tmeaning\r\n";
-    }
-    open(large);
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
-              "Imported 200000 item(s) from\n" + large +
-                  "\n\nCharacters Lorvant cannot show, replaced by \"?\": 100000 (the first on line 4)");
-    EXPECT_EQ(lorvant.statusText(), "200000 item(s), 0 selected");
-    EXPECT_EQ(lorvant.rows(199996, 4), (Rows{{"199997", "Stra\337e 199996", "meaning", "", "0", "0", "0 %"},
-                                             {"199998", "Caf\xE9 199997", "meaning", "", "0", "0", "0 %"},
-                                             {"199999", "Preis \x80 199998", "meaning", "", "0", "0", "0 %"},
-                                             {"200000", "?? 199999", "meaning", "", "0", "0", "0 %"}}));
-    lorvant.screenshot("imported-large-word-list");
-
     // An export chosen to save the changes does not save the list.
+    open(words);
+    lorvant.answerMessageBox("Lorvant", IDOK);
     lorvant.close();
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDYES), "Save changes to new Study List ?");
     lorvant.chooseFile("Save As", folder.path("export.txt"), 3);
@@ -242,10 +224,11 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
         oldTerms.push_back(term);
     }
     const Texts newTerms(oldTerms.rbegin(), oldTerms.rend());
+    const std::string path = folder.path("many.lvd");
+    writeDocument(path, items);
     for (DWORD killAfterMs : {2, 6, 12, 25, 60}) {
         SCOPED_TRACE("killed " + std::to_string(killAfterMs) + " ms after the save was asked for");
-        writeDocument(animals, items);
-        LorvantProcess lorvant(animals);
+        LorvantProcess lorvant(path);
         lorvant.clickHeader(1);
         ASSERT_EQ(lorvant.rows(0, 1).at(0).at(1), newTerms.front());
         const int save = lorvant.menuItem(StudySetMenu, "&Save\tCtrl+S").id;
@@ -254,12 +237,13 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
         TerminateProcess(lorvant.processHandle(), 1);
         ASSERT_TRUE(lorvant.waitForExit());
         try {
-            const Texts saved = terms(animals);
+            const Texts saved = terms(path);
             EXPECT_TRUE(saved == oldTerms || saved == newTerms)
                 << saved.size() << " items, first " << saved.at(0);
         } catch (...) {
-            ADD_FAILURE() << (fileExists(animals) ? "the document no longer opens" : "the document is gone");
+            ADD_FAILURE() << (fileExists(path) ? "the document no longer opens" : "the document is gone");
         }
+        writeDocument(path, items);
     }
 }
 
