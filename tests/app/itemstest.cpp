@@ -197,7 +197,7 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     EXPECT_EQ(saved.getTermSet(2).getTerm(), "Spain");
 }
 
-TEST_F(Items, ReviewingTheListChangesNothingButTheSelection) {
+TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     // Never asked, 33 %, 80 %, 100 %.
     writeDocument(path, {{"France", {"Paris"}, "", 0, 0},
                          {"Peru", {"Lima"}, "once ruled by Spain", 3, 1},
@@ -295,27 +295,8 @@ TEST_F(Items, ReviewingTheListChangesNothingButTheSelection) {
     lorvant.close();
     EXPECT_TRUE(lorvant.waitForExit()) << "nothing to ask about";
 
-    // The last choice is remembered for the next run; a damaged value falls back to the default.
-    LorvantProcess again(path);
-    const auto shows = [&](const char* threshold, bool neverAsked) {
-        dialog = selectWeak(again);
-        EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), threshold);
-        EXPECT_EQ(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED), neverAsked);
-        closeWith(again, dialog, IDCANCEL);
-    };
-    shows("100", false);
-    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsThreshold", REG_SZ, "50", 3);
-    const DWORD notABoolean = 7;
-    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsIncludeNeverAsked", REG_DWORD, &notABoolean,
-                    sizeof notABoolean);
-    shows("80", true);
-    again.close();
-    EXPECT_TRUE(again.waitForExit());
-}
-
-// Thousands of scattered weak items, selected at once, then changed by the user's clicks and keys.
-TEST_F(Items, ManyScatteredWeakItemsFollowTheUsersClicks) {
-    // Every even row is answered right 20 % of the time, every odd one always.
+    // The last choice is remembered for the next run; a damaged value falls back to the default. Thousands
+    // of scattered weak items are selected at once, then changed by the user's clicks and keys.
     std::vector<TestItem> items;
     Selection even;
     for (int i = 0; i < 2401; ++i) {
@@ -324,30 +305,41 @@ TEST_F(Items, ManyScatteredWeakItemsFollowTheUsersClicks) {
             even.push_back(i);
     }
     writeDocument(path, items);
-    LorvantProcess lorvant(path);
-    closeWith(lorvant, selectWeak(lorvant), IDOK);
-    EXPECT_EQ(lorvant.selectedRows(), even);
-    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1201 selected");
-    lorvant.screenshot("many-weak-items-selected");
-    lorvant.shiftClickRow(3);
-    lorvant.sync();
-    EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
-    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 4 selected");
+    LorvantProcess many(path);
+    const auto shows = [&](const char* threshold, bool neverAsked) {
+        dialog = selectWeak(many);
+        EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), threshold);
+        EXPECT_EQ(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED), neverAsked);
+        closeWith(many, dialog, IDCANCEL);
+    };
+    shows("100", false);
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsThreshold", REG_SZ, "50", 3);
+    const DWORD notABoolean = 7;
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsIncludeNeverAsked", REG_DWORD, &notABoolean,
+                    sizeof notABoolean);
+    shows("80", true);
 
-    closeWith(lorvant, selectWeak(lorvant), IDOK);
-    lorvant.clickRow(5);
-    lorvant.pressKey(VK_DOWN, {VK_SHIFT});
-    lorvant.sync();
-    EXPECT_EQ(lorvant.selectedRows(), (Selection{5, 6}));
-    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 2 selected");
-
-    closeWith(lorvant, selectWeak(lorvant), IDOK);
-    lorvant.pressKey(VK_DOWN);
-    lorvant.sync();
-    EXPECT_EQ(lorvant.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";
-    EXPECT_EQ(lorvant.statusText(), "2401 item(s), 1 selected");
-    lorvant.close();
-    EXPECT_TRUE(lorvant.waitForExit());
+    closeWith(many, selectWeak(many), IDOK);
+    EXPECT_EQ(many.selectedRows(), even);
+    EXPECT_EQ(many.statusText(), "2401 item(s), 1201 selected");
+    many.screenshot("many-weak-items-selected");
+    many.shiftClickRow(3);
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
+    EXPECT_EQ(many.statusText(), "2401 item(s), 4 selected");
+    closeWith(many, selectWeak(many), IDOK);
+    many.clickRow(5);
+    many.pressKey(VK_DOWN, {VK_SHIFT});
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), (Selection{5, 6}));
+    EXPECT_EQ(many.statusText(), "2401 item(s), 2 selected");
+    closeWith(many, selectWeak(many), IDOK);
+    many.pressKey(VK_DOWN);
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";
+    EXPECT_EQ(many.statusText(), "2401 item(s), 1 selected");
+    many.close();
+    EXPECT_TRUE(many.waitForExit());
 }
 
 } // namespace
