@@ -18,8 +18,6 @@ const std::vector<int> StudySetMenu{1};
 
 const std::string CannotSave = "Unable to save to the specified file.\nMake sure a disk is in the drive you "
                                "specified and you have sufficient permissions.\n";
-const std::string NotADocument =
-    "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt.\n";
 
 Texts terms(const std::string& path) {
     const StudyList document = readDocument(path);
@@ -192,7 +190,9 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
                   wide);
     lorvant.clickButton("Open");
     lorvant.chooseFile("Open", corrupt, 1);
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK), NotADocument + corrupt);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK),
+              "Can not open the file specified.\nThis is not a valid Lorvant file or it is corrupt.\n" +
+                  corrupt);
     EXPECT_EQ(lorvant.title(), "Lorvant - " + saved);
     EXPECT_EQ(terms(saved), (Texts{"Aalspie\xDF", "gro\xDF, sehr", "?\363d?"}));
     open(named);
