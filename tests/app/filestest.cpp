@@ -241,7 +241,8 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
             EXPECT_TRUE(saved == oldTerms || saved == newTerms)
                 << saved.size() << " items, first " << saved.at(0);
         } catch (...) {
-            ADD_FAILURE() << (fileExists(path) ? "the document no longer opens" : "the document is gone");
+            const bool gone = GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+            ADD_FAILURE() << (gone ? "the document is gone" : "the document no longer opens");
         }
         writeDocument(path, items);
     }
