@@ -1,5 +1,6 @@
-// Working on the items: adding, editing and removing them through the dialogs, selecting, sorting by a
-// column, resetting the scores, customizing the outline and the session settings.
+// Working on the items of a list: adding, editing and removing them, studying them in the three kinds of
+// session, changing the settings and the outline, resetting the scores; and reviewing the list without
+// changing it: finding an item, sorting by a column, the chart of the scores, selecting the weak items.
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 
@@ -10,10 +11,21 @@
 namespace {
 
 using Rows = std::vector<LorvantProcess::Row>;
+using Texts = std::vector<std::string>;
+using Selection = std::vector<int>;
 
 const std::vector<int> StudySetMenu{1};
 const std::vector<int> StudyMenu{1, 9};
 const std::vector<int> ItemMenu{2};
+
+const char* const SettingsKey = "Software\\Tandrel\\Lorvant\\1.21\\Settings";
+
+// Clicks a button that ends the dialog, and waits until the program has handled what it did.
+void closeWith(LorvantProcess& lorvant, HWND dialog, int id) {
+    lorvant.click(dialog, id);
+    lorvant.waitUntilGone(dialog);
+    lorvant.sync();
+}
 
 // Fills the item dialog that is open and confirms it.
 void enterItem(LorvantProcess& lorvant, const std::string& term, const std::string& definition,
@@ -22,185 +34,312 @@ void enterItem(LorvantProcess& lorvant, const std::string& term, const std::stri
     lorvant.setText(dialog, IDC_MAIN_TEXT, term);
     lorvant.setText(dialog, IDC_FIELD_VALUE, definition);
     lorvant.setText(dialog, IDC_COMMENT, comment);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
+    closeWith(lorvant, dialog, IDOK);
 }
 
-std::vector<std::string> column(const Rows& rows, std::size_t index) {
-    std::vector<std::string> result;
-    for (const auto& row : rows)
+Texts column(LorvantProcess& lorvant, std::size_t index) {
+    Texts result;
+    for (const auto& row : lorvant.rows())
         result.push_back(row.at(index));
     return result;
+}
+
+bool isChecked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Opens Select Weak Items and, unless threshold is empty, makes that choice.
+HWND selectWeak(LorvantProcess& lorvant, const std::string& threshold = "", bool neverAsked = true) {
+    lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
+    HWND dialog = lorvant.waitForWindow("Select Weak Items");
+    if (!threshold.empty()) {
+        lorvant.setText(dialog, IDC_WEAK_THRESHOLD, threshold);
+        if (isChecked(dialog, IDC_INCLUDE_NEVER_ASKED) != neverAsked)
+            lorvant.click(dialog, IDC_INCLUDE_NEVER_ASKED);
+    }
+    return dialog;
 }
 
 class Items : public ::testing::Test {
 protected:
     TestFolder folder;
-    void SetUp() override { deleteRecentDocsKey(); }
+    const std::string path = folder.path("countries.lvd");
+
+    void SetUp() override {
+        deleteRecentDocsKey();
+        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
+    }
+    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey); }
 };
 
-TEST_F(Items, AreAddedEditedAndRemovedThroughTheirDialogs) {
-    LorvantProcess lorvant;
+// Items are added, edited and removed through their dialogs; each session hides the main window while it
+// runs. Edits, answers, settings, the outline and a reset of the scores are each a change to keep.
+TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
+    writeDocument(
+        path,
+        {{"France", {"Paris"}, "", 0, 0}, {"Peru", {"Lima"}, "", 0, 0}, {"Japan", {"Tokyo"}, "", 2, 1}});
+    LorvantProcess lorvant(path);
+    const auto changed = [&](const char* what) {
+        SCOPED_TRACE(what);
+        lorvant.close();
+        EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to " + path + " ?");
+        lorvant.pressKey('S', {VK_CONTROL});
+    };
+    const auto stop = [&](HWND session) {
+        lorvant.click(session, IDC_STOP);
+        EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDYES),
+                  "Do you want to stop the current study session?");
+    };
 
     lorvant.pressKey(VK_INSERT);
-    enterItem(lorvant, "cat", "Katze", "a pet");
+    enterItem(lorvant, "Chile", "Santiago", "long and thin");
     lorvant.clickButton("Add");
-    enterItem(lorvant, "dog", "Hund");
+    enterItem(lorvant, "Italy", "Rome");
     lorvant.chooseMenuItem(ItemMenu, "&Add...\tIns");
-    enterItem(lorvant, "cow", "Kuh");
-    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "cat", "Katze", "a pet", "0", "0", "0 %"},
-                                    {"2", "dog", "Hund", "", "0", "0", "0 %"},
-                                    {"3", "cow", "Kuh", "", "0", "0", "0 %"}}));
-    EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
-
-    // A cancelled dialog adds nothing.
-    lorvant.pressKey(VK_INSERT);
-    HWND dialog = lorvant.waitForWindow("Edit Item");
-    lorvant.setText(dialog, IDC_MAIN_TEXT, "pig");
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
-    EXPECT_EQ(lorvant.rowCount(), 3);
-
+    closeWith(lorvant, lorvant.waitForWindow("Edit Item"), IDCANCEL);
+    EXPECT_EQ(lorvant.rows(3, 2), (Rows{{"4", "Chile", "Santiago", "long and thin", "0", "0", "0 %"},
+                                        {"5", "Italy", "Rome", "", "0", "0", "0 %"}}));
+    EXPECT_EQ(lorvant.statusText(), "5 item(s), 0 selected");
     // A double-click edits its row; Enter edits the first of the selected rows.
-    lorvant.doubleClickRow(1);
-    dialog = lorvant.waitForWindow("Edit Item");
-    EXPECT_EQ(LorvantProcess::text(dialog, IDC_MAIN_TEXT), "dog");
-    lorvant.setText(dialog, IDC_MAIN_TEXT, "puppy");
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"cat", "puppy", "cow"}));
-    EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
-
-    lorvant.selectRows({2, 0, 1});
+    lorvant.doubleClickRow(4);
+    EXPECT_EQ(LorvantProcess::text(lorvant.waitForWindow("Edit Item"), IDC_MAIN_TEXT), "Italy");
+    enterItem(lorvant, "Spain", "Madrid");
+    lorvant.selectRows({4, 3});
     lorvant.pressKey(VK_RETURN);
-    dialog = lorvant.waitForWindow("Edit Item");
-    EXPECT_EQ(LorvantProcess::text(dialog, IDC_MAIN_TEXT), "cat");
-    EXPECT_EQ(LorvantProcess::text(dialog, IDC_FIELD_VALUE), "Katze");
-    EXPECT_EQ(LorvantProcess::text(dialog, IDC_COMMENT), "a pet");
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
-    EXPECT_EQ(lorvant.statusText(), "3 item(s), 3 selected");
-
+    HWND dialog = lorvant.waitForWindow("Edit Item");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_MAIN_TEXT), "Chile");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_COMMENT), "long and thin");
+    closeWith(lorvant, dialog, IDCANCEL);
     // Removing asks first; the rest are numbered anew.
-    lorvant.selectRows({0, 2});
+    lorvant.selectRows({1, 3});
     lorvant.pressKey(VK_DELETE);
     EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
               "Are you sure you want to delete the selected items?");
-    EXPECT_EQ(lorvant.rowCount(), 3);
-    EXPECT_EQ(lorvant.statusText(), "3 item(s), 2 selected");
+    EXPECT_EQ(lorvant.statusText(), "5 item(s), 2 selected");
     lorvant.clickButton("Remove");
     lorvant.answerMessageBox("Please confirm", IDYES);
-    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "puppy", "Hund", "", "0", "0", "0 %"}}));
-    EXPECT_EQ(lorvant.statusText(), "1 item(s), 0 selected");
-
-    lorvant.chooseMenuItem(ItemMenu, "Select &All\tCtrl+A");
-    EXPECT_EQ(lorvant.statusText(), "1 item(s), 1 selected");
-    EXPECT_EQ(lorvant.title(), "Lorvant");
-
-    lorvant.close();
-    lorvant.answerMessageBox("Lorvant", IDNO);
-    EXPECT_TRUE(lorvant.waitForExit());
-}
-
-TEST_F(Items, SortByAColumnAscendingThenDescending) {
-    const std::string path = folder.path("scores.lvd");
-    writeDocument(path, {{"b", {"2"}, "", 3, 1}, {"c", {"3"}, "", 1, 1}, {"a", {"1"}, "", 2, 0}});
-    LorvantProcess lorvant(path);
-    lorvant.selectRows({1});
-
-    lorvant.clickHeader(4); // "Times Asked"
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"c", "a", "b"}));
+    EXPECT_EQ(column(lorvant, 0), (Texts{"1", "2", "3"}));
+    EXPECT_EQ(column(lorvant, 1), (Texts{"France", "Japan", "Spain"}));
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
-    EXPECT_TRUE(lorvant.selectedRows().empty());
-    lorvant.clickHeader(4);
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"b", "a", "c"}));
-    lorvant.clickHeader(1); // the item type's column
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"a", "b", "c"}));
-    // The numbers stay with their items.
-    EXPECT_EQ(column(lorvant.rows(), 0), (std::vector<std::string>{"3", "1", "2"}));
-    lorvant.clickHeader(0);
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"b", "c", "a"}));
-    lorvant.clickHeader(0);
-    EXPECT_EQ(column(lorvant.rows(), 1), (std::vector<std::string>{"a", "c", "b"}));
+    changed("the items");
 
-    // Sorting is no change to the document.
-    lorvant.close();
-    EXPECT_TRUE(lorvant.waitForExit());
-}
+    lorvant.chooseMenuItem(StudyMenu, "&Presentation");
+    HWND session = lorvant.waitForWindow("Presentation Study Session");
+    EXPECT_FALSE(IsWindowVisible(lorvant.mainWindow()));
+    stop(session);
+    lorvant.waitUntilGone(session);
+    lorvant.chooseMenuItem(StudyMenu, "&Multiple choice");
+    session = lorvant.waitForWindow("Multiple Choice Study Session");
+    lorvant.screenshot("multiple-choice", session);
+    stop(session);
+    lorvant.answerMessageBox("Lorvant", IDOK); // the summary
+    lorvant.waitUntilGone(session);
 
-TEST_F(Items, ScoresAreResetOnlyWhenConfirmed) {
-    const std::string path = folder.path("scores.lvd");
-    writeDocument(path, {{"b", {"2"}, "", 3, 1}, {"c", {"3"}, "", 4, 4}});
-    LorvantProcess lorvant(path);
-    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
-    EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
-              "Are you sure you want to reset scores of all items?");
-    EXPECT_EQ(column(lorvant.rows(), 6), (std::vector<std::string>{"33 %", "100 %"}));
-    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
-    lorvant.answerMessageBox("Please confirm", IDYES);
-    EXPECT_EQ(lorvant.rows(),
-              (Rows{{"1", "b", "2", "", "0", "0", "0 %"}, {"2", "c", "3", "", "0", "0", "0 %"}}));
-    lorvant.close();
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDYES), "Save changes to " + path + " ?");
-    EXPECT_TRUE(lorvant.waitForExit());
-    EXPECT_EQ(readDocument(path).getTermSet(1).getTimesAsked(), 0);
-}
-
-TEST_F(Items, OutlineChangesTheColumnsAndKeepsTheWidthsOfKeptFields) {
-    LorvantProcess lorvant;
-    std::vector<int> before;
-    for (const auto& column : lorvant.columns())
-        before.push_back(column.width);
-    lorvant.dragColumnWidth(2, 80);
+    lorvant.selectRows({0});
+    lorvant.chooseMenuItem(StudyMenu, "&Questions && Answers");
+    lorvant.click(lorvant.waitForWindow("Study Session"), IDOK); // only the selected item
+    session = lorvant.waitForWindow("Questions & Answers Study Session");
+    EXPECT_FALSE(IsWindowVisible(lorvant.mainWindow()));
+    EXPECT_EQ(LorvantProcess::text(session, IDC_QUESTION), "France");
+    lorvant.setText(session, IDC_ANSWER, "Paris");
+    lorvant.click(session, IDC_NEXT);
+    lorvant.answerMessageBox("Lorvant", IDOK);
+    lorvant.waitUntilGone(session);
     lorvant.sync();
+    EXPECT_TRUE(IsWindowVisible(lorvant.mainWindow()));
+    EXPECT_EQ(column(lorvant, 6), (Texts{"100 %", "50 %", "0 %"}));
+    changed("an answer");
+
+    lorvant.chooseMenuItem(StudyMenu, "&Settings...");
+    dialog = lorvant.waitForWindow("Study Settings");
+    const bool shuffled = isChecked(dialog, IDC_SHUFFLE);
+    lorvant.click(dialog, IDC_SHUFFLE);
+    closeWith(lorvant, dialog, IDOK);
+    changed("the settings");
+
+    // A dragged column keeps its width, a new field starts at 130, the others stay as they were.
+    std::vector<int> widths;
+    for (const auto& column : lorvant.columns())
+        widths.push_back(column.width);
+    lorvant.dragColumnWidth(2, 80);
     lorvant.pressKey('L', {VK_CONTROL});
-    HWND dialog = lorvant.waitForWindow("Customize StudySet");
+    dialog = lorvant.waitForWindow("Customize StudySet");
     lorvant.setText(dialog, IDC_ITEM_TYPE, "Country");
     lorvant.setText(dialog, IDC_NEW_FIELD, "Capital");
     lorvant.click(dialog, IDC_ADD_FIELD);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
-    std::vector<std::string> titles;
-    std::vector<int> widths;
+    closeWith(lorvant, dialog, IDOK);
+    Texts titles;
+    widths.insert(widths.begin() + 3, 130);
+    widths[2] = 80;
     for (const auto& column : lorvant.columns()) {
         titles.push_back(column.title);
-        widths.push_back(column.width);
+        EXPECT_EQ(column.width, widths.at(titles.size() - 1)) << column.title;
     }
-    EXPECT_EQ(titles, (std::vector<std::string>{"#", "Country", "Definition", "Capital", "Comment",
-                                                "Times Asked", "Correct Answers", "Ratio"}));
-    // The dragged field keeps its width, the new field starts at 130, the others are as they were.
-    EXPECT_EQ(widths,
-              (std::vector<int>{before[0], before[1], 80, 130, before[3], before[4], before[5], before[6]}));
+    EXPECT_EQ(titles, (Texts{"#", "Country", "Definition", "Capital", "Comment", "Times Asked",
+                             "Correct Answers", "Ratio"}));
+    changed("the outline");
 
-    // A new outline is a change to keep.
-    lorvant.close();
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to new Study List ?");
-    lorvant.close();
-    lorvant.answerMessageBox("Lorvant", IDNO);
-    EXPECT_TRUE(lorvant.waitForExit());
-}
-
-TEST_F(Items, ChangedSettingsAreAChangeToKeep) {
-    const std::string path = folder.path("settings.lvd");
-    writeDocument(path, {{"a", {"1"}, "", 0, 0}});
-    LorvantProcess lorvant(path);
-    lorvant.chooseMenuItem(StudyMenu, "&Settings...");
-    HWND dialog = lorvant.waitForWindow("Study Settings");
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
-    lorvant.chooseMenuItem(StudyMenu, "&Settings...");
-    dialog = lorvant.waitForWindow("Study Settings");
-    const bool shuffled = SendMessageA(GetDlgItem(dialog, IDC_SHUFFLE), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    lorvant.click(dialog, IDC_SHUFFLE);
-    lorvant.click(dialog, IDOK);
-    lorvant.waitUntilGone(dialog);
+    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
+    EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
+              "Are you sure you want to reset scores of all items?");
+    EXPECT_EQ(column(lorvant, 7), (Texts{"100 %", "50 %", "0 %"}));
+    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
+    lorvant.answerMessageBox("Please confirm", IDYES);
+    EXPECT_EQ(column(lorvant, 5), (Texts{"0", "0", "0"}));
     lorvant.close();
     lorvant.answerMessageBox("Lorvant", IDYES);
     EXPECT_TRUE(lorvant.waitForExit());
-    EXPECT_NE(readDocument(path).getSettings().isShuffle(), shuffled);
+
+    const StudyList saved = readDocument(path);
+    EXPECT_NE(saved.getSettings().isShuffle(), shuffled);
+    EXPECT_EQ(saved.getOutline().getItemType(), "Country");
+    EXPECT_EQ(saved.getTermSet(1).getTimesAsked(), 0);
+    EXPECT_EQ(saved.getTermSet(2).getTerm(), "Spain");
+}
+
+TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
+    // Never asked, 33 %, 80 %, 100 %.
+    writeDocument(path, {{"France", {"Paris"}, "", 0, 0},
+                         {"Peru", {"Lima"}, "once ruled by Spain", 3, 1},
+                         {"Spain", {"Madrid"}, "", 5, 4},
+                         {"Japan", {"Tokyo"}, "", 2, 2}});
+    LorvantProcess lorvant(path);
+
+    // Find looks round the list from the item after the focused one; F3 before any search asks what to find.
+    lorvant.pressKey(VK_F3);
+    HWND dialog = lorvant.waitForWindow("Find");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "nothing to find yet";
+    lorvant.setText(dialog, IDC_FIND_TEXT, "spain");
+    lorvant.screenshot("find", dialog);
+    closeWith(lorvant, dialog, IDOK);
+    EXPECT_EQ(lorvant.selectedRows(), Selection{1}); // in a comment
+    EXPECT_EQ(lorvant.statusText(), "4 item(s), 1 selected");
+    lorvant.pressKey(VK_F3);
+    EXPECT_EQ(lorvant.selectedRows(), Selection{2});
+    lorvant.chooseMenuItem(ItemMenu, "Find &Next\tF3");
+    EXPECT_EQ(lorvant.selectedRows(), Selection{1}) << "round the end of the list";
+
+    lorvant.clickRow(3);
+    lorvant.pressKey('F', {VK_CONTROL});
+    dialog = lorvant.waitForWindow("Find");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_FIND_TEXT), "spain");
+    lorvant.click(dialog, IDC_MATCH_CASE);
+    lorvant.click(dialog, IDOK);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Cannot find \"spain\".");
+    lorvant.waitUntilGone(dialog);
+    EXPECT_EQ(lorvant.selectedRows(), Selection{3}) << "the selection stays when nothing is found";
+    lorvant.chooseMenuItem(ItemMenu, "&Find...\tCtrl+F");
+    dialog = lorvant.waitForWindow("Find");
+    EXPECT_TRUE(isChecked(dialog, IDC_MATCH_CASE));
+    lorvant.setText(dialog, IDC_FIND_TEXT, "Spain");
+    closeWith(lorvant, dialog, IDOK);
+    EXPECT_EQ(lorvant.selectedRows(), Selection{1});
+
+    // A header sorts by its column, then the other way round; the numbers stay with their items.
+    lorvant.clickHeader(4); // "Times Asked"
+    EXPECT_EQ(column(lorvant, 1), (Texts{"France", "Japan", "Peru", "Spain"}));
+    EXPECT_EQ(column(lorvant, 0), (Texts{"1", "4", "2", "3"}));
+    EXPECT_EQ(lorvant.statusText(), "4 item(s), 0 selected");
+    lorvant.clickHeader(4);
+    EXPECT_EQ(column(lorvant, 1), (Texts{"Spain", "Peru", "Japan", "France"}));
+    lorvant.clickHeader(0);
+    EXPECT_EQ(column(lorvant, 1), (Texts{"France", "Peru", "Spain", "Japan"}));
+
+    // The chart counts the items by how often they were answered right; a larger dialog gives it the room.
+    lorvant.chooseMenuItem(StudySetMenu, "Stat&istics...");
+    dialog = lorvant.waitForWindow("Statistics");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_SCORE_CHART),
+              "Never asked: 1, 0-24 %: 0, 25-49 %: 1, 50-74 %: 0, 75-99 %: 1, 100 %: 1");
+    EXPECT_EQ((Texts{LorvantProcess::text(dialog, IDC_ITEMS_TOTAL),
+                     LorvantProcess::text(dialog, IDC_ANSWERED_TOTAL),
+                     LorvantProcess::text(dialog, IDC_RIGHT_TOTAL),
+                     LorvantProcess::text(dialog, IDC_PERCENTAGE_TOTAL)}),
+              (Texts{"4", "10", "7", "70 %"}));
+    lorvant.screenshot("statistics", dialog);
+    RECT before{}, after{}, button{}, frame{};
+    GetWindowRect(GetDlgItem(dialog, IDC_SCORE_CHART), &before);
+    GetWindowRect(dialog, &frame);
+    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    lorvant.sync();
+    GetWindowRect(GetDlgItem(dialog, IDC_SCORE_CHART), &after);
+    GetWindowRect(GetDlgItem(dialog, IDOK), &button);
+    EXPECT_EQ(after.right - after.left, before.right - before.left + 200);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 100);
+    EXPECT_GT(button.top, after.bottom) << "the totals and the button stay below the chart";
+    lorvant.screenshot("statistics-larger", dialog);
+    lorvant.pressKey(VK_ESCAPE);
+    lorvant.waitUntilGone(dialog);
+
+    // Weak items: by default under 80 % and never asked.
+    lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
+    dialog = lorvant.waitForWindow("Select Weak Items");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), "80");
+    EXPECT_TRUE(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED));
+    lorvant.screenshot("select-weak-items", dialog);
+    closeWith(lorvant, dialog, IDOK);
+    EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1}));
+    EXPECT_EQ(lorvant.statusText(), "4 item(s), 2 selected");
+    dialog = selectWeak(lorvant, "0", false);
+    lorvant.click(dialog, IDOK);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
+              "No item is answered right less than 0 % of the time.");
+    lorvant.waitUntilGone(dialog);
+    EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1})) << "the selection stays when none is found";
+    dialog = selectWeak(lorvant, "101", false);
+    lorvant.click(dialog, IDOK);
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Please enter a percentage from 0 to 100.");
+    lorvant.setText(dialog, IDC_WEAK_THRESHOLD, "100");
+    closeWith(lorvant, dialog, IDOK);
+    EXPECT_EQ(lorvant.selectedRows(), (Selection{1, 2}));
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit()) << "nothing to ask about";
+
+    // The last choice is remembered for the next run; a damaged value falls back to the default. Thousands
+    // of scattered weak items are selected at once, then changed by the user's clicks and keys.
+    std::vector<TestItem> items;
+    Selection even;
+    for (int i = 0; i < 2401; ++i) {
+        items.push_back({"term " + std::to_string(i), {"answer"}, "", 5, i % 2 ? 5 : 1});
+        if (i % 2 == 0)
+            even.push_back(i);
+    }
+    writeDocument(path, items);
+    LorvantProcess many(path);
+    const auto shows = [&](const char* threshold, bool neverAsked) {
+        dialog = selectWeak(many);
+        EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), threshold);
+        EXPECT_EQ(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED), neverAsked);
+        closeWith(many, dialog, IDCANCEL);
+    };
+    shows("100", false);
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsThreshold", REG_SZ, "50", 3);
+    const DWORD notABoolean = 7;
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsIncludeNeverAsked", REG_DWORD, &notABoolean,
+                    sizeof notABoolean);
+    shows("80", true);
+
+    closeWith(many, selectWeak(many), IDOK);
+    EXPECT_EQ(many.selectedRows(), even);
+    EXPECT_EQ(many.statusText(), "2401 item(s), 1201 selected");
+    many.screenshot("many-weak-items-selected");
+    many.shiftClickRow(3);
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
+    EXPECT_EQ(many.statusText(), "2401 item(s), 4 selected");
+    closeWith(many, selectWeak(many), IDOK);
+    many.clickRow(5);
+    many.pressKey(VK_DOWN, {VK_SHIFT});
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), (Selection{5, 6}));
+    EXPECT_EQ(many.statusText(), "2401 item(s), 2 selected");
+    closeWith(many, selectWeak(many), IDOK);
+    many.pressKey(VK_DOWN);
+    many.sync();
+    EXPECT_EQ(many.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";
+    EXPECT_EQ(many.statusText(), "2401 item(s), 1 selected");
+    many.close();
+    EXPECT_TRUE(many.waitForExit());
 }
 
 } // namespace
