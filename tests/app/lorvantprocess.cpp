@@ -88,7 +88,7 @@ LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &_process))
-        fail("could not start " + line);
+        fail("could not start " + line + " (error " + std::to_string(GetLastError()) + ")");
     waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
               "the program's window to be shown");
     _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
