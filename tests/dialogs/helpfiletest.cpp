@@ -44,13 +44,17 @@ TEST(HelpFile, TheViewerIsTakenFromItsRegistrationElseByNameAndItsAbsenceIsHarml
     RegDeleteTreeA(HKEY_CURRENT_USER, root);
 }
 
-// Owned by the dialog, the help window stays in front of it and goes with it.
-TEST(HelpFile, TheItemDialogsHelpOpensItsTopicOwnedByTheDialog) {
+// The item dialog shows the item it edits. Owned by the dialog, the help window stays in front of it and goes
+// with it.
+TEST(ItemDialog, ShowsTheItemItEditsAndOpensItsHelpOwnedByTheDialog) {
     Outline outline;
-    TermEditCtrl ctrl(outline, TermSet(outline));
+    TermSet item(outline);
+    item.setField(0, "Paris");
+    TermEditCtrl ctrl(outline, item);
     HWND dialog = nullptr, helpOwner = nullptr;
     runDialog(IDD_EDIT_ITEM, ctrl, [&](ScriptedUser& user) {
         dialog = user.waitForWindow("Edit Item");
+        EXPECT_EQ(user.text(dialog, IDC_FIELD_VALUE), "Paris");
         // The viewer may take seconds to start: wait for its window rather than for the click.
         PostMessageA(user.control(dialog, IDC_HELP_BUTTON), BM_CLICK, 0, 0);
         helpOwner = GetWindow(user.waitForWindow("Lorvant Help", 60000), GW_OWNER);
