@@ -33,25 +33,31 @@ Lines fieldsOf(const Outline& outline) {
 
 const Outline countries = makeOutline("Country", {"Capital", "Continent", "Language"});
 
-TEST(ItemDialog, EnterWalksThroughEveryFieldBeforeConfirming) {
-    TermSet france(countries, 7);
-    france.setTerm("France");
-    france.setField(0, "Paris");
-    TermEditCtrl ctrl(countries, france);
-    INT_PTR result = runDialog(IDD_EDIT_ITEM, ctrl, [](ScriptedUser& user) {
+TEST(ItemDialog, RefusesAnItemWithoutTextsAndEnterWalksThroughEveryFieldBeforeConfirming) {
+    TermEditCtrl ctrl(countries, TermSet(countries, 7));
+    const std::string longComment(5000, 'q'); // longer than any fixed buffer
+    INT_PTR result = runDialog(IDD_EDIT_ITEM, ctrl, [&](ScriptedUser& user) {
         HWND dialog = user.waitForWindow("Edit Item");
         EXPECT_EQ(user.text(dialog, IDC_ITEM_TYPE_LABEL), "Country:");
         EXPECT_EQ(user.items(dialog, IDC_FIELD_CHOOSER), (Lines{"Capital", "Continent", "Language"}));
-        EXPECT_EQ(user.text(dialog, IDC_FIELD_LABEL), message(IDS_FIELD_LABEL_FORMAT, "Capital"));
-        EXPECT_EQ(user.text(dialog, IDC_FIELD_VALUE), "Paris");
-        EXPECT_FALSE(user.isEnabled(dialog, IDC_PREVIOUS_FIELD));
+        user.click(dialog, IDOK);
+        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_MAIN_TEXT, "Country"));
+        EXPECT_EQ(user.focusedId(dialog), IDC_MAIN_TEXT);
+        user.pressKey(VK_RETURN); // an empty main text does not move on
+        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_MAIN_TEXT, "Country"));
+        user.type(dialog, IDC_MAIN_TEXT, "France");
+        user.click(dialog, IDOK);
+        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_ONE_DEFINITION));
+        EXPECT_EQ(user.focusedId(dialog), IDC_FIELD_VALUE);
 
         user.focus(dialog, IDC_MAIN_TEXT);
         user.pressKey(VK_RETURN);
         EXPECT_EQ(user.focusedId(dialog), IDC_COMMENT);
-        user.type(dialog, IDC_COMMENT, "Western Europe");
+        user.setText(dialog, IDC_COMMENT, longComment);
         user.pressKey(VK_RETURN);
         EXPECT_EQ(user.focusedId(dialog), IDC_FIELD_VALUE);
+        EXPECT_FALSE(user.isEnabled(dialog, IDC_PREVIOUS_FIELD));
+        user.type(dialog, IDC_FIELD_VALUE, "Paris");
         user.pressKey(VK_RETURN);
         EXPECT_EQ(user.text(dialog, IDC_FIELD_LABEL), message(IDS_FIELD_LABEL_FORMAT, "Continent"));
         EXPECT_TRUE(user.isEnabled(dialog, IDC_PREVIOUS_FIELD));
@@ -65,64 +71,42 @@ TEST(ItemDialog, EnterWalksThroughEveryFieldBeforeConfirming) {
         user.choose(dialog, IDC_FIELD_CHOOSER, "Continent");
         EXPECT_EQ(user.text(dialog, IDC_FIELD_VALUE), "Europe");
         user.choose(dialog, IDC_FIELD_CHOOSER, "Language");
-        EXPECT_TRUE(user.isOpen("Edit Item"));
         user.pressKey(VK_RETURN); // nothing left to walk to: Enter confirms
     });
     EXPECT_EQ(result, 1);
     TermSet expected(countries, 7);
     expected.setTerm("France");
-    expected.setComment("Western Europe");
+    expected.setComment(longComment);
     expected.setField(0, "Paris");
     expected.setField(1, "Europe");
     // Language was shown but never typed into: it is not stored as an empty value.
     EXPECT_EQ(ctrl.getTermSet(), expected);
 }
 
-TEST(ItemDialog, RefusesAnEmptyMainTextOrEveryFieldEmptyButOneFieldIsEnough) {
-    TermEditCtrl ctrl(countries, TermSet(countries, 1));
-    INT_PTR result = runDialog(IDD_EDIT_ITEM, ctrl, [](ScriptedUser& user) {
-        HWND dialog = user.waitForWindow("Edit Item");
-        user.click(dialog, IDOK);
-        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_MAIN_TEXT, "Country"));
-        EXPECT_EQ(user.focusedId(dialog), IDC_MAIN_TEXT);
-        user.pressKey(VK_RETURN); // an empty main text does not move on
-        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_MAIN_TEXT, "Country"));
-
-        user.type(dialog, IDC_MAIN_TEXT, "Peru");
-        user.click(dialog, IDOK);
-        EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_ONE_DEFINITION));
-        EXPECT_EQ(user.focusedId(dialog), IDC_FIELD_VALUE);
-        user.choose(dialog, IDC_FIELD_CHOOSER, "Language");
-        user.type(dialog, IDC_FIELD_VALUE, "Spanish");
-        user.click(dialog, IDOK);
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(ctrl.getTermSet().getTerm(), "Peru");
-    EXPECT_EQ(ctrl.getTermSet().getField(2), "Spanish");
-}
-
 // An outline without fields comes only from a document made elsewhere; its items are still editable.
 TEST(ItemDialog, AnOutlineWithoutFieldsNeedsOnlyTheMainText) {
     const Outline bare = makeOutline("Term", {});
     TermEditCtrl ctrl(bare, TermSet(bare, 1));
-    INT_PTR result = runDialog(IDD_EDIT_ITEM, ctrl, [](ScriptedUser& user) {
-        HWND dialog = user.waitForWindow("Edit Item");
-        EXPECT_FALSE(user.isEnabled(dialog, IDC_FIELD_VALUE));
-        user.type(dialog, IDC_MAIN_TEXT, "alone");
-        user.pressKey(VK_RETURN);
-        user.pressKey(VK_RETURN);
-    });
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(runDialog(IDD_EDIT_ITEM, ctrl,
+                        [](ScriptedUser& user) {
+                            HWND dialog = user.waitForWindow("Edit Item");
+                            EXPECT_FALSE(user.isEnabled(dialog, IDC_FIELD_VALUE));
+                            user.type(dialog, IDC_MAIN_TEXT, "alone");
+                            user.pressKey(VK_RETURN);
+                            user.pressKey(VK_RETURN);
+                        }),
+              1);
     EXPECT_EQ(ctrl.getTermSet().getTerm(), "alone");
 }
 
+// Remove, Move Up and Move Down are offered only where they can act.
 void expectListButtons(ScriptedUser& user, HWND dialog, bool remove, bool up, bool down) {
     EXPECT_EQ(user.isEnabled(dialog, IDC_REMOVE_FIELD), remove);
     EXPECT_EQ(user.isEnabled(dialog, IDC_MOVE_UP), up);
     EXPECT_EQ(user.isEnabled(dialog, IDC_MOVE_DOWN), down);
 }
 
-TEST(OutlineDialog, ButtonsFollowTheSelectionAndMovesAndRemovalsKeepListAndOutlineInStep) {
+TEST(OutlineDialog, KeepsListAndOutlineInStepAndRefusesNoFieldsOrNoItemType) {
     OutlineCtrl ctrl(makeOutline("Term", {"X", "Y", "Z"}));
     INT_PTR result = runDialog(IDD_OUTLINE, ctrl, [](ScriptedUser& user) {
         HWND dialog = user.waitForWindow("Customize StudySet");
@@ -130,9 +114,6 @@ TEST(OutlineDialog, ButtonsFollowTheSelectionAndMovesAndRemovalsKeepListAndOutli
         expectListButtons(user, dialog, false, false, false);
         user.choose(dialog, IDC_FIELD_NAMES, "X");
         expectListButtons(user, dialog, true, false, true);
-        user.choose(dialog, IDC_FIELD_NAMES, "Z");
-        expectListButtons(user, dialog, true, true, false);
-
         user.choose(dialog, IDC_FIELD_NAMES, "Y");
         user.click(dialog, IDC_MOVE_UP);
         EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (Lines{"Y", "X", "Z"}));
@@ -148,30 +129,23 @@ TEST(OutlineDialog, ButtonsFollowTheSelectionAndMovesAndRemovalsKeepListAndOutli
         user.click(dialog, IDC_REMOVE_FIELD);
         EXPECT_EQ(user.answerMessageBox("Please confirm", IDNO), message(IDS_CONFIRM_REMOVE_FIELD));
         EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (Lines{"X", "Z", "Y"}));
-        user.click(dialog, IDC_REMOVE_FIELD);
-        user.answerMessageBox("Please confirm", IDYES);
-        EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (Lines{"X", "Y"}));
+        for (const char* field : {"Z", "X", "Y"}) {
+            user.choose(dialog, IDC_FIELD_NAMES, field);
+            user.click(dialog, IDC_REMOVE_FIELD);
+            user.answerMessageBox("Please confirm", IDYES);
+        }
+        EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), Lines{});
         expectListButtons(user, dialog, false, false, false);
-        user.click(dialog, IDOK);
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(fieldsOf(ctrl.getOutline()), (Lines{"X", "Y"}));
-}
-
-TEST(OutlineDialog, EnterAddsTypedNamesAndOkRefusesNoFieldsAndNoItemType) {
-    OutlineCtrl ctrl(makeOutline("Term", {}));
-    INT_PTR result = runDialog(IDD_OUTLINE, ctrl, [](ScriptedUser& user) {
-        HWND dialog = user.waitForWindow("Customize StudySet");
         user.click(dialog, IDOK);
         EXPECT_EQ(user.answerMessageBox("Lorvant", IDOK), message(IDS_ENTER_ONE_FIELD));
         EXPECT_EQ(user.focusedId(dialog), IDC_NEW_FIELD);
 
+        // Enter adds what is typed, a repeated name as it is.
         user.type(dialog, IDC_NEW_FIELD, "Example");
         user.pressKey(VK_RETURN);
         EXPECT_EQ(user.text(dialog, IDC_NEW_FIELD), "");
         EXPECT_EQ(user.focusedId(dialog), IDC_NEW_FIELD);
-        EXPECT_FALSE(user.isEnabled(dialog, IDC_ADD_FIELD));
-        user.type(dialog, IDC_NEW_FIELD, "Example"); // a repeated name is taken as typed
+        user.type(dialog, IDC_NEW_FIELD, "Example");
         user.click(dialog, IDC_ADD_FIELD);
         EXPECT_EQ(user.items(dialog, IDC_FIELD_NAMES), (Lines{"Example", "Example"}));
 
@@ -225,31 +199,46 @@ Setting runSettings(const Setting& start, const std::function<void(ScriptedUser&
     return ctrl.getSetting();
 }
 
-TEST(SettingsDialog, ListsTheFieldsAndRefusesTheSameFieldOnBothSides) {
-    const Setting defaults(capitals);
-    const Setting kept = runSettings(
-        defaults,
-        [](ScriptedUser& user, HWND dialog) {
-            EXPECT_EQ(user.items(dialog, IDC_FROM_LIST),
-                      (Lines{"Country", "Capital", "Continent", "Anything"}));
-            EXPECT_EQ(user.items(dialog, IDC_TO_LIST),
-                      (Lines{"Country", "Capital", "Continent", "Anything else", "Everything else"}));
-            EXPECT_FALSE(user.isEnabled(dialog, IDC_TIME_OUT));
-            user.click(dialog, IDC_TIME_OUT_CHECK);
-            EXPECT_TRUE(user.isEnabled(dialog, IDC_TIME_OUT));
-            user.click(dialog, IDC_TIME_OUT_CHECK);
-            EXPECT_FALSE(user.isEnabled(dialog, IDC_TIME_OUT));
-
-            user.choose(dialog, IDC_FROM_LIST, "Capital");
-            user.choose(dialog, IDC_TO_LIST, "Capital");
-            user.click(dialog, IDC_SHUFFLE);
-            user.click(dialog, IDOK);
-            EXPECT_EQ(user.answerMessageBox("Study Settings", IDOK), message(IDS_SAME_FROM_AND_TO));
-            EXPECT_TRUE(user.isOpen("Study Settings"));
-            user.pressKey(VK_ESCAPE);
-        },
-        0);
-    EXPECT_EQ(kept, defaults);
+// The number boxes scroll, so a third digit can be typed; it is refused, not cut.
+TEST(SettingsDialog, RefusesTheSameFieldOnBothSidesAndKeepsNumbersOutOfRangeAsTheyWere) {
+    Setting setting(capitals);
+    setting.setTimeOut(10);
+    setting.setChoicesNum(4);
+    EXPECT_EQ(runSettings(
+                  setting,
+                  [](ScriptedUser& user, HWND dialog) {
+                      EXPECT_EQ(user.items(dialog, IDC_FROM_LIST),
+                                (Lines{"Country", "Capital", "Continent", "Anything"}));
+                      EXPECT_EQ(user.items(dialog, IDC_TO_LIST), (Lines{"Country", "Capital", "Continent",
+                                                                        "Anything else", "Everything else"}));
+                      user.choose(dialog, IDC_FROM_LIST, "Capital");
+                      user.choose(dialog, IDC_TO_LIST, "Capital");
+                      user.click(dialog, IDC_SHUFFLE);
+                      user.click(dialog, IDOK);
+                      EXPECT_EQ(user.answerMessageBox("Study Settings", IDOK), message(IDS_SAME_FROM_AND_TO));
+                      user.pressKey(VK_ESCAPE);
+                  },
+                  0),
+              setting);
+    EXPECT_EQ(runSettings(setting,
+                          [](ScriptedUser& user, HWND dialog) {
+                              user.setText(dialog, IDC_TIME_OUT, "");
+                              user.type(dialog, IDC_TIME_OUT, "150");
+                              EXPECT_EQ(user.text(dialog, IDC_TIME_OUT), "150");
+                              user.type(dialog, IDC_CHOICES, "9");
+                              user.click(dialog, IDOK);
+                          }),
+              setting);
+    Setting cleared = setting;
+    cleared.setTimeOut(0);
+    EXPECT_EQ(runSettings(setting,
+                          [](ScriptedUser& user, HWND dialog) {
+                              user.setText(dialog, IDC_CHOICES, "");
+                              user.click(dialog, IDC_TIME_OUT_CHECK);
+                              EXPECT_FALSE(user.isEnabled(dialog, IDC_TIME_OUT));
+                              user.click(dialog, IDOK);
+                          }),
+              cleared);
 }
 
 // Each choice is stored, and shown again the next time.
@@ -275,6 +264,7 @@ TEST(SettingsDialog, StoresDirectionsSwitchesAndTimeOutAndShowsThemAgain) {
             EXPECT_EQ(user.selectedText(dialog, IDC_TO_LIST), shownTo);
             EXPECT_EQ(user.text(dialog, IDC_CHOICES), std::to_string(before.getChoicesNum()));
             EXPECT_EQ(user.isChecked(dialog, IDC_TIME_OUT_CHECK), before.getTimeOut() > 0);
+            EXPECT_EQ(user.isEnabled(dialog, IDC_TIME_OUT), before.getTimeOut() > 0);
             for (int id : {IDC_SHUFFLE, IDC_CONTINUOUS, IDC_CASE_SENSITIVE})
                 EXPECT_EQ(user.isChecked(dialog, id), before.isShuffle()) << id;
             user.choose(dialog, IDC_FROM_LIST, choice.from);
@@ -298,31 +288,6 @@ TEST(SettingsDialog, StoresDirectionsSwitchesAndTimeOutAndShowsThemAgain) {
         EXPECT_EQ(stored, expected);
         expected = stored;
     }
-}
-
-// The number boxes scroll, so a third digit can be typed; it is refused, not cut.
-TEST(SettingsDialog, NumbersOutOfRangeKeepThePreviousValues) {
-    Setting setting(capitals);
-    setting.setTimeOut(10);
-    setting.setChoicesNum(4);
-    EXPECT_EQ(runSettings(setting,
-                          [](ScriptedUser& user, HWND dialog) {
-                              user.setText(dialog, IDC_TIME_OUT, "");
-                              user.type(dialog, IDC_TIME_OUT, "150");
-                              EXPECT_EQ(user.text(dialog, IDC_TIME_OUT), "150");
-                              user.type(dialog, IDC_CHOICES, "9");
-                              user.click(dialog, IDOK);
-                          }),
-              setting);
-    Setting cleared = setting;
-    cleared.setTimeOut(0);
-    EXPECT_EQ(runSettings(setting,
-                          [](ScriptedUser& user, HWND dialog) {
-                              user.setText(dialog, IDC_CHOICES, "");
-                              user.click(dialog, IDC_TIME_OUT_CHECK);
-                              user.click(dialog, IDOK);
-                          }),
-              cleared);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -106,7 +107,7 @@ void ScriptedUser::playModal(const std::function<void()>& modal,
     std::unique_ptr<HHOOK__, decltype(&UnhookWindowsHookEx)> hook(
         SetWindowsHookExA(WH_GETMESSAGE, onGetMessage, nullptr, GetCurrentThreadId()), &UnhookWindowsHookEx);
     if (!hook)
-        throw ScriptFailure("the scripted user could not watch the program's messages");
+        throw std::runtime_error("the scripted user could not watch the program's messages");
 
     std::thread player([&] {
         try {
@@ -132,13 +133,13 @@ void ScriptedUser::playModal(const std::function<void()>& modal,
         // tasks posted while the modal call was ending; their owner goes with `user`
     }
     if (!user._failure.empty())
-        throw ScriptFailure(user._failure);
+        throw std::runtime_error(user._failure);
     if (modalError)
         std::rethrow_exception(modalError);
 }
 
 void ScriptedUser::fail(const std::string& what) {
-    throw ScriptFailure(what);
+    throw std::runtime_error(what);
 }
 
 bool ScriptedUser::modalEnded(DWORD waitMs) {
@@ -253,15 +254,13 @@ int ScriptedUser::focusedId(HWND dialog) {
 std::vector<std::string> ScriptedUser::items(HWND dialog, int id) {
     HWND box = control(dialog, id);
     const bool list = isListBox(box);
-    const LRESULT count = send(box, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-    std::vector<std::string> lines;
-    for (LRESULT i = 0; i < count; ++i) {
-        std::string line(static_cast<std::size_t>(send(box, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)),
-                         '\0');
-        line.push_back('\0');
-        send(box, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-        line.pop_back();
-        lines.push_back(line);
+    std::vector<std::string> lines(
+        static_cast<std::size_t>(send(box, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0)));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].resize(static_cast<std::size_t>(send(box, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)) +
+                        1);
+        lines[i].resize(static_cast<std::size_t>(
+            send(box, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(lines[i].data()))));
     }
     return lines;
 }

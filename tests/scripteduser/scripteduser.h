@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -11,17 +10,11 @@
 // Real keyboard input for a key with modifiers: each modifier down, the key down and up, the modifiers up.
 std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtualKey);
 
-// What a window test reports when the person it plays could not do what the script asked.
-class ScriptFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // Plays a person in front of the program. The test's thread runs a modal call (a dialog, a message box) while
 // the script runs on a second thread and acts on the windows through their messages. Every action returns
 // once the program has handled it (or has opened a modal window because of it); every wait has a time-out. A
-// failing step throws ScriptFailure; `play` then closes whatever is still open and throws the failure again
-// on the test's thread. `play` also fails when the script ends with the modal call still running.
+// failing step throws; `play` then closes whatever is still open and throws the failure again on the test's
+// thread. `play` also fails when the script ends with the modal call still running.
 class ScriptedUser {
 public:
     static constexpr DWORD DefaultTimeoutMs = 10000;

@@ -3,8 +3,8 @@
 #include "WinLib/dialog.h"
 #include "WinLib/listview.h"
 #include "WinLib/messageloop.h"
+#include "resources/resource.h"
 #include "tests/winlib/testwindow.h"
-#include "tests/winlib/winlibtest.h"
 
 #include <gtest/gtest.h>
 
@@ -32,10 +32,6 @@ public:
     }
 };
 
-struct FailingWindow : Win::Controller {
-    bool onCreate(CREATESTRUCTA&) override { throw std::runtime_error("window failed to open"); }
-};
-
 // Fails as it opens, or at the OK it sends itself once open.
 struct FailingDialog : Dialog::ModalController {
     bool inInit = false;
@@ -49,13 +45,11 @@ struct FailingDialog : Dialog::ModalController {
 };
 
 // A list whose rows cannot be read, as when the program's model fails.
-struct Layout : Win::ListViewLayoutModel {
+struct FailingList : Win::ListViewLayoutModel, Win::ListViewDataModel {
     unsigned getColumnsCount() const override { return 1; }
     std::string getColumnTitle(unsigned) const override { return "Term"; }
     void setColumnWidth(unsigned, int) override {}
     bool hasUserWidth(unsigned) const override { return false; }
-};
-struct FailingRows : Win::ListViewDataModel {
     unsigned getItemsCount() const override { return 3; }
     const Win::ListViewItem& getItem(unsigned) override {
         throw std::runtime_error("list failed while typing");
@@ -77,11 +71,8 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
     ActionController ctrl;
     auto window = makeTestWindow(ctrl);
     const HWND owner = window.get();
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&init);
-    Layout layout;
-    FailingRows rows;
-    Win::ListView list(layout, rows);
+    FailingList model;
+    Win::ListView list(model, model);
     Win::ListViewMaker maker(owner, 20);
     maker.setReportView();
     maker.setVirtual();
@@ -91,7 +82,7 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
     const auto runFailingDialog = [&](bool inInit) {
         FailingDialog dialog;
         dialog.inInit = inInit;
-        Dialog::run(owner, IDD_WINLIB_TEST, dialog);
+        Dialog::run(owner, IDD_ABOUT, dialog);
     };
     bool inBox = false;
     const std::vector<std::pair<std::string, std::function<void()>>> cases{
@@ -124,7 +115,7 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
         KillTimer(nullptr, watchdog);
         EXPECT_FALSE(stalled) << failure;
         EXPECT_EQ(FindWindowA(nullptr, "WinLib Test Box"), nullptr) << failure;
-        EXPECT_EQ(FindWindowA(nullptr, "WinLib Test Dialog"), nullptr) << failure;
+        EXPECT_EQ(FindWindowA(nullptr, "About Lorvant"), nullptr) << failure;
         // A quit left behind would end the next loop at once: the program's error box, or the program.
         MSG quit;
         EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << failure;
@@ -133,14 +124,15 @@ TEST(ExceptionBoundary, ErrorsReachTheLoopFromWhereverTheyHappenAndCloseWhatThey
     }
 }
 
+struct FailingWindow : Win::Controller {
+    bool onCreate(CREATESTRUCTA&) override { throw std::runtime_error("window failed to open"); }
+};
+
 // The program's main window is made before its loop runs: the maker itself throws the error that stopped it.
-TEST(ExceptionBoundary, AWindowThatFailsToOpenThrowsItsOwnError) {
+// Its error box is owned by the main window, whose controller has gone by then: that is not called.
+TEST(ExceptionBoundary, AWindowThatFailsToOpenThrowsAndAControllerGoneBeforeItsWindowIsNotCalled) {
     FailingWindow failing;
     EXPECT_THROW(makeTestWindow(failing), std::runtime_error);
-}
-
-// The program's error box is owned by the main window, whose controller has gone by then.
-TEST(ExceptionBoundary, AControllerGoneBeforeItsWindowIsNotCalled) {
     // Its storage stays, so that a fault here fails the test rather than crashing it.
     std::optional<ActionController> ctrl(std::in_place);
     auto window = makeTestWindow(*ctrl);

@@ -2,9 +2,9 @@
 #include "WinLib/toolbar.h"
 #include "WinLib/command.h"
 #include "resources/resource.h"
+#include "tests/scripteduser/layoutcheck.h"
 #include "tests/winlib/testwindow.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,16 +37,11 @@ int pictureSize(const Win::Toolbar& toolbar) {
 } // namespace
 
 TEST(Toolbar, PicturesSuitTheScreensResolutionAndSurviveARemake) {
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&init);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = LayoutCheck::screenDpi();
     const int expected = dpi >= 192 ? 32 : dpi >= 144 ? 24 : 16;
     Commands commands;
     Win::Controller owner;
     auto window = makeTestWindow(owner);
-
     const Item standardAndOwn[] = {{Item::BUTTON, Item::STD_IMAGES, STD_FILEOPEN, "Open", "Open"},
                                    {Item::BUTTON, Item::BITMAP, IDB_ADD_ITEM, "Add", "Add"},
                                    {Item::END, Item::STD_IMAGES, 0, nullptr, nullptr}};
