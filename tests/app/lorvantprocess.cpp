@@ -280,14 +280,13 @@ void LorvantProcess::dragColumnWidth(int column, int width) {
 std::vector<LorvantProcess::Button> LorvantProcess::toolbar() {
     std::vector<Button> result;
     for (const Row& fields : table("toolbar"))
-        result.push_back({std::stoi(fields.at(0)), placeIn(fields, 3), fields.at(2),
-                          (std::stoi(fields.at(1)) & TBSTYLE_SEP) != 0});
+        result.push_back({std::stoi(fields.at(0)), placeIn(fields, 2), fields.at(1)});
     return result;
 }
 
 LorvantProcess::Button LorvantProcess::button(const std::string& text) {
     for (const Button& button : toolbar())
-        if (!button.separator && button.text == text)
+        if (button.text == text)
             return button;
     fail("the toolbar has no button \"" + text + "\"");
 }
@@ -333,11 +332,6 @@ HWND LorvantProcess::waitForWindow(const std::string& caption) {
     return window;
 }
 
-bool LorvantProcess::hasWindow(const std::string& caption) {
-    sync();
-    return findWindow(_process.dwProcessId, caption) != nullptr;
-}
-
 std::vector<std::string> LorvantProcess::otherWindows() {
     sync();
     std::vector<std::string> captions;
@@ -374,6 +368,12 @@ void LorvantProcess::click(HWND dialog, int id) {
     sync();
 }
 
+void LorvantProcess::closeDialog(HWND dialog, int id) {
+    click(dialog, id);
+    waitUntilGone(dialog);
+    sync();
+}
+
 void LorvantProcess::setText(HWND dialog, int id, const std::string& text) {
     HWND control = GetDlgItem(dialog, id);
     DWORD_PTR result = 0;
@@ -399,10 +399,11 @@ std::string LorvantProcess::answerMessageBox(const std::string& caption, int but
     return shown;
 }
 
-HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::string& path, int typeIndex) {
+// Types the name into the file name box (cmb13, a combo box around an edit box with the same id) after
+// choosing the type in cmb1 as a click in its list would, then presses OK and says Yes if asked to replace.
+void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
     HWND dialog = waitForWindow(caption);
     if (typeIndex > 0) {
-        // The file type box (cmb1) tells the dialog of a new choice as a click in its list would.
         HWND types = GetDlgItem(dialog, 0x470);
         if (types == nullptr)
             fail("the file dialog has no file type box");
@@ -410,7 +411,6 @@ HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::strin
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     }
-    // The file name box (cmb13) is a combo box around an edit box with the same id.
     HWND name = nullptr;
     EnumChildWindows(
         dialog,
@@ -422,38 +422,16 @@ HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::strin
         },
         reinterpret_cast<LPARAM>(&name));
     setText(GetParent(name), 0x47C, path);
-    return dialog;
-}
-
-void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
-    HWND dialog = fillFileDialog(caption, path, typeIndex);
-    click(dialog, IDOK);
-    waitUntilGone(dialog);
-    sync();
-}
-
-void LorvantProcess::chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex) {
-    HWND dialog = fillFileDialog(caption, path, typeIndex);
     press(dialog, IDOK);
-    // The question is a message box owned by the dialog.
-    HWND question = nullptr;
+    HWND question = nullptr; // whether to replace the file
     waitUntil(
         [&] {
             for (HWND window : shownWindows(_process.dwProcessId))
-                if (GetWindow(window, GW_OWNER) == dialog)
-                    question = window;
-            return question != nullptr;
+                if (!question && GetWindow(window, GW_OWNER) == dialog)
+                    press(question = window, IDYES);
+            return !IsWindowVisible(dialog);
         },
-        "the question whether to replace " + path);
-    press(question, IDYES);
-    waitUntilGone(dialog);
-    sync();
-}
-
-void LorvantProcess::cancelFileDialog(const std::string& caption) {
-    HWND dialog = waitForWindow(caption);
-    click(dialog, IDCANCEL);
-    waitUntilGone(dialog);
+        "the file dialog to take " + path);
     sync();
 }
 
@@ -551,27 +529,19 @@ void deleteRecentDocsKey() {
 
 std::vector<std::string> readRecentDocsKey() {
     std::vector<std::string> values;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, RecentDocsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return values;
     for (int n = 1; n <= 10; ++n) {
         char value[1024] = "";
         DWORD size = sizeof value;
-        if (RegQueryValueExA(key, std::to_string(n).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                             &size) != ERROR_SUCCESS)
+        if (RegGetValueA(HKEY_CURRENT_USER, RecentDocsKey, std::to_string(n).c_str(), RRF_RT_REG_SZ, nullptr,
+                         value, &size) != ERROR_SUCCESS)
             value[0] = '\0';
         values.emplace_back(value);
     }
-    RegCloseKey(key);
     return values;
 }
 
 void writeRecentDocsKey(const std::vector<std::string>& values) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, RecentDocsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
     for (std::size_t n = 1; n <= values.size(); ++n)
-        RegSetValueExA(key, std::to_string(n).c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(values[n - 1].c_str()),
-                       static_cast<DWORD>(values[n - 1].size() + 1));
-    RegCloseKey(key);
+        RegSetKeyValueA(HKEY_CURRENT_USER, RecentDocsKey, std::to_string(n).c_str(), REG_SZ,
+                        values[n - 1].c_str(), static_cast<DWORD>(values[n - 1].size() + 1));
 }

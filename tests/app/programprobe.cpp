@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -110,17 +111,14 @@ void selectRows(const std::vector<int>& rows) {
         ListView_SetItemState(list(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void describeRect(HWND window, RECT rect, std::ostream& out) {
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    line(out, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-// A toolbar button's state, style, text and place. By position: separators carry command id 0 too.
+// Each button's state, text and place, by position: separators carry command id 0 too.
 void describeToolbar(std::ostream& out) {
     HWND bar = GetDlgItem(mainWindow(), 3);
     for (int i = 0, count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)); i < count; ++i) {
         TBBUTTON button{};
         SendMessageA(bar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        if (button.fsStyle & TBSTYLE_SEP)
+            continue;
         char text[256] = "";
         TBBUTTONINFOA info{};
         info.cbSize = sizeof info;
@@ -131,8 +129,7 @@ void describeToolbar(std::ostream& out) {
         RECT rect{};
         SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
         MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        line(out, static_cast<int>(button.fsState), static_cast<int>(button.fsStyle), text, rect.left,
-             rect.top, rect.right, rect.bottom);
+        line(out, static_cast<int>(button.fsState), text, rect.left, rect.top, rect.right, rect.bottom);
     }
 }
 
@@ -184,14 +181,15 @@ void answer(const std::string& request, std::ostream& out) {
             line(out, row);
     } else if (verb == "select")
         selectRows(n);
-    else if (verb == "row-place") {
+    else if (verb == "row-place" || verb == "heading-place") {
         RECT rect{};
-        ListView_GetItemRect(list(), n.at(0), &rect, LVIR_LABEL);
-        describeRect(list(), rect, out);
-    } else if (verb == "heading-place") {
-        RECT rect{};
-        Header_GetItemRect(ListView_GetHeader(list()), n.at(0), &rect);
-        describeRect(ListView_GetHeader(list()), rect, out);
+        HWND window = verb == "row-place" ? list() : ListView_GetHeader(list());
+        if (window == list())
+            ListView_GetItemRect(list(), n.at(0), &rect, LVIR_LABEL);
+        else
+            Header_GetItemRect(window, n.at(0), &rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        line(out, rect.left, rect.top, rect.right, rect.bottom);
     } else if (verb == "toolbar")
         describeToolbar(out);
     else if (verb == "activate")
@@ -204,41 +202,32 @@ void answer(const std::string& request, std::ostream& out) {
         out << "error: unknown request " << verb;
 }
 
-// The shared memory, mapped while the probe works on it.
-class SharedBuffers {
-public:
-    SharedBuffers()
-        : _memory(OpenFileMappingA(FILE_MAP_WRITE, FALSE,
-                                   ProbeChannel::memoryName(GetCurrentProcessId()).c_str())),
-          _buffers(_memory ? static_cast<ProbeChannel::Buffers*>(
-                                 MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)))
-                           : nullptr) {}
-    SharedBuffers(const SharedBuffers&) = delete;
-    SharedBuffers& operator=(const SharedBuffers&) = delete;
-    ~SharedBuffers() {
-        if (_buffers)
-            UnmapViewOfFile(_buffers);
-        if (_memory)
-            CloseHandle(_memory);
-    }
-    ProbeChannel::Buffers* operator->() const { return _buffers; }
-    explicit operator bool() const { return _buffers != nullptr; }
-
-private:
-    HANDLE _memory;
-    ProbeChannel::Buffers* _buffers;
-};
+// Mapped once for the rest of the run: the test made the memory before it hooked the probe in.
+ProbeChannel::Buffers* buffers() {
+    static const std::unique_ptr<void, decltype(&UnmapViewOfFile)> view(
+        [] {
+            HANDLE memory = OpenFileMappingA(FILE_MAP_WRITE, FALSE,
+                                             ProbeChannel::memoryName(GetCurrentProcessId()).c_str());
+            void* mapped =
+                memory ? MapViewOfFile(memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
+            if (memory)
+                CloseHandle(memory); // the view keeps the memory
+            return mapped;
+        }(),
+        &UnmapViewOfFile);
+    return static_cast<ProbeChannel::Buffers*>(view.get());
+}
 
 void answerRequest() {
-    if (SharedBuffers buffers; buffers) {
+    if (ProbeChannel::Buffers* shared = buffers()) {
         std::ostringstream out;
         try {
-            answer(std::string(buffers->request, strnlen(buffers->request, ProbeChannel::RequestSize)), out);
+            answer(std::string(shared->request, strnlen(shared->request, ProbeChannel::RequestSize)), out);
         } catch (const std::exception&) { // too few numbers; nothing may unwind into the system's hook call
-            out << "error: malformed request " << buffers->request;
+            out << "error: malformed request " << shared->request;
         }
         const std::string reply = out.str().substr(0, ProbeChannel::ReplySize - 1);
-        std::memcpy(buffers->reply, reply.c_str(), reply.size() + 1);
+        std::memcpy(shared->reply, reply.c_str(), reply.size() + 1);
     }
     if (HANDLE answered = OpenEventA(EVENT_MODIFY_STATE, FALSE,
                                      ProbeChannel::answeredName(GetCurrentProcessId()).c_str())) {
@@ -256,8 +245,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK lorvantProbeHook(int code, WPA
             msg->message = WM_NULL;
             answerRequest();
         } else if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) {
-            if (SharedBuffers buffers; buffers)
-                InterlockedIncrement(&buffers->keyUps);
+            if (ProbeChannel::Buffers* shared = buffers())
+                InterlockedIncrement(&shared->keyUps);
         }
     }
     return CallNextHookEx(nullptr, code, removal, message);
