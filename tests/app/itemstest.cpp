@@ -201,7 +201,6 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     HWND dialog = lorvant.waitForWindow("Find");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "nothing to find yet";
     lorvant.setText(dialog, IDC_FIND_TEXT, "spain");
-    lorvant.screenshot("find", dialog);
     lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), Selection{1}); // in a comment
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 1 selected");
@@ -258,7 +257,6 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_EQ(after.right - after.left, before.right - before.left + 200);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 100);
     EXPECT_GT(button.top, after.bottom) << "the totals and the button stay below the chart";
-    lorvant.screenshot("statistics-larger", dialog);
     lorvant.pressKey(VK_ESCAPE);
     lorvant.waitUntilGone(dialog);
 
@@ -267,7 +265,6 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     dialog = lorvant.waitForWindow("Select Weak Items");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), "80");
     EXPECT_TRUE(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED));
-    lorvant.screenshot("select-weak-items", dialog);
     lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1}));
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 2 selected");
