@@ -89,27 +89,35 @@ LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &_process))
         fail("could not start " + line + " (error " + std::to_string(GetLastError()) + ")");
-    waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
-              "the program's window to be shown");
-    _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
+    // Failing from here, the object is never destroyed: the program is ended now.
+    try {
+        waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
+                  "the program's window to be shown");
+        _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
 
-    const DWORD process = _process.dwProcessId;
-    _memory = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                 sizeof(ProbeChannel::Buffers), ProbeChannel::memoryName(process).c_str());
-    _buffers =
-        _memory ? MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
-    _answered = CreateEventA(nullptr, FALSE, FALSE, ProbeChannel::answeredName(process).c_str());
-    HMODULE probe = LoadLibraryA((programFolder() + "lorvant_probe.dll").c_str());
-    // Through void*, as a library's entry point is looked up without its type.
-    auto hook =
-        probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "lorvantProbeHook")))
-              : nullptr;
-    if (!_buffers || !_answered || !hook || !(_hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread)))
-        fail("could not hook the probe into the program");
-    sync();
+        const DWORD process = _process.dwProcessId;
+        _memory =
+            CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                               sizeof(ProbeChannel::Buffers), ProbeChannel::memoryName(process).c_str());
+        _buffers =
+            _memory ? MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
+        _answered = CreateEventA(nullptr, FALSE, FALSE, ProbeChannel::answeredName(process).c_str());
+        HMODULE probe = LoadLibraryA((programFolder() + "lorvant_probe.dll").c_str());
+        // Through void*, as a library's entry point is looked up without its type.
+        auto hook = probe ? reinterpret_cast<HOOKPROC>(
+                                reinterpret_cast<void*>(GetProcAddress(probe, "lorvantProbeHook")))
+                          : nullptr;
+        if (!_buffers || !_answered || !hook ||
+            !(_hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread)))
+            fail("could not hook the probe into the program");
+        sync();
+    } catch (...) {
+        end();
+        throw;
+    }
 }
 
-LorvantProcess::~LorvantProcess() {
+void LorvantProcess::end() {
     if (_hook)
         UnhookWindowsHookEx(_hook);
     if (!waitForExit(0)) {

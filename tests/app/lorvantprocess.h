@@ -44,7 +44,7 @@ public:
     explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
     LorvantProcess& operator=(const LorvantProcess&) = delete;
-    ~LorvantProcess();
+    ~LorvantProcess() { end(); }
 
     HWND mainWindow() const { return _mainWindow; }
     HANDLE processHandle() const { return _process.hProcess; }
@@ -125,6 +125,7 @@ public:
     bool showsOneColour(HWND window, const RECT& clientArea);
 
 private:
+    void end(); // ends the program if it still runs and lets go of it
     std::string ask(const std::string& request);
     std::vector<Row> table(const std::string& request); // the reply's lines, each split into its fields
     void mouse(HWND window, const RECT& onScreen, UINT down, WPARAM keys, bool twice);
