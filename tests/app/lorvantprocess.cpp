@@ -400,7 +400,7 @@ std::string LorvantProcess::answerMessageBox(const std::string& caption, int but
     // The answer may end the program, even while it is being asked whether it is done.
     try {
         sync();
-    } catch (const UserFailure&) {
+    } catch (const std::runtime_error&) {
         if (!waitForExit())
             throw;
     }

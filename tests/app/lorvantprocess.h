@@ -7,17 +7,11 @@
 #include <string>
 #include <vector>
 
-// What an end-to-end test reports when the person it plays could not do what the test asked.
-class UserFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // The program as a person meets it: Lorvant.exe, started from the folder of the test executable in a process
 // of its own, with a command line. The test acts on it with clicks, keys and typing, and reads what its
 // windows show. A probe library hooked into the program's thread reads the menus, the list and the toolbar.
 // Every action returns once the program has handled it or opened a modal window because of it; every wait has
-// a time-out and then throws UserFailure. A program still running when the object goes is ended.
+// a time-out and then throws std::runtime_error. A program still running when the object goes is ended.
 class LorvantProcess {
 public:
     static constexpr DWORD TimeoutMs = 15000;
@@ -136,7 +130,7 @@ private:
     // Polls until done, failing with what once the time is up or the program has ended.
     void waitUntil(const std::function<bool()>& done, const std::string& what);
     std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
-    [[noreturn]] void fail(const std::string& what) const { throw UserFailure(what); }
+    [[noreturn]] void fail(const std::string& what) const { throw std::runtime_error(what); }
 
     PROCESS_INFORMATION _process{};
     HWND _mainWindow = nullptr;
