@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -202,32 +201,41 @@ void answer(const std::string& request, std::ostream& out) {
         out << "error: unknown request " << verb;
 }
 
-// Mapped once for the rest of the run: the test made the memory before it hooked the probe in.
-ProbeChannel::Buffers* buffers() {
-    static const std::unique_ptr<void, decltype(&UnmapViewOfFile)> view(
-        [] {
-            HANDLE memory = OpenFileMappingA(FILE_MAP_WRITE, FALSE,
-                                             ProbeChannel::memoryName(GetCurrentProcessId()).c_str());
-            void* mapped =
-                memory ? MapViewOfFile(memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
-            if (memory)
-                CloseHandle(memory); // the view keeps the memory
-            return mapped;
-        }(),
-        &UnmapViewOfFile);
-    return static_cast<ProbeChannel::Buffers*>(view.get());
-}
+// The shared memory, mapped while the probe works on it.
+class SharedBuffers {
+public:
+    SharedBuffers()
+        : _memory(OpenFileMappingA(FILE_MAP_WRITE, FALSE,
+                                   ProbeChannel::memoryName(GetCurrentProcessId()).c_str())),
+          _buffers(_memory ? static_cast<ProbeChannel::Buffers*>(
+                                 MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)))
+                           : nullptr) {}
+    SharedBuffers(const SharedBuffers&) = delete;
+    SharedBuffers& operator=(const SharedBuffers&) = delete;
+    ~SharedBuffers() {
+        if (_buffers)
+            UnmapViewOfFile(_buffers);
+        if (_memory)
+            CloseHandle(_memory);
+    }
+    ProbeChannel::Buffers* operator->() const { return _buffers; }
+    explicit operator bool() const { return _buffers != nullptr; }
+
+private:
+    HANDLE _memory;
+    ProbeChannel::Buffers* _buffers;
+};
 
 void answerRequest() {
-    if (ProbeChannel::Buffers* shared = buffers()) {
+    if (SharedBuffers buffers; buffers) {
         std::ostringstream out;
         try {
-            answer(std::string(shared->request, strnlen(shared->request, ProbeChannel::RequestSize)), out);
+            answer(std::string(buffers->request, strnlen(buffers->request, ProbeChannel::RequestSize)), out);
         } catch (const std::exception&) { // too few numbers; nothing may unwind into the system's hook call
-            out << "error: malformed request " << shared->request;
+            out << "error: malformed request " << buffers->request;
         }
         const std::string reply = out.str().substr(0, ProbeChannel::ReplySize - 1);
-        std::memcpy(shared->reply, reply.c_str(), reply.size() + 1);
+        std::memcpy(buffers->reply, reply.c_str(), reply.size() + 1);
     }
     if (HANDLE answered = OpenEventA(EVENT_MODIFY_STATE, FALSE,
                                      ProbeChannel::answeredName(GetCurrentProcessId()).c_str())) {
@@ -245,8 +253,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK lorvantProbeHook(int code, WPA
             msg->message = WM_NULL;
             answerRequest();
         } else if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) {
-            if (ProbeChannel::Buffers* shared = buffers())
-                InterlockedIncrement(&shared->keyUps);
+            if (SharedBuffers buffers; buffers)
+                InterlockedIncrement(&buffers->keyUps);
         }
     }
     return CallNextHookEx(nullptr, code, removal, message);
