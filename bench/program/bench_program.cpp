@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ double secondsSince(Clock::time_point start) {
 
 void check(bool condition, const std::string& what) {
     if (!condition)
-        throw UserFailure(what);
+        throw std::runtime_error(what);
 }
 
 // Asks again until the program shows what is awaited; the program may post itself part of the work.

@@ -1,5 +1,5 @@
-// Documents: opening, saving, exporting and importing, the question about unsaved changes, and no list lost
-// to a failed save, the end of the session or a program killed while saving.
+// Documents: opening, saving, exporting and importing, the recent documents, the question about unsaved
+// changes, and no list lost to a failed save, the end of the session or a program killed while saving.
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 
@@ -14,7 +14,7 @@ namespace {
 using Rows = std::vector<LorvantProcess::Row>;
 using Texts = std::vector<std::string>;
 
-const std::vector<int> StudySetMenu{1};
+using Lorvant = LorvantProcess;
 
 const std::string CannotSave = "Unable to save to the specified file.\nMake sure a disk is in the drive you "
                                "specified and you have sufficient permissions.\n";
@@ -45,8 +45,16 @@ void removeRow(LorvantProcess& lorvant, int row) {
 }
 
 void saveAs(LorvantProcess& lorvant, const std::string& path, int type) {
-    lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
+    lorvant.chooseMenuItem(Lorvant::StudySetMenu, "Save &As...");
     lorvant.chooseFile("Save As", path, type);
+}
+
+Texts recentMenu(LorvantProcess& lorvant) {
+    Texts labels;
+    for (const auto& item : lorvant.menu(Lorvant::RecentMenu))
+        if (!item.separator() && item.label != "Clear Recent")
+            labels.push_back(item.label);
+    return labels;
 }
 
 class Files : public ::testing::Test {
@@ -107,8 +115,7 @@ TEST_F(Files, ADocumentIsSavedOnlyWhereAndWhenTheSaveSucceeds) {
     std::string upperCase = animals;
     std::transform(upperCase.begin(), upperCase.end(), upperCase.begin(), ::toupper);
     for (const auto& [path, type] : {std::pair(animals, 2), std::pair(upperCase, 3)}) {
-        lorvant.chooseMenuItem(StudySetMenu, "Save &As...");
-        lorvant.chooseFileToReplace("Save As", path, type);
+        saveAs(lorvant, path, type);
         const std::string refusal = lorvant.answerMessageBox("Lorvant Error", IDOK);
         EXPECT_EQ(refusal.rfind("The Study List itself is stored in this file.\nChoose another file name", 0),
                   0u)
@@ -162,7 +169,7 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
                                     {"2", "gro\xDF, sehr", "big", "", "0", "0", "0 %"},
                                     {"3", "?\363d?", "\x80", "", "0", "0", "0 %"}}));
     lorvant.pressKey('S', {VK_CONTROL});
-    lorvant.cancelFileDialog("Save As");
+    lorvant.closeDialog(lorvant.waitForWindow("Save As"), IDCANCEL);
     EXPECT_EQ(readFile(words), before) << "Save asks for a name";
 
     // New: Cancel keeps the list, No discards it.
@@ -178,8 +185,8 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
     lorvant.answerMessageBox("Lorvant", IDOK);
     lorvant.pressKey('O', {VK_CONTROL});
     lorvant.answerMessageBox("Lorvant", IDYES);
-    lorvant.cancelFileDialog("Save As");
-    EXPECT_FALSE(lorvant.hasWindow("Open"));
+    lorvant.closeDialog(lorvant.waitForWindow("Save As"), IDCANCEL);
+    EXPECT_EQ(lorvant.otherWindows(), Texts{}) << "no Open dialog";
     lorvant.pressKey('O', {VK_CONTROL});
     lorvant.answerMessageBox("Lorvant", IDYES);
     lorvant.chooseFile("Save As", saved);
@@ -231,7 +238,7 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
         LorvantProcess lorvant(path);
         lorvant.clickHeader(1);
         ASSERT_EQ(lorvant.rows(0, 1).at(0).at(1), newTerms.front());
-        const int save = lorvant.menuItem(StudySetMenu, "&Save\tCtrl+S").id;
+        const int save = lorvant.menuItem(Lorvant::StudySetMenu, "&Save\tCtrl+S").id;
         PostMessageA(lorvant.mainWindow(), WM_COMMAND, MAKEWPARAM(save, 0), 0);
         Sleep(killAfterMs);
         TerminateProcess(lorvant.processHandle(), 1);
@@ -246,6 +253,65 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
         }
         writeDocument(path, items);
     }
+}
+
+// Kept in the registry from one run to the next, the ten most recent shown in "Open Recent", reopened from
+// there, and cleared.
+TEST_F(Files, RecentDocumentsAreKeptReopenedAndCleared) {
+    std::vector<std::string> doc;
+    for (int i = 0; i <= 10; ++i) {
+        doc.push_back(folder.path("doc" + std::to_string(i) + ".lvd"));
+        writeDocument(doc.back(), {{"item", {"of " + std::to_string(i)}, "", 0, 0}});
+    }
+    // Eight documents, most recent first, as another run may have left them: an empty value and one repeated.
+    writeRecentDocsKey({doc[9], "", doc[8], doc[9], doc[7], doc[6], doc[5], doc[4], doc[3], doc[2]});
+    Texts expected{doc[10], doc[0], doc[1], doc[9], doc[8], doc[7], doc[6], doc[5], doc[4], doc[3]};
+    {
+        LorvantProcess lorvant(doc[1]);
+        EXPECT_EQ(recentMenu(lorvant),
+                  (Texts{doc[1], doc[9], doc[8], doc[7], doc[6], doc[5], doc[4], doc[3], doc[2]}));
+        for (int i : {0, 10}) {
+            lorvant.pressKey('O', {VK_CONTROL});
+            lorvant.chooseFile("Open", doc[i]);
+        }
+        EXPECT_EQ(recentMenu(lorvant), expected);
+
+        // A changed document is offered for saving first.
+        lorvant.chooseMenuItem(Lorvant::RecentMenu, doc[1]);
+        EXPECT_EQ(lorvant.rows(0, 1).at(0).at(2), "of 1");
+        removeRow(lorvant, 0);
+        lorvant.chooseMenuItem(Lorvant::RecentMenu, doc[0]);
+        EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDCANCEL), "Save changes to " + doc[1] + " ?");
+        EXPECT_EQ(lorvant.rowCount(), 0);
+        lorvant.chooseMenuItem(Lorvant::RecentMenu, doc[0]);
+        lorvant.answerMessageBox("Lorvant", IDNO);
+        EXPECT_EQ(lorvant.title(), "Lorvant - " + doc[0]);
+        EXPECT_EQ(readDocument(doc[1]).getTermSetCount(), 1);
+
+        // An entry whose file has gone says so and changes nothing.
+        DeleteFileA(doc[3].c_str());
+        lorvant.chooseMenuItem(Lorvant::RecentMenu, doc[3]);
+        EXPECT_EQ(
+            lorvant.answerMessageBox("Lorvant Error", IDOK),
+            "Can not open the specified file for reading.\nMake sure the specified path and file name are "
+            "correct.\n" +
+                doc[3]);
+        EXPECT_EQ(lorvant.title(), "Lorvant - " + doc[0]);
+        expected = {doc[0], doc[1], doc[10], doc[9], doc[8], doc[7], doc[6], doc[5], doc[4], doc[3]};
+        EXPECT_EQ(recentMenu(lorvant), expected);
+        lorvant.close();
+        ASSERT_TRUE(lorvant.waitForExit());
+    }
+    EXPECT_EQ(readRecentDocsKey(), expected);
+    {
+        LorvantProcess lorvant;
+        EXPECT_EQ(recentMenu(lorvant), expected);
+        lorvant.chooseMenuItem(Lorvant::RecentMenu, "Clear Recent");
+        EXPECT_EQ(recentMenu(lorvant), Texts{});
+        lorvant.close();
+        ASSERT_TRUE(lorvant.waitForExit());
+    }
+    EXPECT_EQ(readRecentDocsKey(), Texts(10, ""));
 }
 
 } // namespace

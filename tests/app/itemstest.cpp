@@ -14,18 +14,9 @@ using Rows = std::vector<LorvantProcess::Row>;
 using Texts = std::vector<std::string>;
 using Selection = std::vector<int>;
 
-const std::vector<int> StudySetMenu{1};
-const std::vector<int> StudyMenu{1, 9};
-const std::vector<int> ItemMenu{2};
+using Lorvant = LorvantProcess;
 
 const char* const SettingsKey = "Software\\Tandrel\\Lorvant\\1.21\\Settings";
-
-// Clicks a button that ends the dialog, and waits until the program has handled what it did.
-void closeWith(LorvantProcess& lorvant, HWND dialog, int id) {
-    lorvant.click(dialog, id);
-    lorvant.waitUntilGone(dialog);
-    lorvant.sync();
-}
 
 // Fills the item dialog that is open and confirms it.
 void enterItem(LorvantProcess& lorvant, const std::string& term, const std::string& definition,
@@ -34,7 +25,7 @@ void enterItem(LorvantProcess& lorvant, const std::string& term, const std::stri
     lorvant.setText(dialog, IDC_MAIN_TEXT, term);
     lorvant.setText(dialog, IDC_FIELD_VALUE, definition);
     lorvant.setText(dialog, IDC_COMMENT, comment);
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
 }
 
 Texts column(LorvantProcess& lorvant, std::size_t index) {
@@ -50,7 +41,7 @@ bool isChecked(HWND dialog, int id) {
 
 // Opens Select Weak Items and, unless threshold is empty, makes that choice.
 HWND selectWeak(LorvantProcess& lorvant, const std::string& threshold = "", bool neverAsked = true) {
-    lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "Select &Weak Items...");
     HWND dialog = lorvant.waitForWindow("Select Weak Items");
     if (!threshold.empty()) {
         lorvant.setText(dialog, IDC_WEAK_THRESHOLD, threshold);
@@ -95,8 +86,8 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     enterItem(lorvant, "Chile", "Santiago", "long and thin");
     lorvant.clickButton("Add");
     enterItem(lorvant, "Italy", "Rome");
-    lorvant.chooseMenuItem(ItemMenu, "&Add...\tIns");
-    closeWith(lorvant, lorvant.waitForWindow("Edit Item"), IDCANCEL);
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "&Add...\tIns");
+    lorvant.closeDialog(lorvant.waitForWindow("Edit Item"), IDCANCEL);
     EXPECT_EQ(lorvant.rows(3, 2), (Rows{{"4", "Chile", "Santiago", "long and thin", "0", "0", "0 %"},
                                         {"5", "Italy", "Rome", "", "0", "0", "0 %"}}));
     EXPECT_EQ(lorvant.statusText(), "5 item(s), 0 selected");
@@ -109,7 +100,7 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     HWND dialog = lorvant.waitForWindow("Edit Item");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_MAIN_TEXT), "Chile");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_COMMENT), "long and thin");
-    closeWith(lorvant, dialog, IDCANCEL);
+    lorvant.closeDialog(dialog, IDCANCEL);
     // Removing asks first; the rest are numbered anew.
     lorvant.selectRows({1, 3});
     lorvant.pressKey(VK_DELETE);
@@ -123,12 +114,12 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
     changed("the items");
 
-    lorvant.chooseMenuItem(StudyMenu, "&Presentation");
+    lorvant.chooseMenuItem(Lorvant::StudyMenu, "&Presentation");
     HWND session = lorvant.waitForWindow("Presentation Study Session");
     EXPECT_FALSE(IsWindowVisible(lorvant.mainWindow()));
     stop(session);
     lorvant.waitUntilGone(session);
-    lorvant.chooseMenuItem(StudyMenu, "&Multiple choice");
+    lorvant.chooseMenuItem(Lorvant::StudyMenu, "&Multiple choice");
     session = lorvant.waitForWindow("Multiple Choice Study Session");
     lorvant.screenshot("multiple-choice", session);
     stop(session);
@@ -136,7 +127,7 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     lorvant.waitUntilGone(session);
 
     lorvant.selectRows({0});
-    lorvant.chooseMenuItem(StudyMenu, "&Questions && Answers");
+    lorvant.chooseMenuItem(Lorvant::StudyMenu, "&Questions && Answers");
     lorvant.click(lorvant.waitForWindow("Study Session"), IDOK); // only the selected item
     session = lorvant.waitForWindow("Questions & Answers Study Session");
     EXPECT_FALSE(IsWindowVisible(lorvant.mainWindow()));
@@ -150,11 +141,11 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     EXPECT_EQ(column(lorvant, 6), (Texts{"100 %", "50 %", "0 %"}));
     changed("an answer");
 
-    lorvant.chooseMenuItem(StudyMenu, "&Settings...");
+    lorvant.chooseMenuItem(Lorvant::StudyMenu, "&Settings...");
     dialog = lorvant.waitForWindow("Study Settings");
     const bool shuffled = isChecked(dialog, IDC_SHUFFLE);
     lorvant.click(dialog, IDC_SHUFFLE);
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     changed("the settings");
 
     // A dragged column keeps its width, a new field starts at 130, the others stay as they were.
@@ -167,7 +158,7 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     lorvant.setText(dialog, IDC_ITEM_TYPE, "Country");
     lorvant.setText(dialog, IDC_NEW_FIELD, "Capital");
     lorvant.click(dialog, IDC_ADD_FIELD);
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     Texts titles;
     widths.insert(widths.begin() + 3, 130);
     widths[2] = 80;
@@ -179,11 +170,11 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
                              "Correct Answers", "Ratio"}));
     changed("the outline");
 
-    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
+    lorvant.chooseMenuItem(Lorvant::StudySetMenu, "&Reset scores");
     EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
               "Are you sure you want to reset scores of all items?");
     EXPECT_EQ(column(lorvant, 7), (Texts{"100 %", "50 %", "0 %"}));
-    lorvant.chooseMenuItem(StudySetMenu, "&Reset scores");
+    lorvant.chooseMenuItem(Lorvant::StudySetMenu, "&Reset scores");
     lorvant.answerMessageBox("Please confirm", IDYES);
     EXPECT_EQ(column(lorvant, 5), (Texts{"0", "0", "0"}));
     lorvant.close();
@@ -210,13 +201,12 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     HWND dialog = lorvant.waitForWindow("Find");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "nothing to find yet";
     lorvant.setText(dialog, IDC_FIND_TEXT, "spain");
-    lorvant.screenshot("find", dialog);
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), Selection{1}); // in a comment
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 1 selected");
     lorvant.pressKey(VK_F3);
     EXPECT_EQ(lorvant.selectedRows(), Selection{2});
-    lorvant.chooseMenuItem(ItemMenu, "Find &Next\tF3");
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "Find &Next\tF3");
     EXPECT_EQ(lorvant.selectedRows(), Selection{1}) << "round the end of the list";
 
     lorvant.clickRow(3);
@@ -228,11 +218,11 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Cannot find \"spain\".");
     lorvant.waitUntilGone(dialog);
     EXPECT_EQ(lorvant.selectedRows(), Selection{3}) << "the selection stays when nothing is found";
-    lorvant.chooseMenuItem(ItemMenu, "&Find...\tCtrl+F");
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "&Find...\tCtrl+F");
     dialog = lorvant.waitForWindow("Find");
     EXPECT_TRUE(isChecked(dialog, IDC_MATCH_CASE));
     lorvant.setText(dialog, IDC_FIND_TEXT, "Spain");
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), Selection{1});
 
     // A header sorts by its column, then the other way round; the numbers stay with their items.
@@ -246,7 +236,7 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_EQ(column(lorvant, 1), (Texts{"France", "Peru", "Spain", "Japan"}));
 
     // The chart counts the items by how often they were answered right; a larger dialog gives it the room.
-    lorvant.chooseMenuItem(StudySetMenu, "Stat&istics...");
+    lorvant.chooseMenuItem(Lorvant::StudySetMenu, "Stat&istics...");
     dialog = lorvant.waitForWindow("Statistics");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_SCORE_CHART),
               "Never asked: 1, 0-24 %: 0, 25-49 %: 1, 50-74 %: 0, 75-99 %: 1, 100 %: 1");
@@ -267,17 +257,15 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_EQ(after.right - after.left, before.right - before.left + 200);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 100);
     EXPECT_GT(button.top, after.bottom) << "the totals and the button stay below the chart";
-    lorvant.screenshot("statistics-larger", dialog);
     lorvant.pressKey(VK_ESCAPE);
     lorvant.waitUntilGone(dialog);
 
     // Weak items: by default under 80 % and never asked.
-    lorvant.chooseMenuItem(ItemMenu, "Select &Weak Items...");
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "Select &Weak Items...");
     dialog = lorvant.waitForWindow("Select Weak Items");
     EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), "80");
     EXPECT_TRUE(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED));
-    lorvant.screenshot("select-weak-items", dialog);
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), (Selection{0, 1}));
     EXPECT_EQ(lorvant.statusText(), "4 item(s), 2 selected");
     dialog = selectWeak(lorvant, "0", false);
@@ -290,7 +278,7 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     lorvant.click(dialog, IDOK);
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK), "Please enter a percentage from 0 to 100.");
     lorvant.setText(dialog, IDC_WEAK_THRESHOLD, "100");
-    closeWith(lorvant, dialog, IDOK);
+    lorvant.closeDialog(dialog, IDOK);
     EXPECT_EQ(lorvant.selectedRows(), (Selection{1, 2}));
     lorvant.close();
     EXPECT_TRUE(lorvant.waitForExit()) << "nothing to ask about";
@@ -310,7 +298,7 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
         dialog = selectWeak(many);
         EXPECT_EQ(LorvantProcess::text(dialog, IDC_WEAK_THRESHOLD), threshold);
         EXPECT_EQ(isChecked(dialog, IDC_INCLUDE_NEVER_ASKED), neverAsked);
-        closeWith(many, dialog, IDCANCEL);
+        many.closeDialog(dialog, IDCANCEL);
     };
     shows("100", false);
     RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "WeakItemsThreshold", REG_SZ, "50", 3);
@@ -319,7 +307,7 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
                     sizeof notABoolean);
     shows("80", true);
 
-    closeWith(many, selectWeak(many), IDOK);
+    many.closeDialog(selectWeak(many), IDOK);
     EXPECT_EQ(many.selectedRows(), even);
     EXPECT_EQ(many.statusText(), "2401 item(s), 1201 selected");
     many.screenshot("many-weak-items-selected");
@@ -327,13 +315,13 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     many.sync();
     EXPECT_EQ(many.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
     EXPECT_EQ(many.statusText(), "2401 item(s), 4 selected");
-    closeWith(many, selectWeak(many), IDOK);
+    many.closeDialog(selectWeak(many), IDOK);
     many.clickRow(5);
     many.pressKey(VK_DOWN, {VK_SHIFT});
     many.sync();
     EXPECT_EQ(many.selectedRows(), (Selection{5, 6}));
     EXPECT_EQ(many.statusText(), "2401 item(s), 2 selected");
-    closeWith(many, selectWeak(many), IDOK);
+    many.closeDialog(selectWeak(many), IDOK);
     many.pressKey(VK_DOWN);
     many.sync();
     EXPECT_EQ(many.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";

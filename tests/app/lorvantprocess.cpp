@@ -89,27 +89,35 @@ LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &_process))
         fail("could not start " + line + " (error " + std::to_string(GetLastError()) + ")");
-    waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
-              "the program's window to be shown");
-    _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
+    // Failing from here, the object is never destroyed: the program is ended now.
+    try {
+        waitUntil([&] { return (_mainWindow = findWindow(_process.dwProcessId, "")) != nullptr; },
+                  "the program's window to be shown");
+        _thread = GetWindowThreadProcessId(_mainWindow, nullptr);
 
-    const DWORD process = _process.dwProcessId;
-    _memory = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                 sizeof(ProbeChannel::Buffers), ProbeChannel::memoryName(process).c_str());
-    _buffers =
-        _memory ? MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
-    _answered = CreateEventA(nullptr, FALSE, FALSE, ProbeChannel::answeredName(process).c_str());
-    HMODULE probe = LoadLibraryA((programFolder() + "lorvant_probe.dll").c_str());
-    // Through void*, as a library's entry point is looked up without its type.
-    auto hook =
-        probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "lorvantProbeHook")))
-              : nullptr;
-    if (!_buffers || !_answered || !hook || !(_hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread)))
-        fail("could not hook the probe into the program");
-    sync();
+        const DWORD process = _process.dwProcessId;
+        _memory =
+            CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                               sizeof(ProbeChannel::Buffers), ProbeChannel::memoryName(process).c_str());
+        _buffers =
+            _memory ? MapViewOfFile(_memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeChannel::Buffers)) : nullptr;
+        _answered = CreateEventA(nullptr, FALSE, FALSE, ProbeChannel::answeredName(process).c_str());
+        HMODULE probe = LoadLibraryA((programFolder() + "lorvant_probe.dll").c_str());
+        // Through void*, as a library's entry point is looked up without its type.
+        auto hook = probe ? reinterpret_cast<HOOKPROC>(
+                                reinterpret_cast<void*>(GetProcAddress(probe, "lorvantProbeHook")))
+                          : nullptr;
+        if (!_buffers || !_answered || !hook ||
+            !(_hook = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, _thread)))
+            fail("could not hook the probe into the program");
+        sync();
+    } catch (...) {
+        end();
+        throw;
+    }
 }
 
-LorvantProcess::~LorvantProcess() {
+void LorvantProcess::end() {
     if (_hook)
         UnhookWindowsHookEx(_hook);
     if (!waitForExit(0)) {
@@ -280,14 +288,13 @@ void LorvantProcess::dragColumnWidth(int column, int width) {
 std::vector<LorvantProcess::Button> LorvantProcess::toolbar() {
     std::vector<Button> result;
     for (const Row& fields : table("toolbar"))
-        result.push_back({std::stoi(fields.at(0)), placeIn(fields, 3), fields.at(2),
-                          (std::stoi(fields.at(1)) & TBSTYLE_SEP) != 0});
+        result.push_back({std::stoi(fields.at(0)), placeIn(fields, 2), fields.at(1)});
     return result;
 }
 
 LorvantProcess::Button LorvantProcess::button(const std::string& text) {
     for (const Button& button : toolbar())
-        if (!button.separator && button.text == text)
+        if (button.text == text)
             return button;
     fail("the toolbar has no button \"" + text + "\"");
 }
@@ -333,11 +340,6 @@ HWND LorvantProcess::waitForWindow(const std::string& caption) {
     return window;
 }
 
-bool LorvantProcess::hasWindow(const std::string& caption) {
-    sync();
-    return findWindow(_process.dwProcessId, caption) != nullptr;
-}
-
 std::vector<std::string> LorvantProcess::otherWindows() {
     sync();
     std::vector<std::string> captions;
@@ -374,6 +376,12 @@ void LorvantProcess::click(HWND dialog, int id) {
     sync();
 }
 
+void LorvantProcess::closeDialog(HWND dialog, int id) {
+    click(dialog, id);
+    waitUntilGone(dialog);
+    sync();
+}
+
 void LorvantProcess::setText(HWND dialog, int id, const std::string& text) {
     HWND control = GetDlgItem(dialog, id);
     DWORD_PTR result = 0;
@@ -392,17 +400,18 @@ std::string LorvantProcess::answerMessageBox(const std::string& caption, int but
     // The answer may end the program, even while it is being asked whether it is done.
     try {
         sync();
-    } catch (const UserFailure&) {
+    } catch (const std::runtime_error&) {
         if (!waitForExit())
             throw;
     }
     return shown;
 }
 
-HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::string& path, int typeIndex) {
+// Types the name into the file name box (cmb13, a combo box around an edit box with the same id) after
+// choosing the type in cmb1 as a click in its list would, then presses OK and says Yes if asked to replace.
+void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
     HWND dialog = waitForWindow(caption);
     if (typeIndex > 0) {
-        // The file type box (cmb1) tells the dialog of a new choice as a click in its list would.
         HWND types = GetDlgItem(dialog, 0x470);
         if (types == nullptr)
             fail("the file dialog has no file type box");
@@ -410,7 +419,6 @@ HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::strin
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     }
-    // The file name box (cmb13) is a combo box around an edit box with the same id.
     HWND name = nullptr;
     EnumChildWindows(
         dialog,
@@ -422,38 +430,16 @@ HWND LorvantProcess::fillFileDialog(const std::string& caption, const std::strin
         },
         reinterpret_cast<LPARAM>(&name));
     setText(GetParent(name), 0x47C, path);
-    return dialog;
-}
-
-void LorvantProcess::chooseFile(const std::string& caption, const std::string& path, int typeIndex) {
-    HWND dialog = fillFileDialog(caption, path, typeIndex);
-    click(dialog, IDOK);
-    waitUntilGone(dialog);
-    sync();
-}
-
-void LorvantProcess::chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex) {
-    HWND dialog = fillFileDialog(caption, path, typeIndex);
     press(dialog, IDOK);
-    // The question is a message box owned by the dialog.
-    HWND question = nullptr;
+    HWND question = nullptr; // whether to replace the file
     waitUntil(
         [&] {
             for (HWND window : shownWindows(_process.dwProcessId))
-                if (GetWindow(window, GW_OWNER) == dialog)
-                    question = window;
-            return question != nullptr;
+                if (!question && GetWindow(window, GW_OWNER) == dialog)
+                    press(question = window, IDYES);
+            return !IsWindowVisible(dialog);
         },
-        "the question whether to replace " + path);
-    press(question, IDYES);
-    waitUntilGone(dialog);
-    sync();
-}
-
-void LorvantProcess::cancelFileDialog(const std::string& caption) {
-    HWND dialog = waitForWindow(caption);
-    click(dialog, IDCANCEL);
-    waitUntilGone(dialog);
+        "the file dialog to take " + path);
     sync();
 }
 
@@ -551,27 +537,19 @@ void deleteRecentDocsKey() {
 
 std::vector<std::string> readRecentDocsKey() {
     std::vector<std::string> values;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, RecentDocsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return values;
     for (int n = 1; n <= 10; ++n) {
         char value[1024] = "";
         DWORD size = sizeof value;
-        if (RegQueryValueExA(key, std::to_string(n).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                             &size) != ERROR_SUCCESS)
+        if (RegGetValueA(HKEY_CURRENT_USER, RecentDocsKey, std::to_string(n).c_str(), RRF_RT_REG_SZ, nullptr,
+                         value, &size) != ERROR_SUCCESS)
             value[0] = '\0';
         values.emplace_back(value);
     }
-    RegCloseKey(key);
     return values;
 }
 
 void writeRecentDocsKey(const std::vector<std::string>& values) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, RecentDocsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
     for (std::size_t n = 1; n <= values.size(); ++n)
-        RegSetValueExA(key, std::to_string(n).c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(values[n - 1].c_str()),
-                       static_cast<DWORD>(values[n - 1].size() + 1));
-    RegCloseKey(key);
+        RegSetKeyValueA(HKEY_CURRENT_USER, RecentDocsKey, std::to_string(n).c_str(), REG_SZ,
+                        values[n - 1].c_str(), static_cast<DWORD>(values[n - 1].size() + 1));
 }

@@ -7,17 +7,11 @@
 #include <string>
 #include <vector>
 
-// What an end-to-end test reports when the person it plays could not do what the test asked.
-class UserFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // The program as a person meets it: Lorvant.exe, started from the folder of the test executable in a process
 // of its own, with a command line. The test acts on it with clicks, keys and typing, and reads what its
 // windows show. A probe library hooked into the program's thread reads the menus, the list and the toolbar.
 // Every action returns once the program has handled it or opened a modal window because of it; every wait has
-// a time-out and then throws UserFailure. A program still running when the object goes is ended.
+// a time-out and then throws std::runtime_error. A program still running when the object goes is ended.
 class LorvantProcess {
 public:
     static constexpr DWORD TimeoutMs = 15000;
@@ -37,7 +31,6 @@ public:
         int state;  // TBSTATE_ flags
         RECT place; // on the screen
         std::string text;
-        bool separator;
     };
     using Row = std::vector<std::string>;
 
@@ -45,19 +38,21 @@ public:
     explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
     LorvantProcess& operator=(const LorvantProcess&) = delete;
-    ~LorvantProcess();
+    ~LorvantProcess() { end(); }
 
     HWND mainWindow() const { return _mainWindow; }
     HANDLE processHandle() const { return _process.hProcess; }
     std::string title() const { return text(_mainWindow); }
     std::string statusText() const { return text(GetDlgItem(_mainWindow, 1)); }
 
-    // Menus: a popup is named by its positions from the menu bar (1 then 9 is "&Study Set", "S&tudy").
+    // Menus: a popup is named by its positions from the menu bar, as these.
+    static inline const std::vector<int> ProgramMenu{0}, StudySetMenu{1}, RecentMenu{1, 5}, StudyMenu{1, 9},
+        ItemMenu{2}, HelpMenu{3};
     std::vector<MenuItem> menu(const std::vector<int>& popupPath);
     MenuItem menuItem(const std::vector<int>& popupPath, const std::string& label);
-    // Chooses an item as a click on it in the open popup would; a greyed item cannot be chosen.
+    // As a click on the item; a greyed item cannot be chosen.
     void chooseMenuItem(const std::vector<int>& popupPath, const std::string& label);
-    // The mouse resting on an item: the status bar shows its help; closeMenu ends the menu.
+    // The mouse resting on an item; closeMenu ends the menu.
     void highlightMenuItem(std::vector<int> popupPath, int position);
     void closeMenu() { ask("close-menu"); }
     std::vector<MenuItem> trackedMenu(); // the context menu, once it is shown
@@ -77,20 +72,17 @@ public:
     void clickHeader(int column);
     void dragColumnWidth(int column, int width);
 
-    // The toolbar.
-    std::vector<Button> toolbar();
+    std::vector<Button> toolbar(); // without its separators
     Button button(const std::string& text);
     void clickButton(const std::string& text);
     // Rests the mouse on the button and returns the tooltip that appears.
     std::string tooltip(const std::string& text);
 
-    // Keys: a key with modifiers held (VK_CONTROL, VK_SHIFT, VK_MENU), as real keyboard input to the main
-    // window or to whatever the program has open.
+    // Real keyboard input, with modifiers held, to the main window or whatever the program has open.
     void pressKey(UINT virtualKey, const std::vector<UINT>& modifiers = {});
 
     // The program's other top-level windows, found by caption.
     HWND waitForWindow(const std::string& caption);
-    bool hasWindow(const std::string& caption);
     // The captions of the program's visible top-level windows other than the main window.
     std::vector<std::string> otherWindows();
     void waitUntilGone(HWND window);
@@ -98,18 +90,14 @@ public:
     static std::string text(HWND dialog, int id) { return text(GetDlgItem(dialog, id)); }
     static std::string messageBoxText(HWND box) { return text(box, 0xFFFF); }
     void click(HWND dialog, int id);                            // a button, as a mouse click
+    void closeDialog(HWND dialog, int id);                      // clicks and waits until it is gone
     void setText(HWND dialog, int id, const std::string& text); // an edit control, as pasting
     // Waits for the message box, clicks the button (IDYES, IDNO, IDCANCEL, IDOK), returns the box's text.
     std::string answerMessageBox(const std::string& caption, int buttonId);
-    // In the system's Open or Save As dialog: types the path, picks file type typeIndex (1-based; 0 keeps it)
-    // and presses the dialog's OK button. cancelFileDialog presses Cancel.
+    // In the Open or Save As dialog: the path and file type typeIndex (1-based; 0 keeps it), then OK.
     void chooseFile(const std::string& caption, const std::string& path, int typeIndex = 0);
-    // The same for a file that exists: the dialog asks whether to replace it, and the answer is Yes.
-    void chooseFileToReplace(const std::string& caption, const std::string& path, int typeIndex = 0);
-    void cancelFileDialog(const std::string& caption);
 
-    // Waits until the program has handled everything done to it so far.
-    void sync();
+    void sync(); // returns once the program has handled everything done to it so far
     // Has the program draw, in its own thread, whatever of its windows still waits to be drawn.
     void finishDrawing() {
         sync();
@@ -120,8 +108,7 @@ public:
         ask("dpi-changed " + std::to_string(fromDpi) + " " + std::to_string(toDpi));
         sync();
     }
-    // Closes the main window as its close box does.
-    void close() { post(_mainWindow, WM_CLOSE, 0, 0); }
+    void close() { post(_mainWindow, WM_CLOSE, 0, 0); } // as the close box
     bool waitForExit(DWORD timeoutMs = TimeoutMs);
     DWORD exitCode();
     // A picture of a window of the program, by default the main window, as name.png in the folder named by
@@ -132,6 +119,7 @@ public:
     bool showsOneColour(HWND window, const RECT& clientArea);
 
 private:
+    void end(); // ends the program if it still runs and lets go of it
     std::string ask(const std::string& request);
     std::vector<Row> table(const std::string& request); // the reply's lines, each split into its fields
     void mouse(HWND window, const RECT& onScreen, UINT down, WPARAM keys, bool twice);
@@ -139,11 +127,10 @@ private:
     HWND header() const; // of the list
     void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(HWND dialog, int id); // click without waiting for the program
-    HWND fillFileDialog(const std::string& caption, const std::string& path, int typeIndex);
     // Polls until done, failing with what once the time is up or the program has ended.
     void waitUntil(const std::function<bool()>& done, const std::string& what);
     std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
-    [[noreturn]] void fail(const std::string& what) const { throw UserFailure(what); }
+    [[noreturn]] void fail(const std::string& what) const { throw std::runtime_error(what); }
 
     PROCESS_INFORMATION _process{};
     HWND _mainWindow = nullptr;

@@ -110,17 +110,14 @@ void selectRows(const std::vector<int>& rows) {
         ListView_SetItemState(list(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void describeRect(HWND window, RECT rect, std::ostream& out) {
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    line(out, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-// A toolbar button's state, style, text and place. By position: separators carry command id 0 too.
+// Each button's state, text and place, by position: separators carry command id 0 too.
 void describeToolbar(std::ostream& out) {
     HWND bar = GetDlgItem(mainWindow(), 3);
     for (int i = 0, count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)); i < count; ++i) {
         TBBUTTON button{};
         SendMessageA(bar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        if (button.fsStyle & TBSTYLE_SEP)
+            continue;
         char text[256] = "";
         TBBUTTONINFOA info{};
         info.cbSize = sizeof info;
@@ -131,8 +128,7 @@ void describeToolbar(std::ostream& out) {
         RECT rect{};
         SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
         MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        line(out, static_cast<int>(button.fsState), static_cast<int>(button.fsStyle), text, rect.left,
-             rect.top, rect.right, rect.bottom);
+        line(out, static_cast<int>(button.fsState), text, rect.left, rect.top, rect.right, rect.bottom);
     }
 }
 
@@ -184,14 +180,15 @@ void answer(const std::string& request, std::ostream& out) {
             line(out, row);
     } else if (verb == "select")
         selectRows(n);
-    else if (verb == "row-place") {
+    else if (verb == "row-place" || verb == "heading-place") {
         RECT rect{};
-        ListView_GetItemRect(list(), n.at(0), &rect, LVIR_LABEL);
-        describeRect(list(), rect, out);
-    } else if (verb == "heading-place") {
-        RECT rect{};
-        Header_GetItemRect(ListView_GetHeader(list()), n.at(0), &rect);
-        describeRect(ListView_GetHeader(list()), rect, out);
+        HWND window = verb == "row-place" ? list() : ListView_GetHeader(list());
+        if (window == list())
+            ListView_GetItemRect(list(), n.at(0), &rect, LVIR_LABEL);
+        else
+            Header_GetItemRect(window, n.at(0), &rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        line(out, rect.left, rect.top, rect.right, rect.bottom);
     } else if (verb == "toolbar")
         describeToolbar(out);
     else if (verb == "activate")

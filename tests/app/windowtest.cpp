@@ -1,6 +1,6 @@
-// The main window in one run, as a person walks through it: the list and the status bar, the commands that
-// follow the items and the selection in menus, toolbar, keys and context menu, help and the About box, and
-// an error nothing handles.
+// The main window as a person walks through it: the list and the status bar, the commands that follow the
+// items and the selection in menus, toolbar, keys and context menu, help and the About box, an error nothing
+// handles; and its place, size and maximized state, kept in the registry from one run to the next.
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 
@@ -12,10 +12,20 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::vector<int> ProgramMenu{0};
-const std::vector<int> StudySetMenu{1};
-const std::vector<int> StudyMenu{1, 9};
-const std::vector<int> ItemMenu{2};
+using Lorvant = LorvantProcess;
+
+const char* const PlacementKey = "Software\\Tandrel\\Lorvant\\1.21\\Window";
+
+std::vector<LONG> placeOf(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+void writePlace(std::initializer_list<std::pair<const char*, DWORD>> values) {
+    for (const auto& [name, value] : values)
+        RegSetKeyValueA(HKEY_CURRENT_USER, PlacementKey, name, REG_DWORD, &value, sizeof value);
+}
 
 // The labels of the items that are greyed.
 Texts greyed(const std::vector<LorvantProcess::MenuItem>& items) {
@@ -29,7 +39,7 @@ Texts greyed(const std::vector<LorvantProcess::MenuItem>& items) {
 Texts disabledButtons(LorvantProcess& lorvant) {
     Texts result;
     for (const auto& button : lorvant.toolbar())
-        if (!button.separator && !(button.state & TBSTATE_ENABLED))
+        if (!(button.state & TBSTATE_ENABLED))
             result.push_back(button.text);
     return result;
 }
@@ -49,9 +59,9 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
 
     // Without a selection there is nothing to edit or remove, whether by menu, button or key.
-    EXPECT_EQ(greyed(lorvant.menu(StudySetMenu)), Texts{});
-    EXPECT_EQ(greyed(lorvant.menu(StudyMenu)), Texts{});
-    EXPECT_EQ(greyed(lorvant.menu(ItemMenu)), (Texts{"&Remove\tDel", "&Edit..."}));
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudySetMenu)), Texts{});
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudyMenu)), Texts{});
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)), (Texts{"&Remove\tDel", "&Edit..."}));
     EXPECT_EQ(disabledButtons(lorvant), (Texts{"Edit", "Remove"}));
     lorvant.pressKey(VK_DELETE);
     lorvant.pressKey(VK_RETURN);
@@ -59,7 +69,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
 
     lorvant.pressKey('A', {VK_CONTROL});
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 3 selected");
-    EXPECT_EQ(greyed(lorvant.menu(ItemMenu)), Texts{});
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)), Texts{});
     EXPECT_EQ(disabledButtons(lorvant), Texts{});
     lorvant.clickRow(1);
     EXPECT_EQ(lorvant.selectedRows(), (std::vector<int>{1}));
@@ -76,7 +86,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
 
     // The highlighted menu item's help in the status bar, the counts again when the menu closes; a button's
     // help in its tooltip.
-    lorvant.highlightMenuItem(StudySetMenu, 1);
+    lorvant.highlightMenuItem(Lorvant::StudySetMenu, 1);
     EXPECT_EQ(lorvant.statusText(), "Open an existing Study List");
     lorvant.closeMenu();
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 1 selected");
@@ -99,10 +109,9 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     HWND dialog = lorvant.waitForWindow("Edit Item");
     lorvant.screenshot("list-behind-edit-item");
     EXPECT_FALSE(lorvant.showsOneColour(list, firstRows));
-    lorvant.click(dialog, IDCANCEL);
-    lorvant.waitUntilGone(dialog);
+    lorvant.closeDialog(dialog, IDCANCEL);
 
-    lorvant.chooseMenuItem(ProgramMenu, "&About");
+    lorvant.chooseMenuItem(Lorvant::ProgramMenu, "&About");
     HWND about = lorvant.waitForWindow("About Lorvant");
     lorvant.pressKey(VK_ESCAPE);
     lorvant.waitUntilGone(about);
@@ -113,7 +122,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     lorvant.pressKey(VK_F1);
     HWND help = lorvant.waitForWindow("Lorvant Help");
     lorvant.clickButton("Help");
-    lorvant.chooseMenuItem({3}, "Getting &Started");
+    lorvant.chooseMenuItem(Lorvant::HelpMenu, "Getting &Started");
     PostMessageA(help, WM_KEYDOWN, VK_DELETE, 0x01530001);
     PostMessageA(help, WM_KEYUP, VK_DELETE, 0xC1530001);
     EXPECT_EQ(lorvant.otherWindows(), (Texts{"Lorvant Help"}));
@@ -130,10 +139,10 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     lorvant.pressKey(VK_DELETE);
     lorvant.answerMessageBox("Please confirm", IDYES);
     EXPECT_EQ(lorvant.statusText(), "0 item(s), 0 selected");
-    EXPECT_EQ(greyed(lorvant.menu(StudySetMenu)), (Texts{"&Reset scores", "Stat&istics..."}));
-    EXPECT_EQ(greyed(lorvant.menu(StudyMenu)),
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudySetMenu)), (Texts{"&Reset scores", "Stat&istics..."}));
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudyMenu)),
               (Texts{"&Presentation", "&Multiple choice", "&Questions && Answers"}));
-    EXPECT_EQ(greyed(lorvant.menu(ItemMenu)),
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)),
               (Texts{"&Remove\tDel", "&Edit...", "&Find...\tCtrl+F", "Find &Next\tF3", "Select &All\tCtrl+A",
                      "Select &Weak Items..."}));
 
@@ -142,6 +151,73 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     EXPECT_NE(lorvant.answerMessageBox("Lorvant Error", IDOK), "");
     EXPECT_TRUE(lorvant.waitForExit());
     EXPECT_EQ(static_cast<int>(lorvant.exitCode()), -1);
+}
+
+// Kept values that are missing, of the wrong type or impossible give the system's place; a place that no
+// screen shows any more is moved onto the screen.
+TEST(MainWindow, OpensWhereItWasClosedWhenThatCanBeRight) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
+    std::vector<LONG> systemPlace;
+    const std::vector<LONG> moved{130, 90, 770, 570};
+    {
+        LorvantProcess lorvant;
+        systemPlace = placeOf(lorvant.mainWindow());
+        SetWindowPos(lorvant.mainWindow(), nullptr, 130, 90, 640, 480, SWP_NOZORDER);
+        lorvant.close();
+        ASSERT_TRUE(lorvant.waitForExit());
+    }
+    {
+        LorvantProcess lorvant;
+        EXPECT_EQ(placeOf(lorvant.mainWindow()), moved);
+        EXPECT_FALSE(IsZoomed(lorvant.mainWindow()));
+        SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        lorvant.close();
+        ASSERT_TRUE(lorvant.waitForExit());
+    }
+    {
+        LorvantProcess lorvant;
+        EXPECT_TRUE(IsZoomed(lorvant.mainWindow()));
+        SendMessageA(lorvant.mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_EQ(placeOf(lorvant.mainWindow()), moved) << "restored to where it was before it was maximized";
+    }
+
+    const struct {
+        const char* what;
+        void (*spoil)();  // what is wrong with a good place
+        bool systemPlace; // else moved onto the screen
+    } cases[] = {
+        {"a negative width",
+         [] {
+             writePlace({{"Width", static_cast<DWORD>(-5)}});
+         },
+         true},
+        {"a text for a number",
+         [] { RegSetKeyValueA(HKEY_CURRENT_USER, PlacementKey, "Left", REG_SZ, "130", 4); }, true},
+        {"a missing value", [] { RegDeleteKeyValueA(HKEY_CURRENT_USER, PlacementKey, "Maximized"); }, true},
+        {"a screen that is gone",
+         [] {
+             writePlace({{"Left", 9000}, {"Top", 7000}});
+         },
+         false},
+    };
+    RECT screen{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        writePlace({{"Left", 130}, {"Top", 90}, {"Width", 640}, {"Height", 480}, {"Maximized", 0}});
+        test.spoil();
+        LorvantProcess lorvant;
+        const std::vector<LONG> place = placeOf(lorvant.mainWindow());
+        if (test.systemPlace) {
+            EXPECT_EQ(place, systemPlace);
+        } else {
+            EXPECT_EQ((std::vector<LONG>{place[2] - place[0], place[3] - place[1]}),
+                      (std::vector<LONG>{640, 480}));
+            EXPECT_TRUE(place[0] >= screen.left && place[1] >= screen.top && place[2] <= screen.right &&
+                        place[3] <= screen.bottom);
+        }
+    }
+    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
 }
 
 } // namespace
