@@ -1,8 +1,9 @@
 #include "tests/app/lorvantprocess.h"
 
 #include "tests/app/probechannel.h"
-#include "tests/scripteduser/pngfile.h"
+#include "tests/scripteduser/screenshot.h"
 #include "tests/scripteduser/scripteduser.h"
+#include "tests/scripteduser/windowclass.h"
 
 #include <commctrl.h>
 
@@ -23,12 +24,6 @@ std::string programFolder() {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.rfind('\\') + 1);
-}
-
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
 }
 
 bool isMainWindow(HWND window) {
@@ -453,51 +448,24 @@ DWORD LorvantProcess::exitCode() {
     return code;
 }
 
-std::vector<std::uint8_t> LorvantProcess::capture(const RECT& place) {
-    const int width = place.right - place.left, height = place.bottom - place.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, picture);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
-    SelectObject(memory, old);
-    std::vector<std::uint8_t> rgb;
-    const auto* pixel = static_cast<const std::uint8_t*>(bits);
-    for (int i = 0; copied && pixel && i < width * height; ++i, pixel += 4)
-        rgb.insert(rgb.end(), {pixel[2], pixel[1], pixel[0]});
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (rgb.empty())
-        fail("could not read the screen");
-    return rgb;
-}
-
 std::string LorvantProcess::screenshot(const std::string& name, HWND window) {
     window = window ? window : _mainWindow;
     sync();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     sync();
     Sleep(300); // lets the display server finish drawing
-    RECT place{};
-    GetWindowRect(window, &place);
-    const std::vector<std::uint8_t> rgb = capture(place);
-    const char* folder = std::getenv("LORVANT_SCREENSHOT_DIR");
-    const std::string dir = folder && *folder ? folder : "screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    const std::string path = dir + "\\" + name + ".png";
-    if (!writePngFile(path, place.right - place.left, place.bottom - place.top, rgb))
-        fail("could not save a picture of the window as " + path);
+    const std::string path = saveScreenshot(window, name);
+    if (path.empty())
+        fail("could not save a picture of the window as " + name);
     return path;
 }
 
 bool LorvantProcess::showsOneColour(HWND window, const RECT& clientArea) {
     RECT place = clientArea;
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&place), 2);
-    const std::vector<std::uint8_t> rgb = capture(place);
+    const std::vector<std::uint8_t> rgb = screenPixels(place);
+    if (rgb.empty())
+        fail("could not read the screen");
     for (std::size_t i = 3; i < rgb.size(); i += 3)
         if (!std::equal(rgb.begin(), rgb.begin() + 3, rgb.begin() + static_cast<std::ptrdiff_t>(i)))
             return false;

@@ -129,7 +129,6 @@ private:
     void press(HWND dialog, int id); // click without waiting for the program
     // Polls until done, failing with what once the time is up or the program has ended.
     void waitUntil(const std::function<bool()>& done, const std::string& what);
-    std::vector<std::uint8_t> capture(const RECT& place); // the screen's pixels there, as RGB
     [[noreturn]] void fail(const std::string& what) const { throw std::runtime_error(what); }
 
     PROCESS_INFORMATION _process{};

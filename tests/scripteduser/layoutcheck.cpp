@@ -1,5 +1,7 @@
 #include "tests/scripteduser/layoutcheck.h"
 
+#include "tests/scripteduser/windowclass.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -10,12 +12,6 @@ namespace LayoutCheck {
 namespace {
 
 using Findings = std::vector<std::string>;
-
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 bool isClass(HWND window, const char* name) {
     return lstrcmpiA(className(window).c_str(), name) == 0;

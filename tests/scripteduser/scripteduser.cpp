@@ -1,6 +1,7 @@
 #include "tests/scripteduser/scripteduser.h"
 
-#include "tests/scripteduser/pngfile.h"
+#include "tests/scripteduser/screenshot.h"
+#include "tests/scripteduser/windowclass.h"
 
 #include <algorithm>
 #include <atomic>
@@ -19,12 +20,6 @@ const DWORD PollMs = 20;
 const int MessageBoxTextId = 0xFFFF;
 
 const UINT TaskMessage = RegisterWindowMessageA("Lorvant scripted user task");
-
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 bool isListBox(HWND box) {
     return lstrcmpiA(className(box).c_str(), "ListBox") == 0;
@@ -371,32 +366,6 @@ void ScriptedUser::screenshot(HWND window, const std::string& name) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
     Sleep(100); // lets the display server finish drawing
-    RECT place{};
-    GetWindowRect(window, &place);
-    const int width = place.right - place.left, height = place.bottom - place.top;
-    BITMAPINFO format{{sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
-                      {}}; // top row first
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    std::unique_ptr<HDC__, void (*)(HDC)> screen(GetDC(nullptr), [](HDC dc) { ReleaseDC(nullptr, dc); });
-    std::unique_ptr<HDC__, decltype(&DeleteDC)> memory(CreateCompatibleDC(screen.get()), &DeleteDC);
-    std::unique_ptr<HBITMAP__, decltype(&DeleteObject)> picture(
-        CreateCompatibleBitmap(screen.get(), width, height), &DeleteObject);
-    HGDIOBJ old = SelectObject(memory.get(), picture.get());
-    const bool copied =
-        BitBlt(memory.get(), 0, 0, width, height, screen.get(), place.left, place.top, SRCCOPY);
-    SelectObject(memory.get(), old);
-    const bool read = copied && GetDIBits(memory.get(), picture.get(), 0, static_cast<UINT>(height),
-                                          pixels.data(), &format, DIB_RGB_COLORS);
-    if (!read)
-        fail("could not copy the screen");
-
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(pixels.size() * 3);
-    for (std::uint32_t pixel : pixels)
-        rgb.insert(rgb.end(), {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel)});
-    const char* folder = std::getenv("LORVANT_SCREENSHOT_DIR");
-    const std::string dir = folder && *folder ? folder : "screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    if (!writePngFile(dir + "\\" + name + ".png", width, height, rgb))
-        fail("could not write " + dir + "\\" + name + ".png");
+    if (saveScreenshot(window, name).empty())
+        fail("could not save a picture of " + name);
 }
