@@ -1,6 +1,6 @@
 #include "testfiles.h"
+#include "testlists.h"
 
-#include "app/files/csvexporter.h"
 #include "app/files/spreadsheetcsvexporter.h"
 #include "app/files/tablereader.h"
 #include "app/files/textdecoder.h"
@@ -17,27 +17,6 @@
 namespace {
 
 using Table = std::vector<std::vector<std::string>>;
-
-// Each item as its term, its field values in outline order and, last, its comment.
-Table itemsOf(const StudyList& list) {
-    Table items;
-    for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
-        const TermSet& termSet = list.getTermSet(static_cast<std::size_t>(idx));
-        std::vector<std::string> item{termSet.getTerm()};
-        for (int i = 0; i < list.getOutline().getDefCount(); ++i)
-            item.push_back(termSet.getField(i));
-        item.push_back(termSet.getComment());
-        items.push_back(item);
-    }
-    return items;
-}
-
-std::vector<std::string> outlineOf(const StudyList& list) {
-    std::vector<std::string> names{list.getOutline().getItemType()};
-    for (int i = 0; i < list.getOutline().getDefCount(); ++i)
-        names.push_back(list.getOutline().getDef(i));
-    return names;
-}
 
 Table rowsOf(const std::string& text, char separator) {
     TableReader reader(text, separator);
@@ -172,7 +151,7 @@ TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
                                          "\r\n"
                                          ";orphan;;\r\n"
                                          "cat;again;;\r");
-    EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"Word", "Meaning", "Example"}));
+    EXPECT_EQ(namesOf(list.getOutline()), (std::vector<std::string>{"Word", "Meaning", "Example"}));
     EXPECT_EQ(itemsOf(list), (Table{{"cat", "animal", "the cat; sat", "pet"},
                                     {"dog", "animal", "", ""},
                                     {"cat", "again", "", ""}}));
@@ -194,7 +173,7 @@ TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
     EXPECT_TRUE(report.changedAnything());
 
     // Names the outline dialog would refuse are given one.
-    EXPECT_EQ(outlineOf(TextImporter().read(",Definition,,comment\nx,y,z,\n")),
+    EXPECT_EQ(namesOf(TextImporter().read(",Definition,,comment\nx,y,z,\n").getOutline()),
               (std::vector<std::string>{"Term", "Definition", "Field 2"}));
 }
 
@@ -207,37 +186,13 @@ TEST(TextImporter, WithoutAHeaderEveryRowIsAnItem) {
     for (const auto& [text, outline] : outlines) {
         TextImporter importer;
         const StudyList list = importer.read(text);
-        EXPECT_EQ(outlineOf(list), outline) << text;
+        EXPECT_EQ(namesOf(list.getOutline()), outline) << text;
         EXPECT_FALSE(importer.getReport().hasHeader);
         EXPECT_EQ(list.getTermSet(0).getTerm(), "Haus");
     }
     // The last column holds data, not comments.
     const StudyList list = TextImporter().read("Aal\teel\n\"Comment\"\tcomment\n");
     EXPECT_EQ(itemsOf(list), (Table{{"Aal", "eel", ""}, {"Comment", "comment", ""}}));
-}
-
-TEST(TextImporter, TheTabDelimitedExportReadsBackUnchanged) {
-    StudyList list;
-    Outline outline;
-    outline.setItemType("Word");
-    outline.addDef("Example");
-    list.setOutline(outline);
-    const Table items{{"\"train on line\" indication (railway)", "Zug", "\"", "a, b; c"},
-                      {"caf\xE9 \x80", "", "say \"x\" twice", ""},
-                      {"\"open", "\"\" x", "", "note"}};
-    for (const auto& item : items) {
-        TermSet termSet(list.getOutline(), list.getTermSetCount() + 1);
-        termSet.setTerm(item[0]);
-        termSet.setField(0, item[1]);
-        termSet.setField(1, item[2]);
-        termSet.setComment(item[3]);
-        list.addTermSet(termSet);
-    }
-    std::ostringstream exported;
-    CSVExporter(list).exportTo(exported);
-    const StudyList imported = TextImporter().read(exported.str());
-    EXPECT_EQ(outlineOf(imported), outlineOf(list));
-    EXPECT_EQ(itemsOf(imported), items);
 }
 
 TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
@@ -269,7 +224,7 @@ TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
         SpreadsheetCSVExporter(list).exportTo(exported);
         TextImporter importer;
         const StudyList imported = importer.read(exported.str());
-        ASSERT_EQ(outlineOf(imported), outlineOf(list)) << "round " << round;
+        ASSERT_EQ(namesOf(imported.getOutline()), namesOf(list.getOutline())) << "round " << round;
         ASSERT_EQ(itemsOf(imported), itemsOf(list)) << "round " << round;
         EXPECT_EQ(importer.getReport().replacedCharacters.count, 0);
     }
@@ -301,14 +256,13 @@ TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
         wide += "\tF" + std::to_string(i);
     EXPECT_EQ(refusalOf(wide + "\tComment").getRefusal(), Refusal::TooManyFields);
     EXPECT_EQ(refusalOf(wide).getRefusal(), Refusal::TooManyFields);
-}
 
-TEST(TextImporter, AtMostTheItemsADocumentCanHold) {
-    std::string text = "Term\tComment";
+    // At most the items a document can hold.
+    std::string rows = "Term\tComment";
     for (int i = 0; i < StudyList::MaxTermSetCount + 1; ++i)
-        text += "\nx\t";
-    const TextImporter::Error error = refusalOf(text);
-    EXPECT_EQ(error.getRefusal(), TextImporter::Refusal::TooManyItems);
+        rows += "\nx\t";
+    const TextImporter::Error error = refusalOf(rows);
+    EXPECT_EQ(error.getRefusal(), Refusal::TooManyItems);
     EXPECT_EQ(error.getLine(), StudyList::MaxTermSetCount + 2);
 }
 
@@ -323,7 +277,7 @@ TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifie
         SCOPED_TRACE(name);
         TextFileInputMethod reader;
         const StudyList list = reader.read(std::string(LORVANT_IMPORT_DATA) + "/" + name);
-        EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"German", "English"}));
+        EXPECT_EQ(namesOf(list.getOutline()), (std::vector<std::string>{"German", "English"}));
         EXPECT_EQ(itemsOf(list), items);
         EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
         EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);

@@ -1,4 +1,4 @@
-#include "sessiontestlist.h"
+#include "tests/core/testlists.h"
 
 #include "app/sessions/distinctvalues.h"
 
