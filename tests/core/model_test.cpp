@@ -48,36 +48,19 @@ TEST(Outline, EditingAndDefaults) {
 // Counts read from a file are checked against their limits and against the bytes that remain, before
 // anything is allocated for them.
 TEST(StudyList, ForgedCountsAreRefusedWhenRead) {
-    Outline wide = makeOutline({});
-    for (int i = 0; i < 500; ++i)
-        wide.addDef("f" + std::to_string(i));
-    MemorySerializer widest;
-    wide.serialize(widest);
-    Outline outline;
-    read(outline, widest.getBytes());
-    EXPECT_EQ(outline, wide);
-    wide.addDef("one too many");
-    MemorySerializer tooWide;
-    wide.serialize(tooWide);
-    EXPECT_THROW(read(outline, tooWide.getBytes()), DataCorruptionException);
-    for (const int count : {-1, -500, 400}) {
-        MemorySerializer forged;
-        forged.writeString("Term");
-        forged.writeInt(count);
-        forged.writeString("only one");
-        EXPECT_THROW(read(outline, forged.getBytes()), DataCorruptionException) << count;
-    }
-
-    // An outline without fields, then count items of which the first are present, then settings.
-    const auto document = [](std::int32_t count, int items) {
+    // An outline claiming fieldCount fields of which names are present, then itemCount items of which
+    // items are present, then the settings.
+    const auto document = [](std::int32_t fieldCount, int names, std::int32_t itemCount, int items) {
         MemorySerializer out;
         out.writeString("Term");
-        out.writeInt(0);
-        out.writeInt(count);
+        out.writeInt(fieldCount);
+        for (int i = 0; i < names; ++i)
+            out.writeString("f" + std::to_string(i));
+        out.writeInt(itemCount);
         for (int n = 1; n <= items; ++n) {
             out.writeInt(n);
-            out.writeString("");
-            out.writeString("");
+            for (int i = 0; i < names + 2; ++i)
+                out.writeString("");
             out.writeInt(0);
             out.writeInt(0);
         }
@@ -85,11 +68,15 @@ TEST(StudyList, ForgedCountsAreRefusedWhenRead) {
         return out.getBytes();
     };
     StudyList list;
-    read(list, document(999999, 999999));
-    EXPECT_EQ(list.getTermSetCount(), 999999);
-    EXPECT_EQ(list.getTermSet(999998).getNumber(), 999999);
-    for (const std::int32_t count : {1000000, -1, INT_MIN, 999999, 2})
-        EXPECT_THROW(read(list, document(count, 1)), DataCorruptionException) << count;
+    read(list, document(500, 500, 2, 2));
+    EXPECT_EQ(list.getOutline().getDefCount(), 500);
+    EXPECT_EQ(list.getTermSetCount(), 2);
+    const int forged[][4] = {{501, 501, 0, 0},   {-1, 1, 0, 0},      {-500, 1, 0, 0},
+                             {400, 1, 0, 0},     {0, 0, 1000000, 1}, {0, 0, -1, 1},
+                             {0, 0, INT_MIN, 1}, {0, 0, 999999, 1},  {0, 0, 2, 1}};
+    for (const auto& f : forged)
+        EXPECT_THROW(read(list, document(f[0], f[1], f[2], f[3])), DataCorruptionException)
+            << f[0] << " " << f[2];
 }
 
 TEST(TermSet, FieldsAreKeyedByName) {

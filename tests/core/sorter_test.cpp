@@ -84,19 +84,29 @@ TEST(Sort, TextsByUnsignedBytesAndNumbersBySign) {
 }
 
 TEST(Sort, ColumnsMapToTheirKeys) {
-    // One field: number, term, Definition, Comment, times asked, correct answers, ratio; the keys of the
-    // two items are ordered differently from column to column.
-    const StudyList list = makeStudyList({"Definition"}, {{"b", "a", "b"}, {"a", "b", "a"}});
-    TermSet first = list.getTermSet(0);
-    TermSet second = list.getTermSet(1);
-    addScores(first, 1, 2);
-    addScores(second, 2, 0);
-    const bool firstIsLower[] = {true, false, true, false, false, true, true};
+    // One field: number, term, Definition, Comment, times asked, correct answers, ratio; each column puts
+    // these items in another order. They stand in number order, so the first sort by number is descending.
+    const auto makeItems = [] {
+        StudyList list = makeStudyList({"Definition"},
+                                       {{"d", "b", "c"}, {"c", "a", "d"}, {"a", "d", "b"}, {"b", "c", "a"}});
+        const int scores[][2] = {{0, 2}, {3, 1}, {1, 0}, {2, 1}};
+        for (std::size_t idx = 0; idx < 4; ++idx)
+            addScores(list.getTermSet(idx), scores[idx][0], scores[idx][1]);
+        return list;
+    };
+    const std::vector<int> orders[] = {{4, 3, 2, 1}, {3, 4, 2, 1}, {2, 1, 4, 3}, {4, 3, 1, 2},
+                                       {3, 1, 4, 2}, {1, 3, 4, 2}, {1, 4, 2, 3}};
     for (int column = 0; column < 7; ++column) {
+        StudyList list = makeItems();
         const Sorter sorter = Sorter::forColumn(column, 1);
-        EXPECT_EQ(sorter(first, second), firstIsLower[column]) << column;
-        EXPECT_EQ(sorter(second, first), !firstIsLower[column]) << column;
-        EXPECT_FALSE(sorter(first, first)) << column;
+        list.sort(sorter);
+        EXPECT_EQ(numbersOf(list), orders[column]) << column;
+        // The comparison on its own agrees, and no item is below itself.
+        for (std::size_t idx = 0; idx < 3; ++idx) {
+            const TermSet& lower = list.getTermSet(column == 0 ? idx + 1 : idx);
+            const TermSet& higher = list.getTermSet(column == 0 ? idx : idx + 1);
+            EXPECT_TRUE(sorter(lower, higher) && !sorter(higher, lower) && !sorter(lower, lower)) << column;
+        }
     }
 
     // Items without a value in the field come first.
