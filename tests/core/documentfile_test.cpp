@@ -119,27 +119,6 @@ TEST(DocumentFile, RoundTripThroughFileKeepsEveryByte) {
     EXPECT_EQ(readFile(folder.file("again.lvd")), readFile(path));
 }
 
-TEST(DocumentFile, RefusesWhatIsNotADocument) {
-    TempFolder folder;
-    const std::pair<std::string, const char*> cases[] = {
-        {bytes({0x02, 0x00, 0xFE, 0xCA}) + EmptyDocument.substr(4), "corrupt: "}, // another version
-        {EmptyDocument.substr(0, EmptyDocument.size() - 6), "end: Unexpected End Of File"},
-        // 30 bytes claiming 999999 items, or a 2 GiB item type name: refused at once.
-        {EmptyDocument.substr(0, 32) + bytes({0x3F, 0x42, 0x0F, 0x00}), "corrupt: Data corruption"},
-        {bytes({0x01, 0x00, 0xFE, 0xCA, 0xC5, 0xFF, 0xFF, 0xFF, 0x7F}) + std::string(21, 'x'),
-         "end: Unexpected End Of File"},
-        // Trailing bytes after the settings are ignored.
-        {EmptyDocument + "extra", ""},
-    };
-    const std::string path = folder.file("doc.lvd");
-    for (const auto& [contents, failure] : cases) {
-        writeFile(path, contents);
-        EXPECT_EQ(failureOf([&] { DocumentFileInputMethod().read(path); }), failure);
-    }
-    EXPECT_EQ(failureOf([&] { DocumentFileInputMethod().read(folder.file("missing.lvd")); }),
-              "open: Couldn't open file for reading");
-}
-
 // Whatever step of a save fails, the document file stays byte for byte as it was, nothing else is left in
 // its folder, and the list keeps its name and its unsaved changes.
 TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
