@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #ifndef _WIN32
 #include <sys/mount.h>
 #endif
@@ -40,30 +41,6 @@ StudyList makeList(int count) {
 void save(StudyList& list, const std::string& path) {
     DocumentFileOutputMethod(list).write(path);
 }
-
-#ifndef _WIN32
-// A file system of 1 MiB of its own, mounted on folder while the object lives.
-class SmallDisk {
-public:
-    explicit SmallDisk(const std::string& folder)
-        : _folder(folder), _mounted(::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=1m") == 0),
-          _error(_mounted ? "" : std::strerror(errno)) {}
-    ~SmallDisk() {
-        if (_mounted)
-            ::umount2(_folder.c_str(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool isMounted() const { return _mounted; }
-    const std::string& getError() const { return _error; }
-
-private:
-    std::string _folder;
-    bool _mounted;
-    std::string _error;
-};
-#endif
 
 } // namespace
 
@@ -189,9 +166,10 @@ TEST(DocumentFile, FullDiskLeavesTheFileAsItWas) {
     TempFolder folder;
     const std::string diskFolder = folder.file("disk");
     std::filesystem::create_directory(diskFolder);
-    SmallDisk disk(diskFolder);
-    if (!disk.isMounted())
-        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (it needs root): " << disk.getError();
+    if (::mount("tmpfs", diskFolder.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (it needs root): " << std::strerror(errno);
+    const auto unmount = [](const std::string* mounted) { ::umount2(mounted->c_str(), MNT_DETACH); };
+    const std::unique_ptr<const std::string, decltype(unmount)> disk(&diskFolder, unmount);
     const std::string path = diskFolder + "/doc.lvd";
     StudyList old = makeList(6000); // about 350 KB
     save(old, path);
