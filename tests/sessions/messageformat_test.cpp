@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SessionTexts, WrongAnswerAndSummaryAreCompleteAndShowPercentSigns) {
+TEST(SessionTexts, WrongAnswerAndSummaryShowEveryCharacterAndCount) {
     const char* const wrongAnswer = "\"%s\" is wrong.\nThe correct answer is:\n\"%s\".";
     const std::string given(100000, 'g');
     const std::string right = std::string(70000, 'r') + "\xE9nd";
