@@ -43,6 +43,9 @@ TEST(Outline, EditingAndDefaults) {
     outline.setItemType("Word");
     outline.setDefaults();
     EXPECT_EQ(outline, Outline());
+    // A new item type alone makes another outline.
+    outline.setItemType("Word");
+    EXPECT_FALSE(outline == Outline());
 }
 
 // Counts read from a file are checked against their limits and against the bytes that remain, before
