@@ -63,12 +63,12 @@ TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
 }
 
 TEST(TextDecoder, CountsWhatTheCodePageCannotHold) {
-    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 behind a
-    // byte-order mark, on lines ended three ways.
-    const DecodedText utf8 = decodeText(
-        "\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF");
-    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ?");
-    EXPECT_EQ(utf8.replacedCharacters.count, 5);
+    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 and the last
+    // character of two bytes behind a byte-order mark, on lines ended three ways.
+    const DecodedText utf8 = decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA "
+                                        "\xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF \xDF\xBF");
+    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ? ?");
+    EXPECT_EQ(utf8.replacedCharacters.count, 6);
     EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
 
     // Beyond the basic plane (a surrogate pair) is one character; a lone surrogate and an odd
@@ -246,9 +246,12 @@ TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
         EXPECT_EQ(error.getLine(), c.line) << c.text;
     }
 
+    // At most the fields an outline can hold.
     std::string wide = "Term";
-    for (int i = 0; i < 501; ++i)
+    for (int i = 0; i < Outline::MaxDefCount; ++i)
         wide += "\tF" + std::to_string(i);
+    EXPECT_EQ(TextImporter().read(wide + "\tComment").getOutline().getDefCount(), Outline::MaxDefCount);
+    wide += "\tone too many";
     EXPECT_EQ(refusalOf(wide + "\tComment").getRefusal(), Refusal::TooManyFields);
     EXPECT_EQ(refusalOf(wide).getRefusal(), Refusal::TooManyFields);
 
