@@ -231,14 +231,14 @@ TEST(StudyList, RemoveSelectedRenumbersDensely) {
     EXPECT_EQ(list.getSelectedTermSet().getTerm(), "b");
     list.clearSelection();
 
-    // After a sort, the rows shown selected go, and the rest keep their old relative numbering.
+    // After a sort, the rows shown selected go, and the rest are numbered 1 up in their old relative order.
     list.sort(Sorter(Sorter::byTerm)); // a4 b2 c5 d1 e3
-    list.select(0);
-    list.select(2);
+    list.select(1);
+    list.select(3);
     EXPECT_EQ(list.getSelectionCount(), 2);
     list.removeSelected();
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{2, 1, 3}));
-    EXPECT_EQ(itemsOf(list), (Rows{{"b", ""}, {"d", ""}, {"e", ""}}));
+    EXPECT_EQ(numbersOf(list), (std::vector<int>{2, 3, 1}));
+    EXPECT_EQ(itemsOf(list), (Rows{{"a", ""}, {"c", ""}, {"e", ""}}));
     EXPECT_FALSE(list.hasSelection());
 }
 
