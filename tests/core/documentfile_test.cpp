@@ -1,16 +1,16 @@
 #include "testfiles.h"
+#include "testlists.h"
 
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
 
-#include "WinLib/io/exceptions.h"
 #include "WinLib/io/platformfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
+#include <memory>
 #ifndef _WIN32
 #include <sys/mount.h>
 #endif
@@ -38,59 +38,8 @@ StudyList makeList(int count) {
     return list;
 }
 
-using Step = PlatformFiles::FailureInjection::Step;
-
-// How a save failed: "open: " and the message for the failures the user is told of as a file that cannot be
-// written, "write: " and the message for the others.
-std::string failureOf(const std::function<void()>& save) {
-    try {
-        save();
-    } catch (const FileOpenException& e) {
-        return std::string("open: ") + e.getMessage();
-    } catch (const IOException& e) {
-        return std::string("write: ") + e.getMessage();
-    }
-    return "<nothing thrown>";
-}
-
-#ifndef _WIN32
-std::vector<std::string> filesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
-// A file system of 1 MiB of its own, mounted on folder while the object lives.
-class SmallDisk {
-public:
-    explicit SmallDisk(const std::string& folder)
-        : _folder(folder), _mounted(::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=1m") == 0),
-          _error(_mounted ? "" : std::strerror(errno)) {}
-    ~SmallDisk() {
-        if (_mounted)
-            ::umount2(_folder.c_str(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool isMounted() const { return _mounted; }
-    const std::string& getError() const { return _error; }
-
-private:
-    std::string _folder;
-    bool _mounted;
-    std::string _error;
-};
-#endif
-
-template <class Exception> std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.getMessage();
-    }
-    return "<nothing thrown>";
+void save(StudyList& list, const std::string& path) {
+    DocumentFileOutputMethod(list).write(path);
 }
 
 } // namespace
@@ -100,38 +49,30 @@ TEST(DocumentFile, BytesOfAnEmptyListAndOfAnItem) {
     const std::string path = folder.file("new.lvd");
     StudyList list;
     list.setModified();
-    DocumentFileOutputMethod(list).write(path);
+    save(list, path);
     EXPECT_EQ(readFile(path), EmptyDocument);
     EXPECT_EQ(list.getFileName(), path);
     EXPECT_FALSE(list.isModified());
     EXPECT_EQ(folder.list(), std::vector<std::string>{"new.lvd"});
 
-    TermSet cat(list.getOutline(), 1);
-    cat.setTerm("cat");
-    list.addTermSet(cat);
-    DocumentFileOutputMethod(list).write(path);
-    const std::string expected = EmptyDocument.substr(0, 32) + bytes({1, 0, 0, 0}) +
-                                 bytes({1, 0, 0,    0, 0xC5, 3, 0, 0, 0, 'c', 'a', 't', 0xC5, 0, 0,
-                                        0, 0, 0xC5, 0, 0,    0, 0, 0, 0, 0,   0,   0,   0,    0, 0}) +
-                                 EmptyDocument.substr(36);
-    EXPECT_EQ(readFile(path), expected);
+    list.addTermSet(makeStudyList({}, {{"cat"}}).getTermSet(0));
+    save(list, path);
+    EXPECT_EQ(readFile(path), EmptyDocument.substr(0, 32) + bytes({1, 0, 0, 0}) +
+                                  bytes({1, 0, 0,    0, 0xC5, 3, 0, 0, 0, 'c', 'a', 't', 0xC5, 0, 0,
+                                         0, 0, 0xC5, 0, 0,    0, 0, 0, 0, 0,   0,   0,   0,    0, 0}) +
+                                  EmptyDocument.substr(36));
 }
 
 TEST(DocumentFile, RoundTripThroughFileKeepsEveryByte) {
     TempFolder folder;
     const std::string path = folder.file("list.lvd");
-    StudyList list;
-    Outline outline;
-    outline.addDef("Example");
-    outline.addDef("Notes");
-    list.setOutline(outline);
+    StudyList list = makeStudyList({"Definition", "Example", "Notes"}, {});
     for (int n = 1; n <= 3000; ++n) {
         TermSet item(list.getOutline(), n);
         item.setTerm("term " + std::to_string(n));
         item.setField(n % 3, "value " + std::to_string(n));
         item.setComment(n % 2 ? "" : "comment");
-        for (int i = 0; i < n % 5; ++i)
-            i % 2 ? item.addWrongAnswer() : item.addCorrectAnswer();
+        addScores(item, n % 5 / 2 + n % 5 % 2, n % 5 / 2);
         list.addTermSet(item);
     }
     list.getSettings().setTimeOut(30);
@@ -139,7 +80,7 @@ TEST(DocumentFile, RoundTripThroughFileKeepsEveryByte) {
     list.getSettings().setFromField(2);
     list.getSettings().setToField(1);
     list.getSettings().setToEverythingElse(); // the stale index 1 is still stored
-    DocumentFileOutputMethod(list).write(path);
+    save(list, path);
 
     StudyList read = DocumentFileInputMethod().read(path);
     EXPECT_EQ(read.getFileName(), path);
@@ -150,49 +91,19 @@ TEST(DocumentFile, RoundTripThroughFileKeepsEveryByte) {
         ASSERT_EQ(read.getTermSet(i), list.getTermSet(i));
     EXPECT_EQ(read.getSettings(), list.getSettings());
     EXPECT_EQ(&read.getTermSet(0).getOutline(), &read.getOutline());
-
     // Saved again, the file is the same byte for byte.
-    DocumentFileOutputMethod(read).write(folder.file("again.lvd"));
+    save(read, folder.file("again.lvd"));
     EXPECT_EQ(readFile(folder.file("again.lvd")), readFile(path));
-}
-
-TEST(DocumentFile, RefusesWhatIsNotADocument) {
-    TempFolder folder;
-    const std::string missing = folder.file("missing.lvd");
-    EXPECT_EQ(messageOf<FileOpenException>([&] { DocumentFileInputMethod().read(missing); }),
-              "Couldn't open file for reading");
-
-    const std::string wrongVersion = folder.file("v2.lvd");
-    writeFile(wrongVersion, bytes({0x02, 0x00, 0xFE, 0xCA}) + EmptyDocument.substr(4));
-    EXPECT_EQ(messageOf<DataCorruptionException>([&] { DocumentFileInputMethod().read(wrongVersion); }), "");
-
-    const std::string truncated = folder.file("truncated.lvd");
-    writeFile(truncated, EmptyDocument.substr(0, EmptyDocument.size() - 6));
-    EXPECT_EQ(messageOf<EOFException>([&] { DocumentFileInputMethod().read(truncated); }),
-              "Unexpected End Of File");
-
-    // 30 bytes claiming 999999 items, or a 2 GiB item type name: refused at once.
-    const std::string manyItems = folder.file("many.lvd");
-    writeFile(manyItems, EmptyDocument.substr(0, 32) + bytes({0x3F, 0x42, 0x0F, 0x00}));
-    EXPECT_EQ(messageOf<DataCorruptionException>([&] { DocumentFileInputMethod().read(manyItems); }),
-              "Data corruption");
-    const std::string hugeName = folder.file("huge.lvd");
-    writeFile(hugeName, bytes({0x01, 0x00, 0xFE, 0xCA, 0xC5, 0xFF, 0xFF, 0xFF, 0x7F}) + std::string(21, 'x'));
-    EXPECT_THROW(DocumentFileInputMethod().read(hugeName), IOException);
-
-    // Trailing bytes after the settings are ignored.
-    const std::string trailing = folder.file("trailing.lvd");
-    writeFile(trailing, EmptyDocument + "extra");
-    EXPECT_EQ(DocumentFileInputMethod().read(trailing).getTermSetCount(), 0);
 }
 
 // Whatever step of a save fails, the document file stays byte for byte as it was, nothing else is left in
 // its folder, and the list keeps its name and its unsaved changes.
 TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
+    using Step = PlatformFiles::FailureInjection::Step;
     TempFolder folder;
     const std::string path = folder.file("doc.lvd");
     StudyList old = makeList(10);
-    DocumentFileOutputMethod(old).write(path);
+    save(old, path);
     const std::string oldBytes = readFile(path);
 
     // The bigger list fails in the middle of writing (it is far larger than the write buffer), the small
@@ -218,8 +129,7 @@ TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
             failure.list->setFileName("before.lvd");
             failure.list->setModified();
             PlatformFiles::FailureInjection injection(failure.step, failure.byteLimit);
-            EXPECT_EQ(failureOf([&] { DocumentFileOutputMethod(*failure.list).write(target); }),
-                      failure.failure);
+            EXPECT_EQ(failureOf([&] { save(*failure.list, target); }), failure.failure);
             EXPECT_EQ(readFile(path), oldBytes);
             EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
             EXPECT_EQ(failure.list->getFileName(), "before.lvd");
@@ -228,16 +138,24 @@ TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
     }
 
     // With nothing failing, the new contents take the old file's place and its permissions.
+    using std::filesystem::perms;
 #ifndef _WIN32
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_write |
-                                           std::filesystem::perms::group_read);
+    std::filesystem::permissions(path, perms::owner_read | perms::owner_write | perms::group_read);
 #endif
     const auto permissions = std::filesystem::status(path).permissions();
-    DocumentFileOutputMethod(bigger).write(path);
+    save(bigger, path);
     EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), 20000);
     EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
     EXPECT_EQ(std::filesystem::status(path).permissions(), permissions);
+
+    // A read-only document is refused before anything is written.
+    const std::string newBytes = readFile(path);
+    std::filesystem::permissions(path, perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(failureOf([&] { save(small, path); }), "open: Couldn't open file for writing");
+    EXPECT_EQ(readFile(path), newBytes);
+    EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
+    EXPECT_TRUE(small.isModified());
 }
 
 // A real full disk: a file system of 1 MiB with room for less than another copy of the document.
@@ -248,42 +166,27 @@ TEST(DocumentFile, FullDiskLeavesTheFileAsItWas) {
     TempFolder folder;
     const std::string diskFolder = folder.file("disk");
     std::filesystem::create_directory(diskFolder);
-    SmallDisk disk(diskFolder);
-    if (!disk.isMounted())
-        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (it needs root): " << disk.getError();
+    if (::mount("tmpfs", diskFolder.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (it needs root): " << std::strerror(errno);
+    const auto unmount = [](const std::string* mounted) { ::umount2(mounted->c_str(), MNT_DETACH); };
+    const std::unique_ptr<const std::string, decltype(unmount)> disk(&diskFolder, unmount);
     const std::string path = diskFolder + "/doc.lvd";
     StudyList old = makeList(6000); // about 350 KB
-    DocumentFileOutputMethod(old).write(path);
+    save(old, path);
     const std::string oldBytes = readFile(path);
     const std::string filler = diskFolder + "/filler";
     writeFile(filler, std::string(600000, 'x'));
 
     StudyList changed = makeList(8000); // about 470 KB, more than the old file and the free room
-    EXPECT_EQ(failureOf([&] { DocumentFileOutputMethod(changed).write(path); }), "write: File write failed");
+    EXPECT_EQ(failureOf([&] { save(changed, path); }), "write: File write failed");
     EXPECT_TRUE(readFile(path) == oldBytes);
     EXPECT_EQ(filesIn(diskFolder).size(), 2u);
     EXPECT_TRUE(changed.isModified());
 
     // With room for the old contents and the new ones side by side, the save goes through.
     std::filesystem::remove(filler);
-    DocumentFileOutputMethod(changed).write(path);
+    save(changed, path);
     EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), 8000);
     EXPECT_EQ(filesIn(diskFolder), std::vector<std::string>{"doc.lvd"});
 #endif
-}
-
-TEST(DocumentFile, ReadOnlyTargetIsRefusedAndKept) {
-    TempFolder folder;
-    const std::string path = folder.file("locked.lvd");
-    StudyList old = makeList(2);
-    DocumentFileOutputMethod(old).write(path);
-    const std::string oldBytes = readFile(path);
-    makeReadOnly(path);
-
-    StudyList list = makeList(7);
-    EXPECT_EQ(messageOf<FileOpenException>([&] { DocumentFileOutputMethod(list).write(path); }),
-              "Couldn't open file for writing");
-    EXPECT_EQ(readFile(path), oldBytes);
-    EXPECT_EQ(folder.list(), std::vector<std::string>{"locked.lvd"});
-    EXPECT_TRUE(list.isModified());
 }

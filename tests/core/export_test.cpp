@@ -1,101 +1,79 @@
 #include "testfiles.h"
+#include "testlists.h"
 
-#include "app/files/csvexporter.h"
 #include "app/files/csvfileoutputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
+#include "app/files/exporter.h"
 #include "app/files/filetypes.h"
-#include "app/files/htmlexporter.h"
 #include "app/files/htmlfileoutputmethod.h"
-#include "app/files/spreadsheetcsvexporter.h"
 #include "app/files/spreadsheetcsvfileoutputmethod.h"
-#include "app/model/lorvant.h"
 
-#include "WinLib/io/exceptions.h"
 #include "WinLib/io/platformfiles.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
-
 namespace {
 
-std::string csvOf(const StudyList& list) {
-    std::ostringstream out;
-    CSVExporter(list).exportTo(out);
-    return out.str();
-}
-
-std::string htmlOf(const StudyList& list) {
-    std::ostringstream out;
-    HtmlExporter(list).exportTo(out);
-    return out.str();
-}
-
-void addItem(StudyList& list, const std::string& term, std::initializer_list<const char*> fields,
-             const std::string& comment = "") {
-    TermSet item(list.getOutline(), list.getTermSetCount() + 1);
-    item.setTerm(term);
-    int idx = 0;
-    for (const char* field : fields)
-        item.setField(idx++, field);
-    item.setComment(comment);
-    list.addTermSet(item);
+template <class OutputMethod> std::string exported(StudyList& list, const std::string& path) {
+    OutputMethod(list).write(path);
+    return readFile(path);
 }
 
 } // namespace
 
-TEST(CSVExporter, Layout) {
-    StudyList list;
-    EXPECT_EQ(csvOf(list), "Term\tDefinition\tComment");
-    addItem(list, "cat", {"animal"});
-    EXPECT_EQ(csvOf(list), "Term\tDefinition\tComment\r\ncat\tanimal\t");
-
-    Outline outline = list.getOutline();
-    outline.addDef("Example");
-    list.setOutline(outline);
-    addItem(list, "dog", {"", "a dog\tbarks\n"}, "loud");
-    EXPECT_EQ(csvOf(list),
-              "Term\tDefinition\tExample\tComment\r\ncat\tanimal\t\t\r\ndog\t\ta dog\tbarks\n\tloud");
-}
-
-TEST(FileOutputMethods, WriteTheFileAndLeaveTheDocumentAlone) {
+// Exports replace what the file held and leave the document's name and unsaved changes alone.
+TEST(Export, TabSeparatedText) {
     TempFolder folder;
-    StudyList list;
-    addItem(list, "caf\xE9", {"coffee"});
-    list.setFileName(folder.file("cats.lvd"));
     const std::string path = folder.file("out.txt");
     writeFile(path, "previous, longer contents that must go");
-    CSVFileOutputMethod(list).write(path);
-    EXPECT_EQ(readFile(path), "Term\tDefinition\tComment\r\ncaf\xE9\tcoffee\t");
-    HtmlFileOutputMethod(list).write(path);
-    EXPECT_EQ(readFile(path), htmlOf(list));
-    EXPECT_NE(readFile(path).find("<title>cats.lvd</title>"), std::string::npos);
+    StudyList list = makeStudyList({"Definition"}, {});
+    EXPECT_EQ(exported<CSVFileOutputMethod>(list, path), "Term\tDefinition\tComment");
+    list = makeStudyList({"Definition", "Example"},
+                         {{"caf\xE9", "coffee", "", ""}, {"dog", "", "a dog\tbarks\n", "loud"}});
+    list.setFileName(folder.file("cats.lvd"));
+    EXPECT_EQ(exported<CSVFileOutputMethod>(list, path),
+              "Term\tDefinition\tExample\tComment\r\ncaf\xE9\tcoffee\t\t\r\ndog\t\ta dog\tbarks\n\tloud");
     EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
     EXPECT_TRUE(list.isModified());
-
-    try {
-        CSVFileOutputMethod(list).write(folder.file("missing") + "/out.txt");
-        ADD_FAILURE() << "no exception";
-    } catch (const Win::IO::FileOpenException& e) {
-        EXPECT_STREQ(e.getMessage(), "");
-    }
-    EXPECT_THROW(HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"),
-                 Win::IO::FileOpenException);
+    EXPECT_EQ(failureOf([&] { CSVFileOutputMethod(list).write(folder.file("missing") + "/out.txt"); }),
+              "open: ");
 }
 
-TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
-    StudyList list;
-    Outline outline;
-    outline.setItemType("Wort, deutsch");
-    outline.addDef("Example");
-    list.setOutline(outline);
-    addItem(list, "Stra\337e \x80", {"street", "\"Hauptstra\337e\" is long"}, "two\r\nlines");
-    addItem(list, "\"train on line\" indication", {}, "");
+TEST(Export, HtmlPageIsAnEscapedTable) {
     TempFolder folder;
-    const std::string path = folder.file("out.csv");
-    SpreadsheetCSVFileOutputMethod(list).write(path);
-    EXPECT_EQ(readFile(path),
+    StudyList list =
+        makeStudyList({"Definition", "Example"}, {{"cat", "animal", "\"It's\" <b>", "a&b"}, {"dog"}});
+    Outline outline = list.getOutline();
+    outline.setItemType("Word & <Co>");
+    list.setOutline(outline);
+    const std::string path = folder.file("page.html");
+    const std::string untitled = exported<HtmlFileOutputMethod>(list, path);
+    EXPECT_NE(untitled.find("<title>new Study List</title>"), std::string::npos);
+    list.setFileName(folder.file("cats.lvd"));
+    const std::string html = exported<HtmlFileOutputMethod>(list, path);
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const char* part :
+         {"<meta charset=\"windows-1252\">", "<title>cats.lvd</title>",
+          "<tr><th>Word &amp; &lt;Co&gt;</th><th>Definition</th><th>Example</th><th>Comment</th></tr>",
+          "<tr><td>cat</td><td>animal</td><td>&quot;It&#39;s&quot; &lt;b&gt;</td><td>a&amp;b</td></tr>",
+          "<tr><td>dog</td><td></td><td></td><td></td></tr>", "</html>"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
+    EXPECT_EQ(html.find("<b>"), std::string::npos);
+    EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
+    EXPECT_EQ(failureOf([&] { HtmlFileOutputMethod(list).write(folder.file("missing") + "/x.html"); }),
+              "open: ");
+}
+
+TEST(Export, CsvForSpreadsheetsIsUtf8WithAMarkCommasAndQuotesWhereNeeded) {
+    StudyList list =
+        makeStudyList({"Definition", "Example"},
+                      {{"Stra\337e \x80", "street", "\"Hauptstra\337e\" is long", "two\r\nlines"},
+                       {"\"train on line\" indication"}});
+    Outline outline = list.getOutline();
+    outline.setItemType("Wort, deutsch");
+    list.setOutline(outline);
+    TempFolder folder;
+    EXPECT_EQ(exported<SpreadsheetCSVFileOutputMethod>(list, folder.file("out.csv")),
               "\xEF\xBB\xBF\"Wort, deutsch\",Definition,Example,Comment\r\n"
               "Stra\xC3\237e \xE2\x82\xAC,street,\"\"\"Hauptstra\xC3\237e\"\" is long\",\"two\r\nlines\"\r\n"
               "\"\"\"train on line\"\" indication\",,,\r\n");
@@ -103,35 +81,9 @@ TEST(SpreadsheetCSVExporter, Utf8WithAMarkCommasAndQuotesWhereNeeded) {
     EXPECT_EQ(list.getFileName(), "");
 }
 
-TEST(HtmlExporter, EscapedTableOfTheOutlineAndItems) {
-    StudyList list;
-    Outline outline;
-    outline.setItemType("Word & <Co>");
-    outline.addDef("Example");
-    list.setOutline(outline);
-    addItem(list, "cat", {"animal", "\"It's\" <b>"}, "a&b");
-    addItem(list, "dog", {}, "");
-    const std::string html = htmlOf(list);
-
-    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(html.find("<meta charset=\"windows-1252\">"), std::string::npos);
-    EXPECT_NE(html.find("<title>new Study List</title>"), std::string::npos);
-    EXPECT_NE(
-        html.find(
-            "<tr><th>Word &amp; &lt;Co&gt;</th><th>Definition</th><th>Example</th><th>Comment</th></tr>"),
-        std::string::npos);
-    EXPECT_NE(
-        html.find(
-            "<tr><td>cat</td><td>animal</td><td>&quot;It&#39;s&quot; &lt;b&gt;</td><td>a&amp;b</td></tr>"),
-        std::string::npos);
-    EXPECT_NE(html.find("<tr><td>dog</td><td></td><td></td><td></td></tr>"), std::string::npos);
-    EXPECT_NE(html.find("</html>"), std::string::npos);
-    EXPECT_EQ(html.find("<b>"), std::string::npos);
-}
-
 // The text goes to the file as it is made, never whole into memory; a failing disk stops the export with the
 // file's own error.
-TEST(Exporter, WritesTheFileAsItExports) {
+TEST(Export, WritesTheFileAsItExports) {
     struct Probe : Exporter {
         using Exporter::Exporter;
         std::string path;
@@ -150,26 +102,20 @@ TEST(Exporter, WritesTheFileAsItExports) {
     EXPECT_GT(probe.sizeMidway, 900000u);
     EXPECT_EQ(std::filesystem::file_size(probe.path), (1u << 20) + 3);
 
-    Win::IO::PlatformFiles::FailureInjection fullDisk(Win::IO::PlatformFiles::FailureInjection::Step::Write,
-                                                      100000);
-    try {
-        probe.exportToFile(probe.path);
-        ADD_FAILURE() << "no exception";
-    } catch (const Win::IO::IOException& e) {
-        EXPECT_STREQ(e.getMessage(), "File write failed");
-    }
+    using Injection = Win::IO::PlatformFiles::FailureInjection;
+    Injection fullDisk(Injection::Step::Write, 100000);
+    EXPECT_EQ(failureOf([&] { probe.exportToFile(probe.path); }), "write: File write failed");
 }
 
 // Exporting leaves the document unsaved, so an export over the document's own file, however it is named,
 // is refused before anything is written.
-TEST(Exporter, RefusesTheDocumentsOwnFile) {
+TEST(Export, RefusesTheDocumentsOwnFile) {
     TempFolder folder;
-    StudyList list;
-    addItem(list, "cat", {"animal"});
+    StudyList list = makeStudyList({"Definition"}, {{"cat", "animal"}});
     const std::string document = folder.file("cats.lvd");
     DocumentFileOutputMethod(list).write(document);
-    addItem(list, "dog", {"animal"});
-    const std::string bytes = readFile(document);
+    list.addTermSet(makeStudyList({}, {{"dog"}}).getTermSet(0));
+    const std::string saved = readFile(document);
     std::vector<std::string> sameFile = {document, folder.file(".") + "/cats.lvd"};
 #ifdef _WIN32
     sameFile.push_back(folder.file("CATS.LVD"));
@@ -177,11 +123,10 @@ TEST(Exporter, RefusesTheDocumentsOwnFile) {
     for (const std::string& target : sameFile) {
         EXPECT_THROW(CSVFileOutputMethod(list).write(target), ExportOverDocumentException) << target;
         EXPECT_THROW(HtmlFileOutputMethod(list).write(target), ExportOverDocumentException) << target;
-        EXPECT_EQ(readFile(document), bytes);
+        EXPECT_EQ(readFile(document), saved);
     }
     EXPECT_TRUE(list.isModified());
-    CSVFileOutputMethod(list).write(folder.file("cats.txt"));
-    EXPECT_NE(readFile(folder.file("cats.txt")).find("dog"), std::string::npos);
+    EXPECT_NE(exported<CSVFileOutputMethod>(list, folder.file("cats.txt")).find("dog"), std::string::npos);
 }
 
 TEST(FileTypes, TextFilesAreKnownByTheirExtension) {

@@ -1,9 +1,8 @@
+#include "testlists.h"
+
 #include "app/model/itemsearch.h"
-#include "app/model/lorvant.h"
 
 #include <gtest/gtest.h>
-
-namespace {
 
 TEST(ItemSearch, FindsTextsFoldingOnlyAsciiLettersWithoutMatchCase) {
     const struct {
@@ -14,7 +13,6 @@ TEST(ItemSearch, FindsTextsFoldingOnlyAsciiLettersWithoutMatchCase) {
     } cases[] = {
         {"paris", "in Paris today", false, true},
         {"paris", "in Paris today", true, false},
-        {"Paris", "in Paris today", true, true},
         {"PARIS", "parisian", false, true},
         {"is a", "in Paris today", false, false},
         {"day", "in Paris today", false, true}, // at the very end
@@ -26,61 +24,40 @@ TEST(ItemSearch, FindsTextsFoldingOnlyAsciiLettersWithoutMatchCase) {
         {"\xE9T\xE9", "\xE9t\xE9", false, true},
         {"[", "{", false, false}, // bytes next to the letters do not fold
         {"@", "`", false, false},
-        {"", "anything", false, true},
         {"", "", true, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text) + " in " + c.within);
-        EXPECT_EQ(ItemSearch(c.text, c.matchCase).isFoundIn(c.within), c.found);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ItemSearch(c.text, c.matchCase).isFoundIn(c.within), c.found)
+            << c.text << " in " << c.within;
 }
 
-class ItemSearchList : public ::testing::Test {
-protected:
-    StudyList list;
-
-    void SetUp() override {
-        Outline outline;
-        outline.addDef("Capital");
-        list.setOutline(outline);
-        add("France", {"Country in Europe", "Paris"}, "");
-        add("Peru", {"", "Lima"}, "once ruled by Spain");
-        add("Japan", {"", "Tokyo"}, "");
-        add("Spain", {"", "Madrid"}, "");
-    }
-
-    void add(const std::string& term, const std::vector<std::string>& fields, const std::string& comment) {
-        TermSet item(list.getOutline(), list.getTermSetCount() + 1);
-        item.setTerm(term);
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            item.setField(static_cast<int>(i), fields[i]);
-        item.setComment(comment);
-        list.addTermSet(item);
-    }
-};
-
-TEST_F(ItemSearchList, LooksAtTermFieldsAndCommentInListOrderAndWrapsOnce) {
-    const ItemSearch spain("spain", false);
-    // The comment of Peru, then the term of Spain, then round to Peru again.
-    EXPECT_EQ(spain.findNext(list, -1), 1);
-    EXPECT_EQ(spain.findNext(list, 1), 3);
-    EXPECT_EQ(spain.findNext(list, 3), 1);
-    // With nothing selected the search starts at the first item, otherwise after the selected one.
-    const ItemSearch an("an", false);
-    EXPECT_EQ(an.findNext(list, -1), 0);
-    EXPECT_EQ(an.findNext(list, 0), 2);
-    // The only item that holds the text is found from itself, after going round.
-    EXPECT_EQ(ItemSearch("tokyo", false).findNext(list, 2), 2);
-    // Every field, not just the first.
-    EXPECT_EQ(ItemSearch("Madrid", true).findNext(list, -1), 3);
-    EXPECT_EQ(ItemSearch("europe", false).findNext(list, 2), 0);
-
-    EXPECT_EQ(ItemSearch("madrid", true).findNext(list, -1), -1);
-    EXPECT_EQ(ItemSearch("Berlin", false).findNext(list, 0), -1);
+// Find Next looks at the term, the outline's fields and the comment of each item, from the one after the
+// focused item round the list once.
+TEST(ItemSearch, FindsTheNextItemRoundTheList) {
+    StudyList list = makeStudyList({"Definition", "Capital"}, {{"France", "Country in Europe", "Paris", ""},
+                                                               {"Peru", "", "Lima", "once ruled by Spain"},
+                                                               {"Japan", "", "Tokyo", ""},
+                                                               {"Spain", "", "Madrid", ""}});
+    const struct {
+        const char* text;
+        bool matchCase;
+        int after;
+        int found;
+    } cases[] =
+        {
+            {"spain", false, -1, 1}, // with nothing focused, from the first item: Peru's comment
+            {"spain", false, 1, 3},  // Spain's term
+            {"spain", false, 3, 1},  // round again
+            {"an", false, -1, 0},     {"an", false, 0, 2},
+            {"tokyo", false, 2, 2}, // the only item holding it, found from itself after going round
+            {"Madrid", true, -1, 3},  {"europe", false, 2, 0},
+            {"madrid", true, -1, -1}, {"Berlin", false, 0, -1},
+        };
+    for (const auto& c : cases)
+        EXPECT_EQ(ItemSearch(c.text, c.matchCase).findNext(list, c.after), c.found)
+            << c.text << " " << c.after;
     EXPECT_EQ(ItemSearch("Paris", false).findNext(StudyList(), -1), -1);
-}
 
-TEST_F(ItemSearchList, LooksOnlyAtFieldsOfTheOutline) {
     // A removed field keeps its values in the items, out of sight; they are not found.
     Outline outline = list.getOutline();
     outline.removeDef(1);
@@ -88,5 +65,3 @@ TEST_F(ItemSearchList, LooksOnlyAtFieldsOfTheOutline) {
     EXPECT_EQ(ItemSearch("Lima", true).findNext(list, -1), -1);
     EXPECT_EQ(ItemSearch("Europe", true).findNext(list, -1), 0);
 }
-
-} // namespace

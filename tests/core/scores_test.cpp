@@ -1,4 +1,5 @@
-#include "app/model/lorvant.h"
+#include "testlists.h"
+
 #include "app/model/scorestatistics.h"
 #include "app/model/weakitemrule.h"
 
@@ -7,27 +8,35 @@
 namespace {
 
 struct Scores {
-    int asked;
     int right;
+    int wrong;
 };
 
 StudyList listWithScores(const std::vector<Scores>& scores) {
     StudyList list;
     for (const Scores& s : scores) {
         TermSet item(list.getOutline(), list.getTermSetCount() + 1);
-        for (int i = 0; i < s.asked; ++i) {
-            if (i < s.right)
-                item.addCorrectAnswer();
-            else
-                item.addWrongAnswer();
-        }
+        addScores(item, s.right, s.wrong);
         list.addTermSet(item);
     }
     return list;
 }
 
 // Never asked, 0 %, 66.6 %, 79.9 %, 80 %, 100 %.
-const std::vector<Scores> Mixed = {{0, 0}, {3, 0}, {3, 2}, {799, 638}, {5, 4}, {2, 2}};
+const std::vector<Scores> Mixed = {{0, 0}, {0, 3}, {2, 1}, {638, 161}, {4, 1}, {2, 0}};
+
+} // namespace
+
+TEST(TermSet, RatioIsRoundedDownAndScoresReset) {
+    const StudyList list = listWithScores({{0, 0}, {1, 2}, {2, 1}, {53, 47}, {3, 0}, {0, 4}});
+    const int ratios[] = {0, 33, 66, 53, 100, 0};
+    for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
+        TermSet item = list.getTermSet(static_cast<std::size_t>(idx));
+        EXPECT_EQ(item.getRatio(), ratios[idx]) << idx;
+        item.resetScores();
+        EXPECT_EQ(item.getTimesAsked() + item.getCorrectAnswers(), 0);
+    }
+}
 
 TEST(WeakItemRule, SelectsItemsBelowTheThresholdAndOptionallyThoseNeverAsked) {
     const StudyList list = listWithScores(Mixed);
@@ -35,19 +44,13 @@ TEST(WeakItemRule, SelectsItemsBelowTheThresholdAndOptionallyThoseNeverAsked) {
         WeakItemRule rule;
         std::vector<int> weak;
     } cases[] = {
-        {{80, true}, {0, 1, 2, 3}}, // exactly 80 % is not below 80
-        {{80, false}, {1, 2, 3}},
-        {{0, false}, {}}, // nothing is answered right less than never
-        {{0, true}, {0}},
-        {{100, false}, {1, 2, 3, 4}},
-        {{100, true}, {0, 1, 2, 3, 4}},
+        {{80, true}, {0, 1, 2, 3}},                   // exactly 80 % is not below 80
+        {{80, false}, {1, 2, 3}},   {{0, false}, {}}, // nothing is answered right less than never
+        {{0, true}, {0}},           {{100, true}, {0, 1, 2, 3, 4}},
         {{67, false}, {1, 2}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.rule.threshold) +
-                     (c.rule.includeNeverAsked ? " with never asked" : ""));
-        EXPECT_EQ(c.rule.findIn(list), c.weak);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(c.rule.findIn(list), c.weak) << c.rule.threshold << " " << c.rule.includeNeverAsked;
 }
 
 TEST(ScoreStatistics, CountsItemsPerBandAndTotals) {
@@ -66,14 +69,10 @@ TEST(ScoreStatistics, CountsItemsPerBandAndTotals) {
     EXPECT_EQ(unasked.neverAsked, 2);
     EXPECT_EQ(unasked.bands, (std::array<int, 5>{}));
     EXPECT_EQ(unasked.getPercentage(), 0);
-    EXPECT_EQ(ScoreStatistics::of(StudyList()).items, 0);
-}
 
-TEST(ScoreStatistics, TotalsDoNotOverflowAtTheLargestScores) {
-    ScoreStatistics statistics;
-    statistics.questionsAnswered = 999999LL * 2147483647;
-    statistics.answeredRight = statistics.questionsAnswered / 3;
-    EXPECT_EQ(statistics.getPercentage(), 33);
+    // The largest totals do not overflow.
+    ScoreStatistics largest;
+    largest.questionsAnswered = 999999LL * 2147483647;
+    largest.answeredRight = largest.questionsAnswered / 3;
+    EXPECT_EQ(largest.getPercentage(), 33);
 }
-
-} // namespace

@@ -1,6 +1,4 @@
-#include "app/model/lorvant.h"
-
-#include "WinLib/io/memoryserializer.h"
+#include "testlists.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +9,7 @@ namespace {
 struct Row {
     int number;
     std::string term;
-    int correct = 0;
+    int right = 0;
     int wrong = 0;
 };
 
@@ -20,50 +18,53 @@ StudyList makeList(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         TermSet item(list.getOutline(), row.number);
         item.setTerm(row.term);
-        for (int i = 0; i < row.correct; ++i)
-            item.addCorrectAnswer();
-        for (int i = 0; i < row.wrong; ++i)
-            item.addWrongAnswer();
+        addScores(item, row.right, row.wrong);
         list.addTermSet(item);
     }
     return list;
 }
 
-std::vector<int> numbersOf(const StudyList& list) {
-    std::vector<int> numbers;
-    for (int i = 0; i < list.getTermSetCount(); ++i)
-        numbers.push_back(list.getTermSet(static_cast<std::size_t>(i)).getNumber());
-    return numbers;
-}
-
 std::vector<std::string> termsOf(const StudyList& list) {
     std::vector<std::string> terms;
-    for (int i = 0; i < list.getTermSetCount(); ++i)
-        terms.push_back(list.getTermSet(static_cast<std::size_t>(i)).getTerm());
+    for (const std::vector<std::string>& item : itemsOf(list))
+        terms.push_back(item[0]);
     return terms;
+}
+
+bool byTermLength(const TermSet& a, const TermSet& b) {
+    return a.getTerm().size() < b.getTerm().size();
 }
 
 } // namespace
 
-TEST(Sort, SecondClickReversesAndEqualKeysKeepTheirOrderBothWays) {
-    // Ratios 50, 100, 50, 0: the two 50s (numbers 1 and 3) stay in their order.
+// Each click on a column sorts by it the other way round; equal keys keep their order both ways, the
+// numbers stay with their items and sorting alone does not make the document modified.
+TEST(Sort, ClicksAlternateTheOrderAndEqualKeysKeepTheirOrder) {
+    // Ratios 50, 100, 50, 0.
     StudyList list = makeList({{1, "p", 1, 1}, {2, "q", 1, 0}, {3, "r", 2, 2}, {4, "s", 0, 1}});
-    list.sort(Sorter(Sorter::byRatio));
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{4, 1, 3, 2}));
-    list.sort(Sorter(Sorter::byRatio));
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{2, 1, 3, 4}));
-    list.sort(Sorter(Sorter::byRatio));
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{4, 1, 3, 2}));
-
+    markSaved(list);
+    for (const std::vector<int>& order : {std::vector<int>{4, 1, 3, 2}, {2, 1, 3, 4}, {4, 1, 3, 2}}) {
+        list.sort(Sorter(Sorter::byRatio));
+        EXPECT_EQ(numbersOf(list), order);
+    }
+    EXPECT_FALSE(list.isModified());
     // All keys equal: nothing ever moves.
-    StudyList same = makeList({{2, "b", 1}, {3, "c", 1}, {1, "a", 1}});
-    for (int click = 0; click < 3; ++click) {
-        same.sort(Sorter(Sorter::byTimesAsked));
-        EXPECT_EQ(numbersOf(same), (std::vector<int>{2, 3, 1}));
+    for (int click = 0; click < 2; ++click) {
+        list.sort(Sorter(byTermLength));
+        EXPECT_EQ(numbersOf(list), (std::vector<int>{4, 1, 3, 2}));
+    }
+
+    // Any comparison follows the same rule.
+    StudyList lengths = makeList({{1, "ccc"}, {2, "a"}, {3, "bb"}, {4, "d"}});
+    for (const std::vector<std::string>& terms : {std::vector<std::string>{"a", "d", "bb", "ccc"},
+                                                  {"ccc", "bb", "a", "d"},
+                                                  {"a", "d", "bb", "ccc"}}) {
+        lengths.sort(Sorter(byTermLength));
+        EXPECT_EQ(termsOf(lengths), terms);
     }
 }
 
-TEST(Sort, StringsByUnsignedBytesAndNumbersBySign) {
+TEST(Sort, TextsByUnsignedBytesAndNumbersBySign) {
     StudyList list =
         makeList({{1, "b"}, {2, "B"}, {3, "a"}, {4, "ab"}, {5, "\xE9t\xE9"}, {6, "abc"}, {7, "Zebra"}});
     list.sort(Sorter(Sorter::byTerm));
@@ -82,70 +83,35 @@ TEST(Sort, StringsByUnsignedBytesAndNumbersBySign) {
     EXPECT_EQ(numbersOf(prefixes), (std::vector<int>{INT_MIN, -7, 0, 5, INT_MAX}));
 }
 
-namespace {
-
-bool byTermLength(const TermSet& a, const TermSet& b) {
-    return a.getTerm().size() < b.getTerm().size();
-}
-
-} // namespace
-
-TEST(Sort, AnyComparisonFollowsTheSameRule) {
-    StudyList list = makeList({{1, "ccc"}, {2, "a"}, {3, "bb"}, {4, "d"}});
-    list.sort(Sorter(byTermLength));
-    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"a", "d", "bb", "ccc"}));
-    list.sort(Sorter(byTermLength));
-    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"ccc", "bb", "a", "d"}));
-    list.sort(Sorter(byTermLength));
-    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"a", "d", "bb", "ccc"}));
-}
-
-TEST(Sort, MissingFieldValuesComeFirst) {
-    StudyList list = makeList({{1, "x"}, {2, "y"}, {3, "z"}});
-    list.getTermSet(0).setField(0, "m");
-    list.getTermSet(2).setField(0, "");
-    list.sort(Sorter(Sorter::byField, 0));
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{2, 3, 1}));
-}
-
-TEST(Sort, LeavesModifiedFlagAndNumbers) {
-    StudyList list = makeList({{1, "b"}, {2, "a"}});
-    Win::IO::MemorySerializer saved;
-    list.serialize(saved);
-    list.sort(Sorter(Sorter::byTerm));
-    EXPECT_FALSE(list.isModified());
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{2, 1}));
-    list.setModified();
-    list.sort(Sorter(Sorter::byTerm));
-    EXPECT_TRUE(list.isModified());
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{1, 2}));
-}
-
 TEST(Sort, ColumnsMapToTheirKeys) {
-    // Outline with one field: number, term, Definition, Comment, times asked, correct, ratio.
-    StudyList list;
-    TermSet low(list.getOutline(), 1);
-    TermSet high(list.getOutline(), 2);
-    low.setTerm("a");
-    high.setTerm("b");
-    low.setField(0, "a");
-    high.setField(0, "b");
-    low.setComment("a");
-    high.setComment("b");
-    low.addWrongAnswer();
-    high.addCorrectAnswer();
-    high.addCorrectAnswer();
+    // One field: number, term, Definition, Comment, times asked, correct answers, ratio; each column puts
+    // these items in another order. They stand in number order, so the first sort by number is descending.
+    const auto makeItems = [] {
+        StudyList list = makeStudyList({"Definition"},
+                                       {{"d", "b", "c"}, {"c", "a", "d"}, {"a", "d", "b"}, {"b", "c", "a"}});
+        const int scores[][2] = {{0, 2}, {3, 1}, {1, 0}, {2, 1}};
+        for (std::size_t idx = 0; idx < 4; ++idx)
+            addScores(list.getTermSet(idx), scores[idx][0], scores[idx][1]);
+        return list;
+    };
+    const std::vector<int> orders[] = {{4, 3, 2, 1}, {3, 4, 2, 1}, {2, 1, 4, 3}, {4, 3, 1, 2},
+                                       {3, 1, 4, 2}, {1, 3, 4, 2}, {1, 4, 2, 3}};
     for (int column = 0; column < 7; ++column) {
+        StudyList list = makeItems();
         const Sorter sorter = Sorter::forColumn(column, 1);
-        EXPECT_TRUE(sorter(low, high)) << column;
-        EXPECT_FALSE(sorter(high, low)) << column;
-        EXPECT_FALSE(sorter(low, low)) << column;
+        list.sort(sorter);
+        EXPECT_EQ(numbersOf(list), orders[column]) << column;
+        // The comparison on its own agrees, and no item is below itself.
+        for (std::size_t idx = 0; idx < 3; ++idx) {
+            const TermSet& lower = list.getTermSet(column == 0 ? idx + 1 : idx);
+            const TermSet& higher = list.getTermSet(column == 0 ? idx : idx + 1);
+            EXPECT_TRUE(sorter(lower, higher) && !sorter(higher, lower) && !sorter(lower, lower)) << column;
+        }
     }
-    // Each column compares only its own key.
-    TermSet termOnly(list.getOutline(), 1);
-    termOnly.setTerm("b");
-    TermSet base(list.getOutline(), 1);
-    EXPECT_TRUE(Sorter::forColumn(1, 1)(base, termOnly));
-    for (const int column : {0, 2, 3, 4, 5, 6})
-        EXPECT_FALSE(Sorter::forColumn(column, 1)(base, termOnly)) << column;
+
+    // Items without a value in the field come first.
+    StudyList missing = makeStudyList({"Definition"}, {{"x", "m"}, {"y"}, {"z"}});
+    missing.getTermSet(2).setField(0, "");
+    missing.sort(Sorter(Sorter::byField, 0));
+    EXPECT_EQ(numbersOf(missing), (std::vector<int>{2, 3, 1}));
 }

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "WinLib/io/exceptions.h"
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
+
+inline std::vector<std::string> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it afterwards.
 class TempFolder {
@@ -26,13 +36,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     std::string file(const std::string& name) const { return (_path / name).string(); }
-
-    std::vector<std::string> list() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(_path))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::vector<std::string> list() const { return filesIn(_path); }
 
 private:
     std::filesystem::path _path;
@@ -48,16 +52,28 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline void makeReadOnly(const std::string& path) {
-    using std::filesystem::perms;
-    std::filesystem::permissions(path, perms::owner_write | perms::group_write | perms::others_write,
-                                 std::filesystem::perm_options::remove);
-}
-
 // Bytes written as a list of byte values, for comparing with encodings.
 inline std::string bytes(std::initializer_list<int> values) {
     std::string result;
     for (const int value : values)
         result.push_back(static_cast<char>(value));
     return result;
+}
+
+// What the action threw, as the kind of file error (which decides the message the user sees) and its
+// message; empty when it threw nothing.
+inline std::string failureOf(const std::function<void()>& action) {
+    using namespace Win::IO;
+    try {
+        action();
+    } catch (const FileOpenException& e) {
+        return std::string("open: ") + e.getMessage();
+    } catch (const DataCorruptionException& e) {
+        return std::string("corrupt: ") + e.getMessage();
+    } catch (const EOFException& e) {
+        return std::string("end: ") + e.getMessage();
+    } catch (const IOException& e) {
+        return std::string("write: ") + e.getMessage();
+    }
+    return "";
 }

@@ -1,6 +1,6 @@
 #include "testfiles.h"
+#include "testlists.h"
 
-#include "app/files/csvexporter.h"
 #include "app/files/spreadsheetcsvexporter.h"
 #include "app/files/tablereader.h"
 #include "app/files/textdecoder.h"
@@ -18,27 +18,6 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-// Each item as its term, its field values in outline order and, last, its comment.
-Table itemsOf(const StudyList& list) {
-    Table items;
-    for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
-        const TermSet& termSet = list.getTermSet(static_cast<std::size_t>(idx));
-        std::vector<std::string> item{termSet.getTerm()};
-        for (int i = 0; i < list.getOutline().getDefCount(); ++i)
-            item.push_back(termSet.getField(i));
-        item.push_back(termSet.getComment());
-        items.push_back(item);
-    }
-    return items;
-}
-
-std::vector<std::string> outlineOf(const StudyList& list) {
-    std::vector<std::string> names{list.getOutline().getItemType()};
-    for (int i = 0; i < list.getOutline().getDefCount(); ++i)
-        names.push_back(list.getOutline().getDef(i));
-    return names;
-}
-
 Table rowsOf(const std::string& text, char separator) {
     TableReader reader(text, separator);
     Table rows;
@@ -47,31 +26,6 @@ Table rowsOf(const std::string& text, char separator) {
         rows.push_back(cells);
     return rows;
 }
-
-// Texts made to trouble a table: separators, quotes, line breaks of every kind, every byte value.
-class TrickyTexts {
-public:
-    explicit TrickyTexts(std::uint32_t seed) : _random(seed) {}
-
-    std::string make(bool nonEmpty) {
-        static const std::string pieces[] = {",",  ";",    "\t",   "\"",   "\"\"",
-                                             "\r", "\n",   "\r\n", " ",    "Comment",
-                                             "ab", "\xDF", "\x80", "\x81", std::string(1, '\0')};
-        std::string text;
-        const std::size_t length = _random() % 6 + (nonEmpty ? 1 : 0);
-        for (std::size_t i = 0; i < length; ++i) {
-            if (_random() % 2 == 0)
-                text += pieces[_random() % std::size(pieces)];
-            else
-                text.push_back(static_cast<char>(_random() % 256));
-        }
-        return text;
-    }
-    std::uint32_t below(std::uint32_t limit) { return _random() % limit; }
-
-private:
-    std::mt19937 _random;
-};
 
 TextImporter::Error refusalOf(const std::string& text) {
     try {
@@ -109,12 +63,12 @@ TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
 }
 
 TEST(TextDecoder, CountsWhatTheCodePageCannotHold) {
-    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 behind a
-    // byte-order mark, on lines ended three ways.
-    const DecodedText utf8 = decodeText(
-        "\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF");
-    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ?");
-    EXPECT_EQ(utf8.replacedCharacters.count, 5);
+    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 and the last
+    // character of two bytes behind a byte-order mark, on lines ended three ways.
+    const DecodedText utf8 = decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA "
+                                        "\xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF \xDF\xBF");
+    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ? ?");
+    EXPECT_EQ(utf8.replacedCharacters.count, 6);
     EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
 
     // Beyond the basic plane (a surrogate pair) is one character; a lone surrogate and an odd
@@ -146,130 +100,129 @@ TEST(TableReader, ReadsCellsAsSpreadsheetsWriteThem) {
     EXPECT_EQ(lines, (std::vector<int>{1, 3, 7}));
 }
 
-TEST(TextImporter, DetectsTheSeparatorFromTheFirstRows) {
-    const std::pair<std::string, char> cases[] = {
-        {"Term\tDefinition\tComment\r\ncat\tsmall, furry\t\r\n", '\t'},
-        {"Haus;house, home\nAuto;car\n", ';'},
-        {"Term,Definition\n\"a;b\",\"c;d\"\n", ','},
-        // Rows of different widths: the split of the first row into most cells.
-        {"Term\tDefinition\tComment\ncat\tanimal\n", '\t'},
-        {"one word per line\n", '\t'},
-        // A header ending in "Comment" decides, even where another split is as even.
-        {"Word\tor,Comment\ncat\tx,y\n", ','},
+// The separator splits the first rows most evenly, unless a header ending in "Comment" decides; with a
+// header its names make the outline, without one every row is an item. Blank lines are skipped, rows
+// without a term too.
+TEST(TextImporter, ReadsTheOutlineAndItemsAsTheFileLaysThemOut) {
+    const struct {
+        std::string text;
+        char separator;
+        bool header;
+        Table namesThenItems; // items as term, fields, comment
+    } cases[] = {
+        {"Term\tDefinition\tComment\r\ncat\tsmall, furry\t\r\n",
+         '\t',
+         true,
+         {{"Term", "Definition"}, {"cat", "small, furry", ""}}},
+        {"Haus;house, home\nAuto;car\n",
+         ';',
+         false,
+         {{"Term", "Definition"}, {"Haus", "house, home", ""}, {"Auto", "car", ""}}},
+        {"Term,Definition\n\"a;b\",\"c;d\"\n",
+         ',',
+         false,
+         {{"Term", "Definition"}, {"Term", "Definition", ""}, {"a;b", "c;d", ""}}},
+        // Rows narrower than the header are filled up, wider ones with empty cells lose nothing.
+        {"Term\tDefinition\tComment\ncat\tanimal\n\ndog\tanimal\t\t\t\n",
+         '\t',
+         true,
+         {{"Term", "Definition"}, {"cat", "animal", ""}, {"dog", "animal", ""}}},
+        {"Word\tor,Comment\ncat\tx,y\n", ',', true, {{"Word\tor"}, {"cat\tx", "y"}}},
+        {"Word;Meaning;Example;COMMENT\r\ncat;animal;\"the cat; "
+         "sat\";pet\r\ndog;animal\r\n\r\n;orphan;;\r\ncat;again;;\r",
+         ';',
+         true,
+         {{"Word", "Meaning", "Example"},
+          {"cat", "animal", "the cat; sat", "pet"},
+          {"dog", "animal", "", ""},
+          {"cat", "again", "", ""}}},
+        // Names the outline dialog would refuse are given one.
+        {",Definition,,comment\nx,y,z,\n",
+         ',',
+         true,
+         {{"Term", "Definition", "Field 2"}, {"x", "y", "z", ""}}},
+        {"Haus\n", '\t', false, {{"Term", "Definition"}, {"Haus", "", ""}}},
+        {"Haus,house,das\nBaum,tree\nAuto,car,das,Autos\n",
+         ',',
+         false,
+         {{"Term", "Field 1", "Field 2", "Field 3"},
+          {"Haus", "house", "das", "", ""},
+          {"Baum", "tree", "", "", ""},
+          {"Auto", "car", "das", "Autos", ""}}},
+        // The last column holds data, not comments.
+        {"Aal\teel\n\"Comment\"\tcomment\n",
+         '\t',
+         false,
+         {{"Term", "Definition"}, {"Aal", "eel", ""}, {"Comment", "comment", ""}}},
     };
-    for (const auto& [text, separator] : cases) {
+    for (const auto& c : cases) {
         TextImporter importer;
-        importer.read(text);
-        EXPECT_EQ(importer.getReport().separator, separator) << text;
+        const StudyList list = importer.read(c.text);
+        Table namesThenItems = itemsOf(list);
+        namesThenItems.insert(namesThenItems.begin(), namesOf(list.getOutline()));
+        EXPECT_EQ(namesThenItems, c.namesThenItems) << c.text;
+        EXPECT_EQ(importer.getReport().separator, c.separator) << c.text;
+        EXPECT_EQ(importer.getReport().hasHeader, c.header) << c.text;
+        EXPECT_EQ(numbersOf(list).back(), list.getTermSetCount());
     }
-}
 
-TEST(TextImporter, AHeaderEndingInCommentNamesTheOutline) {
     TextImporter importer;
-    const StudyList list = importer.read("Word;Meaning;Example;COMMENT\r\n"
-                                         "cat;animal;\"the cat; sat\";pet\r\n"
-                                         "dog;animal\r\n"
-                                         "\r\n"
-                                         ";orphan;;\r\n"
-                                         "cat;again;;\r");
-    EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"Word", "Meaning", "Example"}));
-    EXPECT_EQ(itemsOf(list), (Table{{"cat", "animal", "the cat; sat", "pet"},
-                                    {"dog", "animal", "", ""},
-                                    {"cat", "again", "", ""}}));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(list.getTermSet(static_cast<std::size_t>(i)).getNumber(), i + 1);
-        EXPECT_EQ(list.getTermSet(static_cast<std::size_t>(i)).getTimesAsked(), 0);
-    }
+    const StudyList list = importer.read(cases[5].text);
+    EXPECT_EQ(numbersOf(list), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(list.getTermSet(0).getTimesAsked(), 0);
     EXPECT_TRUE(list.isModified());
     EXPECT_EQ(list.getFileName(), "");
-
     const TextImportReport& report = importer.getReport();
-    EXPECT_TRUE(report.hasHeader);
-    EXPECT_EQ(report.separator, ';');
     EXPECT_EQ(report.itemCount, 3);
     EXPECT_EQ(report.rowsWithoutTerm.count, 1);
     EXPECT_EQ(report.rowsWithoutTerm.firstLine, 5);
     EXPECT_EQ(report.repeatedTerms.count, 1);
     EXPECT_EQ(report.repeatedTerms.firstLine, 6);
     EXPECT_TRUE(report.changedAnything());
-
-    // Names the outline dialog would refuse are given one.
-    EXPECT_EQ(outlineOf(TextImporter().read(",Definition,,comment\nx,y,z,\n")),
-              (std::vector<std::string>{"Term", "Definition", "Field 2"}));
 }
 
-TEST(TextImporter, WithoutAHeaderEveryRowIsAnItem) {
-    const std::pair<std::string, std::vector<std::string>> outlines[] = {
-        {"Haus\n", {"Term", "Definition"}},
-        {"Haus,house\nBaum,tree\n", {"Term", "Definition"}},
-        {"Haus,house,das\nBaum,tree\nAuto,car,das,Autos\n", {"Term", "Field 1", "Field 2", "Field 3"}},
-    };
-    for (const auto& [text, outline] : outlines) {
-        TextImporter importer;
-        const StudyList list = importer.read(text);
-        EXPECT_EQ(outlineOf(list), outline) << text;
-        EXPECT_FALSE(importer.getReport().hasHeader);
-        EXPECT_EQ(list.getTermSet(0).getTerm(), "Haus");
-    }
-    // The last column holds data, not comments.
-    const StudyList list = TextImporter().read("Aal\teel\n\"Comment\"\tcomment\n");
-    EXPECT_EQ(itemsOf(list), (Table{{"Aal", "eel", ""}, {"Comment", "comment", ""}}));
-}
-
-TEST(TextImporter, TheTabDelimitedExportReadsBackUnchanged) {
-    StudyList list;
-    Outline outline;
-    outline.setItemType("Word");
-    outline.addDef("Example");
-    list.setOutline(outline);
-    const Table items{{"\"train on line\" indication (railway)", "Zug", "\"", "a, b; c"},
-                      {"caf\xE9 \x80", "", "say \"x\" twice", ""},
-                      {"\"open", "\"\" x", "", "note"}};
-    for (const auto& item : items) {
-        TermSet termSet(list.getOutline(), list.getTermSetCount() + 1);
-        termSet.setTerm(item[0]);
-        termSet.setField(0, item[1]);
-        termSet.setField(1, item[2]);
-        termSet.setComment(item[3]);
-        list.addTermSet(termSet);
-    }
-    std::ostringstream exported;
-    CSVExporter(list).exportTo(exported);
-    const StudyList imported = TextImporter().read(exported.str());
-    EXPECT_EQ(outlineOf(imported), outlineOf(list));
-    EXPECT_EQ(itemsOf(imported), items);
-}
-
+// Lists of texts made to trouble a table (separators, quotes, line breaks of every kind, every byte value)
+// come back from the spreadsheet export unchanged.
 TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
-    TrickyTexts texts(20261206);
-    for (int round = 0; round < 200; ++round) {
-        StudyList list;
-        Outline outline;
-        outline.setItemType(texts.make(true));
-        outline.removeDef(0);
-        const int fieldCount = static_cast<int>(texts.below(4));
-        for (int i = 0; i < fieldCount; ++i)
-            outline.addDef(texts.make(true) + std::to_string(i));
-        list.setOutline(outline);
-        const int itemCount = static_cast<int>(texts.below(12));
-        for (int idx = 0; idx < itemCount; ++idx) {
-            TermSet termSet(list.getOutline(), idx + 1);
-            std::string term = texts.make(true);
-            if (idx == 0 && round == 0) {
-                for (int byte = 0; byte < 256; ++byte)
-                    term.push_back(static_cast<char>(byte));
-            }
-            termSet.setTerm(term);
-            for (int i = 0; i < fieldCount; ++i)
-                termSet.setField(i, texts.make(false));
-            termSet.setComment(texts.make(false));
-            list.addTermSet(termSet);
+    std::mt19937 random(20261206);
+    const std::string pieces[] = {",",      ";", "\t", "\"",   "\"\"", "\r",   "\n",
+                                  "\r\n",   " ", "ab", "\xDF", "\x80", "\x81", std::string(1, '\0'),
+                                  "Comment"};
+    const auto text = [&](bool nonEmpty) {
+        std::string made;
+        for (std::size_t length = random() % 6 + (nonEmpty ? 1 : 0); length > 0; --length) {
+            if (random() % 2 == 0)
+                made += pieces[random() % std::size(pieces)];
+            else
+                made.push_back(static_cast<char>(random() % 256));
         }
+        return made;
+    };
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte.push_back(static_cast<char>(byte));
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::string> fields;
+        for (std::size_t i = random() % 4; i > 0; --i)
+            fields.push_back(text(true) + std::to_string(i));
+        Rows rows(random() % 12);
+        for (std::vector<std::string>& row : rows) {
+            row.push_back(text(true));
+            for (std::size_t i = 0; i <= fields.size(); ++i)
+                row.push_back(text(false));
+        }
+        if (round == 0)
+            rows.push_back({everyByte});
+        StudyList list = makeStudyList(fields, rows);
+        Outline outline = list.getOutline();
+        outline.setItemType(text(true));
+        list.setOutline(outline);
+
         std::ostringstream exported;
         SpreadsheetCSVExporter(list).exportTo(exported);
         TextImporter importer;
         const StudyList imported = importer.read(exported.str());
-        ASSERT_EQ(outlineOf(imported), outlineOf(list)) << "round " << round;
+        ASSERT_EQ(namesOf(imported.getOutline()), namesOf(list.getOutline())) << "round " << round;
         ASSERT_EQ(itemsOf(imported), itemsOf(list)) << "round " << round;
         EXPECT_EQ(importer.getReport().replacedCharacters.count, 0);
     }
@@ -292,23 +245,22 @@ TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
         EXPECT_EQ(error.getRefusal(), c.refusal) << c.text;
         EXPECT_EQ(error.getLine(), c.line) << c.text;
     }
-    // Empty cells beyond the header lose nothing.
-    EXPECT_EQ(itemsOf(TextImporter().read("Term,Definition,Comment\ncat,animal,,,\n")),
-              (Table{{"cat", "animal", ""}}));
 
+    // At most the fields an outline can hold.
     std::string wide = "Term";
-    for (int i = 0; i < 501; ++i)
+    for (int i = 0; i < Outline::MaxDefCount; ++i)
         wide += "\tF" + std::to_string(i);
+    EXPECT_EQ(TextImporter().read(wide + "\tComment").getOutline().getDefCount(), Outline::MaxDefCount);
+    wide += "\tone too many";
     EXPECT_EQ(refusalOf(wide + "\tComment").getRefusal(), Refusal::TooManyFields);
     EXPECT_EQ(refusalOf(wide).getRefusal(), Refusal::TooManyFields);
-}
 
-TEST(TextImporter, AtMostTheItemsADocumentCanHold) {
-    std::string text = "Term\tComment";
+    // At most the items a document can hold.
+    std::string rows = "Term\tComment";
     for (int i = 0; i < StudyList::MaxTermSetCount + 1; ++i)
-        text += "\nx\t";
-    const TextImporter::Error error = refusalOf(text);
-    EXPECT_EQ(error.getRefusal(), TextImporter::Refusal::TooManyItems);
+        rows += "\nx\t";
+    const TextImporter::Error error = refusalOf(rows);
+    EXPECT_EQ(error.getRefusal(), Refusal::TooManyItems);
     EXPECT_EQ(error.getLine(), StudyList::MaxTermSetCount + 2);
 }
 
@@ -323,7 +275,7 @@ TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifie
         SCOPED_TRACE(name);
         TextFileInputMethod reader;
         const StudyList list = reader.read(std::string(LORVANT_IMPORT_DATA) + "/" + name);
-        EXPECT_EQ(outlineOf(list), (std::vector<std::string>{"German", "English"}));
+        EXPECT_EQ(namesOf(list.getOutline()), (std::vector<std::string>{"German", "English"}));
         EXPECT_EQ(itemsOf(list), items);
         EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
         EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);

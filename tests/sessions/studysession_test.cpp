@@ -1,4 +1,4 @@
-#include "sessiontestlist.h"
+#include "tests/core/testlists.h"
 
 #include "app/sessions/presentationsession.h"
 #include "app/sessions/qnasession.h"
@@ -6,103 +6,121 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <functional>
 #include <set>
+
+using Texts = std::vector<std::string>;
 
 namespace {
 
-// What a session dialog shows for one question.
-struct Shown {
-    std::string term;
-    std::string fromName, fromText, toName, toText;
-    int item;
-    bool operator==(const Shown&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Shown& shown) {
-    return out << shown.term << ": " << shown.fromName << "=" << shown.fromText << " -> " << shown.toName
-               << "=" << shown.toText << " (item " << shown.item << ")";
+// What a session dialog shows for one question: "term: From name=text -> to name=text #item counter".
+std::string shown(const StudySession& session) {
+    return session.getCurrentItem().getTerm() + ": " + session.getFromName() + "=" + session.getFromText() +
+           " -> " + session.getToName() + "=" + session.getToText() + " #" +
+           std::to_string(session.getItemCounter());
 }
 
-Shown shown(const StudySession& session) {
-    return {session.getCurrentItem().getTerm(),
-            session.getFromName(),
-            session.getFromText(),
-            session.getToName(),
-            session.getToText(),
-            session.getItemCounter()};
-}
-
-// Every question of a session that ends by itself, at most limit of them.
-std::vector<Shown> walk(StudySession& session, int limit = 1000) {
-    std::vector<Shown> questions;
+// Every question of a session that ends by itself, at most limit of them, as shown or as their terms.
+Texts walk(StudySession& session, int limit = 1000) {
+    Texts questions;
     while (static_cast<int>(questions.size()) < limit && session.next())
         questions.push_back(shown(session));
     return questions;
 }
-
-std::vector<std::string> terms(const std::vector<Shown>& questions) {
-    std::vector<std::string> result;
-    for (const Shown& question : questions)
-        result.push_back(question.term);
-    return result;
+Texts terms(StudySession& session, int limit = 1000) {
+    Texts questions;
+    while (static_cast<int>(questions.size()) < limit && session.next())
+        questions.push_back(session.getCurrentItem().getTerm());
+    return questions;
 }
 
 } // namespace
 
-TEST(StudySession, DefaultDirectionAsksEveryFilledFieldOfEachItemOnce) {
-    StudyList list = makeStudyList({"A", "B", "C"},
-                                   {{"t1", "a1", "", "c1"}, {"t2", "", "", ""}, {"t3", "a3", "b3", "c3"}});
-    QnaSession session(list, true);
-    EXPECT_EQ(session.getQuestionsCount(), 3);
-    EXPECT_EQ(session.getItemCounter(), 0);
-
-    const std::vector<Shown> expected{
-        {"t1", "Term", "t1", "A", "a1", 1}, {"t1", "Term", "t1", "C", "c1", 1},
-        {"t3", "Term", "t3", "A", "a3", 2}, {"t3", "Term", "t3", "B", "b3", 2},
-        {"t3", "Term", "t3", "C", "c3", 2},
+TEST(StudySession, AsksEveryFilledFieldOfEachItemInTheDirectionChosen) {
+    StudyList list = makeStudyList(
+        {"A", "B", "C"},
+        {{"t1", "a1", "", "c1"}, {"t2", "", "", ""}, {"t3", "a3", "b3", "c3"}, {"", "a4", "b4", ""}});
+    Setting& settings = list.getSettings();
+    const struct {
+        std::function<void()> choose;
+        Texts questions;
+    } cases[] = {
+        {[] {},
+         {"t1: Term=t1 -> A=a1 #1", "t1: Term=t1 -> C=c1 #1", "t3: Term=t3 -> A=a3 #2",
+          "t3: Term=t3 -> B=b3 #2", "t3: Term=t3 -> C=c3 #2"}},
+        // From a field to everything else: the term and the other filled fields.
+        {[&] { settings.setFromField(1); },
+         {"t3: B=b3 -> Term=t3 #2", "t3: B=b3 -> A=a3 #2", "t3: B=b3 -> C=c3 #2", ": B=b4 -> A=a4 #3"}},
+        {[&] {
+             settings.setFromField(2);
+             settings.setToField(0);
+         },
+         {"t1: C=c1 -> A=a1 #1", "t3: C=c3 -> A=a3 #2"}},
+        // Questions with nothing to show or nothing to ask are skipped; an item without any value is not
+        // visited at all.
+        {[&] {
+             settings.setFromField(1);
+             settings.setToTerm();
+         },
+         {"t3: B=b3 -> Term=t3 #2"}},
     };
-    EXPECT_EQ(walk(session), expected);
-    // Once over, a session stays over.
-    EXPECT_FALSE(session.next());
+    for (const auto& c : cases) {
+        c.choose();
+        QnaSession session(list, true);
+        EXPECT_EQ(walk(session), c.questions);
+        // Once over, a session stays over.
+        EXPECT_FALSE(session.next());
+    }
+    EXPECT_EQ(QnaSession(list, true).getQuestionsCount(), 4);
 }
 
 TEST(StudySession, VisitsItemsInListOrderOrTheSelectionInAscendingOrder) {
     StudyList list =
         makeStudyList({"Definition"}, {{"t0", "d"}, {"t1", "d"}, {"t2", "d"}, {"t3", "d"}, {"t4", "d"}});
     QnaSession all(list, true);
-    EXPECT_EQ(terms(walk(all)), (std::vector<std::string>{"t0", "t1", "t2", "t3", "t4"}));
-
+    EXPECT_EQ(terms(all), (Texts{"t0", "t1", "t2", "t3", "t4"}));
     list.select(3);
     list.select(1);
     QnaSession selected(list, false);
     EXPECT_EQ(selected.getQuestionsCount(), 2);
-    EXPECT_EQ(terms(walk(selected)), (std::vector<std::string>{"t1", "t3"}));
+    EXPECT_EQ(terms(selected), (Texts{"t1", "t3"}));
 
     // Shuffled, every item still comes exactly once.
     list.getSettings().setShuffle(true);
     QnaSession shuffled(list, true);
-    const std::vector<std::string> order = terms(walk(shuffled));
-    EXPECT_EQ(std::set<std::string>(order.begin(), order.end()),
-              (std::set<std::string>{"t0", "t1", "t2", "t3", "t4"}));
-    EXPECT_EQ(order.size(), 5u);
+    const Texts order = terms(shuffled);
+    EXPECT_EQ(std::multiset<std::string>(order.begin(), order.end()),
+              (std::multiset<std::string>{"t0", "t1", "t2", "t3", "t4"}));
+
+    // Continuous: round again, each pass shuffling the order of the pass before with the generator as it
+    // stands then.
+    list.getSettings().setContinuous(true);
+    QnaSession continuous(list, true);
+    EXPECT_EQ(continuous.getQuestionsCount(), -1);
+    const Texts expected = terms(continuous, 5);
+    std::vector<int> positions{0, 1, 2, 3, 4};
+    Random::seed(12345);
+    Random::shuffle(positions);
+    Random::seed(12345);
+    const Texts next = terms(continuous, 5);
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(next[i], expected[static_cast<std::size_t>(positions[i])]);
+    list.getSettings().setShuffle(false);
+    QnaSession inOrder(list, true);
+    EXPECT_EQ(walk(inOrder, 10).back(), "t4: Term=t4 -> Definition=d #10");
 }
 
-TEST(StudySession, SkipsQuestionsWithAnEmptySideAndEndsWhenNoneIsLeft) {
-    StudyList list = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"t2", "", "b2"}, {"t3", "a3", ""}});
-    list.getSettings().setFromField(0);
-    list.getSettings().setToTerm();
-    QnaSession session(list, true);
-    // Item 1 has no term to ask for, item 2 nothing to show; both visits still count.
-    EXPECT_EQ(walk(session), (std::vector<Shown>{{"t3", "A", "a3", "Term", "t3", 3}}));
-
-    // Lists without any possible question end at once.
+TEST(StudySession, SessionsWithoutAPossibleQuestionEndAtOnce) {
     StudyList empty = makeStudyList({"A"}, {{"t1", ""}, {"t2", ""}});
     StudyList same = makeStudyList({"A", "B"}, {{"t1", "a1", "b1"}, {"t2", "a2", "b2"}});
     same.getSettings().setFromField(0);
     same.getSettings().setToField(0);
     StudyList noItems = makeStudyList({"A"}, {});
-    for (StudyList* hopeless : {&empty, &same, &noItems}) {
+    // Nothing can be asked of an item with one filled value when both sides are drawn at random.
+    StudyList single = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"", "", "b3"}});
+    single.getSettings().setFromAnything();
+    single.getSettings().setToAnythingElse();
+    for (StudyList* hopeless : {&empty, &same, &noItems, &single}) {
         for (const bool continuous : {false, true}) {
             hopeless->getSettings().setContinuous(continuous);
             QnaSession none(*hopeless, true);
@@ -111,85 +129,48 @@ TEST(StudySession, SkipsQuestionsWithAnEmptySideAndEndsWhenNoneIsLeft) {
     }
 }
 
-TEST(StudySession, FieldDirections) {
+TEST(StudySession, RandomSidesTakeEveryAdmissibleField) {
     StudyList list = makeStudyList({"A", "B", "C"}, {{"t1", "a1", "b1", "c1"}, {"t2", "a2", "", "c2"}});
     Setting& settings = list.getSettings();
-
-    // From a field to everything else walks the term and the other filled fields.
-    settings.setFromField(1);
-    QnaSession fromB(list, true);
-    EXPECT_EQ(walk(fromB), (std::vector<Shown>{{"t1", "B", "b1", "Term", "t1", 1},
-                                               {"t1", "B", "b1", "A", "a1", 1},
-                                               {"t1", "B", "b1", "C", "c1", 1}}));
-
-    settings.setFromField(2);
-    settings.setToField(0);
-    QnaSession fieldToField(list, true);
-    EXPECT_EQ(walk(fieldToField),
-              (std::vector<Shown>{{"t1", "C", "c1", "A", "a1", 1}, {"t2", "C", "c2", "A", "a2", 2}}));
-
-    // Random sides: over many questions From and to differ, are never empty, and take every
-    // admissible field.
     settings.setFromAnything();
     settings.setToAnythingElse();
     settings.setContinuous(true);
+    // Over many questions From and to differ, are never empty, and take every pair of t1's four values.
     QnaSession anything(list, true);
     Random::seed(3);
-    std::set<std::pair<std::string, std::string>> pairs;
-    for (const Shown& question : walk(anything, 400)) {
-        EXPECT_NE(question.fromName, question.toName);
-        EXPECT_FALSE(question.fromText.empty());
-        EXPECT_FALSE(question.toText.empty());
-        if (question.term == "t1")
-            pairs.emplace(question.fromName, question.toName);
+    std::set<std::string> pairs;
+    for (int question = 0; question < 400 && anything.next(); ++question) {
+        EXPECT_NE(anything.getFromName(), anything.getToName());
+        EXPECT_FALSE(anything.getFromText().empty());
+        EXPECT_FALSE(anything.getToText().empty());
+        if (anything.getCurrentItem().getTerm() == "t1")
+            pairs.insert(anything.getFromName() + anything.getToName());
     }
-    EXPECT_EQ(pairs.size(), 12u); // four filled fields of t1, each with the three others
+    EXPECT_EQ(pairs.size(), 12u);
 
     // Anything to the term never shows the term; anything to a field never shows that field.
-    settings.setToTerm();
-    QnaSession toTerm(list, true);
-    Random::seed(4);
-    std::set<std::string> fromNames;
-    for (const Shown& question : walk(toTerm, 200))
-        fromNames.insert(question.fromName);
-    EXPECT_EQ(fromNames, (std::set<std::string>{"A", "B", "C"}));
-
-    settings.setToField(0);
-    QnaSession toA(list, true);
-    Random::seed(5);
-    fromNames.clear();
-    for (const Shown& question : walk(toA, 200)) {
-        EXPECT_EQ(question.toName, "A");
-        fromNames.insert(question.fromName);
+    const struct {
+        std::function<void()> choose;
+        std::set<std::string> from;
+    } cases[] = {{[&] { settings.setToTerm(); }, {"A", "B", "C"}},
+                 {[&] { settings.setToField(0); }, {"Term", "B", "C"}}};
+    for (const auto& c : cases) {
+        c.choose();
+        QnaSession session(list, true);
+        std::set<std::string> fromNames;
+        for (int question = 0; question < 200 && session.next(); ++question)
+            fromNames.insert(session.getFromName());
+        EXPECT_EQ(fromNames, c.from);
     }
-    EXPECT_EQ(fromNames, (std::set<std::string>{"Term", "B", "C"}));
-}
 
-TEST(StudySession, RandomSidesSkipItemsWithASingleValue) {
-    // Nothing can be asked of an item with one filled value: such items are passed over, and a
-    // continuous session of nothing else ends instead of drawing for ever.
-    StudyList list = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"t2", "a2", ""}, {"", "", "b3"}});
-    Setting& settings = list.getSettings();
-    settings.setFromAnything();
-    settings.setToAnythingElse();
-    settings.setContinuous(true);
-    QnaSession session(list, true);
-    const std::vector<Shown> questions = walk(session, 50);
-    EXPECT_EQ(questions.size(), 50u);
-    for (const Shown& question : questions)
-        EXPECT_EQ(question.term, "t2");
-
-    StudyList single = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"", "", "b3"}});
-    single.getSettings() = settings;
-    QnaSession nothing(single, true);
-    EXPECT_FALSE(nothing.next());
-
-    // A shuffled continuous session keeps finding the only askable item.
-    StudyList one = makeStudyList({"D"}, {{"t0", ""}, {"t1", ""}, {"t2", "d2"}});
-    one.getSettings().setContinuous(true);
+    // Items with a single value are passed over; a shuffled continuous session keeps finding the only
+    // askable item.
+    StudyList one = makeStudyList({"A", "B"}, {{"", "a1", ""}, {"t2", "a2", ""}, {"", "", "b3"}});
+    one.getSettings() = settings;
+    one.getSettings().setToAnythingElse();
     one.getSettings().setShuffle(true);
     QnaSession onlyOne(one, true);
-    EXPECT_EQ(terms(walk(onlyOne, 20)), std::vector<std::string>(20, "t2"));
+    EXPECT_EQ(terms(onlyOne, 50), Texts(50, "t2"));
 }
 
 TEST(StudySession, JudgesExactlyOrIgnoringTheCaseOfAToZOnly) {
@@ -214,67 +195,31 @@ TEST(StudySession, JudgesExactlyOrIgnoringTheCaseOfAToZOnly) {
     }
 }
 
-TEST(StudySession, AnswersUpdateScoresCountersAndTheModifiedFlag) {
+TEST(StudySession, AnswersUpdateScoresAndTheModifiedFlagButPresentationsDoNot) {
     StudyList list =
         makeStudyList({"Capital"}, {{"France", "Paris"}, {"Italy", "Rome"}, {"Spain", "Madrid"}});
     markSaved(list);
+    PresentationSession presentation(list, true);
+    EXPECT_EQ(walk(presentation).size(), 3u);
+    EXPECT_FALSE(list.isModified());
+    EXPECT_EQ(presentation.getQuestionsAskedCnt(), 0);
+
     QnaSession session(list, true);
     EXPECT_EQ(session.getResult(), 0);
-
-    ASSERT_TRUE(session.next());
-    EXPECT_TRUE(session.answer("paris"));
-    EXPECT_TRUE(list.isModified());
-    ASSERT_TRUE(session.next());
-    EXPECT_FALSE(session.answer("Milan"));
-    ASSERT_TRUE(session.next());
-    EXPECT_FALSE(session.answer(""));
+    for (const char* given : {"paris", "Milan", ""}) {
+        ASSERT_TRUE(session.next());
+        session.answer(given);
+        EXPECT_TRUE(list.isModified());
+    }
     EXPECT_FALSE(session.next());
-
     EXPECT_EQ(session.getQuestionsAskedCnt(), 3);
     EXPECT_EQ(session.getCorrectAnswersCnt(), 1);
     EXPECT_EQ(session.getResult(), 33);
-    EXPECT_EQ(list.getTermSet(0).getTimesAsked(), 1);
-    EXPECT_EQ(list.getTermSet(0).getCorrectAnswers(), 1);
-    EXPECT_EQ(list.getTermSet(1).getTimesAsked(), 1);
-    EXPECT_EQ(list.getTermSet(1).getCorrectAnswers(), 0);
-    EXPECT_EQ(list.getTermSet(2).getTimesAsked(), 1);
-}
-
-TEST(StudySession, PresentationLeavesScoresAndModifiedFlagAlone) {
-    StudyList list = makeStudyList({"A", "B"}, {{"t1", "a1", "b1"}, {"t2", "", "b2"}, {"t3", "a3", ""}});
-    markSaved(list);
-    PresentationSession session(list, true);
-    EXPECT_EQ(walk(session).size(), 4u);
-    EXPECT_FALSE(list.isModified());
-    EXPECT_EQ(session.getQuestionsAskedCnt(), 0);
-    for (int idx = 0; idx < list.getTermSetCount(); ++idx)
-        EXPECT_EQ(list.getTermSet(static_cast<std::size_t>(idx)).getTimesAsked(), 0);
-}
-
-TEST(StudySession, ContinuousSessionGoesRoundAndReshuffles) {
-    StudyList list = makeStudyList({"D"}, {{"t0", "d"}, {"t1", "d"}, {"t2", "d"}, {"t3", "d"}, {"t4", "d"}});
-    list.getSettings().setContinuous(true);
-    QnaSession inOrder(list, true);
-    EXPECT_EQ(inOrder.getQuestionsCount(), -1);
-    const std::vector<Shown> twice = walk(inOrder, 10);
-    EXPECT_EQ(terms(twice),
-              (std::vector<std::string>{"t0", "t1", "t2", "t3", "t4", "t0", "t1", "t2", "t3", "t4"}));
-    EXPECT_EQ(twice.back().item, 10);
-
-    list.getSettings().setShuffle(true);
-    QnaSession shuffled(list, true);
-    std::vector<int> order;
-    for (const Shown& question : walk(shuffled, 5))
-        order.push_back(question.term[1] - '0');
-    // The next pass shuffles the order of the pass before, with the generator as it stands then.
-    Random::seed(12345);
-    std::vector<int> expected = order;
-    Random::shuffle(expected);
-    Random::seed(12345);
-    std::vector<int> next;
-    for (const Shown& question : walk(shuffled, 5))
-        next.push_back(question.term[1] - '0');
-    EXPECT_EQ(next, expected);
+    const int scores[][2] = {{1, 1}, {1, 0}, {1, 0}};
+    for (std::size_t idx = 0; idx < 3; ++idx) {
+        EXPECT_EQ(list.getTermSet(idx).getTimesAsked(), scores[idx][0]);
+        EXPECT_EQ(list.getTermSet(idx).getCorrectAnswers(), scores[idx][1]);
+    }
 }
 
 TEST(StudySession, LongRunOfSkippedQuestionsBeforeTheOnlyQuestion) {
@@ -283,10 +228,7 @@ TEST(StudySession, LongRunOfSkippedQuestionsBeforeTheOnlyQuestion) {
     StudyList list = makeStudyList({"Definition"}, {{"", "d"}});
     for (int number = 2; number < count; ++number)
         list.addTermSet(list.getTermSet(0));
-    TermSet last(list.getOutline(), count);
-    last.setTerm("last");
-    last.setField(0, "d");
-    list.addTermSet(last);
+    list.addTermSet(makeStudyList({"Definition"}, {{"last", "d"}}).getTermSet(0));
 
     QnaSession session(list, true);
     ASSERT_TRUE(session.next());
