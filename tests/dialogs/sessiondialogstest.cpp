@@ -4,9 +4,9 @@
 #include "app/sessions/qnasessiondialogcreator.h"
 #include "app/sessions/sessiondialogctrl.h"
 #include "resources/resource.h"
+#include "tests/core/testlists.h"
 #include "tests/dialogs/dialogtesting.h"
 #include "tests/scripteduser/layoutcheck.h"
-#include "tests/sessions/sessiontestlist.h"
 
 #include <algorithm>
 #include <stdexcept>
