@@ -148,7 +148,8 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     lorvant.closeDialog(dialog, IDOK);
     changed("the settings");
 
-    // A dragged column keeps its width, a new field starts at 130, the others stay as they were.
+    // A dragged column keeps its width, also when its field moves; a new field starts at 130, the others stay
+    // as they were.
     std::vector<int> widths;
     for (const auto& column : lorvant.columns())
         widths.push_back(column.width);
@@ -158,15 +159,21 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     lorvant.setText(dialog, IDC_ITEM_TYPE, "Country");
     lorvant.setText(dialog, IDC_NEW_FIELD, "Capital");
     lorvant.click(dialog, IDC_ADD_FIELD);
+    // Moved up, the new field goes before Definition, whose dragged width goes with it.
+    HWND fields = GetDlgItem(dialog, IDC_FIELD_NAMES);
+    SendMessageA(fields, LB_SETCURSEL, 1, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FIELD_NAMES, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(fields));
+    lorvant.click(dialog, IDC_MOVE_UP);
     lorvant.closeDialog(dialog, IDOK);
     Texts titles;
-    widths.insert(widths.begin() + 3, 130);
     widths[2] = 80;
+    widths.insert(widths.begin() + 2, 130);
     for (const auto& column : lorvant.columns()) {
         titles.push_back(column.title);
         EXPECT_EQ(column.width, widths.at(titles.size() - 1)) << column.title;
     }
-    EXPECT_EQ(titles, (Texts{"#", "Country", "Definition", "Capital", "Comment", "Times Asked",
+    EXPECT_EQ(titles, (Texts{"#", "Country", "Capital", "Definition", "Comment", "Times Asked",
                              "Correct Answers", "Ratio"}));
     changed("the outline");
 
