@@ -12,14 +12,14 @@
 
 #include "WinLib/dialog.h"
 #include "WinLib/resstring.h"
-#include "app/files/fileprocedures.h"
 #include "app/model/lorvant.h"
 #include "app/model/scorestatistics.h"
 #include "app/model/weakitemrule.h"
-#include "app/sessions/multiplechoicesessiondialogcreator.h"
-#include "app/sessions/presentationsessiondialogcreator.h"
-#include "app/sessions/qnasessiondialogcreator.h"
-#include "app/sessions/settingsdlgctrl.h"
+#include "app/shell/fileprocedures.h"
+#include "app/shell/sessions/multiplechoicesessiondialogcreator.h"
+#include "app/shell/sessions/presentationsessiondialogcreator.h"
+#include "app/shell/sessions/qnasessiondialogcreator.h"
+#include "app/shell/sessions/settingsdlgctrl.h"
 #include "resources/resource.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "outlinectrl.h"
 
-#include "dialogfocus.h"
+#include "WinLib/dialogfocus.h"
 
 #include "WinLib/resstring.h"
 #include "resources/resource.h"

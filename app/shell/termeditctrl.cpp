@@ -1,6 +1,6 @@
 #include "termeditctrl.h"
 
-#include "dialogfocus.h"
+#include "WinLib/dialogfocus.h"
 
 #include "WinLib/resstring.h"
 #include "app/model/outline.h"

@@ -8,7 +8,7 @@
 #include "windowplacementstore.h"
 
 #include "WinLib/resstring.h"
-#include "app/files/fileprocedures.h"
+#include "app/shell/fileprocedures.h"
 #include "resources/resource.h"
 
 #include <cstring>

@@ -3,8 +3,8 @@
 #include "app/model/outline.h"
 #include "app/model/setting.h"
 #include "app/model/termset.h"
-#include "app/sessions/settingsdlgctrl.h"
 #include "app/shell/outlinectrl.h"
+#include "app/shell/sessions/settingsdlgctrl.h"
 #include "app/shell/termeditctrl.h"
 #include "resources/resource.h"
 

@@ -1,8 +1,8 @@
 #include "qnadialogctrl.h"
 
-#include "qnasession.h"
+#include "app/sessions/qnasession.h"
 
-#include "app/shell/dialogfocus.h"
+#include "WinLib/dialogfocus.h"
 #include "resources/resource.h"
 
 QnaDialogCtrl::QnaDialogCtrl(const Setting& settings, QnaSession& session)

@@ -1,10 +1,10 @@
 #include "fileprocedures.h"
 
-#include "documentfileinputmethod.h"
-#include "documentsignature.h"
-#include "exporter.h"
-#include "filetypes.h"
-#include "textfileinputmethod.h"
+#include "app/files/documentfileinputmethod.h"
+#include "app/files/documentsignature.h"
+#include "app/files/exporter.h"
+#include "app/files/filetypes.h"
+#include "app/files/textfileinputmethod.h"
 
 #include "WinLib/filedlg.h"
 #include "WinLib/io/exceptions.h"

@@ -1,7 +1,7 @@
 #include "sessiondialogcreator.h"
 
+#include "app/sessions/studysession.h"
 #include "sessionitemsdlg.h"
-#include "studysession.h"
 
 #include "WinLib/resstring.h"
 #include "app/model/lorvant.h"

@@ -1,6 +1,6 @@
 #include "sessiondialogctrl.h"
 
-#include "studysession.h"
+#include "app/sessions/studysession.h"
 
 #include "WinLib/resstring.h"
 #include "app/model/setting.h"

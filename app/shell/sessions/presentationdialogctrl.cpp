@@ -1,6 +1,6 @@
 #include "presentationdialogctrl.h"
 
-#include "presentationsession.h"
+#include "app/sessions/presentationsession.h"
 
 #include "resources/resource.h"
 

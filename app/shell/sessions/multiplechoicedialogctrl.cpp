@@ -1,8 +1,8 @@
 #include "multiplechoicedialogctrl.h"
 
-#include "multiplechoicesession.h"
+#include "app/sessions/multiplechoicesession.h"
 
-#include "app/shell/dialogfocus.h"
+#include "WinLib/dialogfocus.h"
 #include "resources/resource.h"
 
 MultipleChoiceDialogCtrl::MultipleChoiceDialogCtrl(const Setting& settings, MultipleChoiceSession& session)

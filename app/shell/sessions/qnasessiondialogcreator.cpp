@@ -1,7 +1,7 @@
 #include "qnasessiondialogcreator.h"
 
+#include "app/sessions/qnasession.h"
 #include "qnadialogctrl.h"
-#include "qnasession.h"
 
 #include "WinLib/assertion.h"
 #include "app/model/lorvant.h"

@@ -1,7 +1,7 @@
 #include "multiplechoicesessiondialogcreator.h"
 
+#include "app/sessions/multiplechoicesession.h"
 #include "multiplechoicedialogctrl.h"
-#include "multiplechoicesession.h"
 
 #include "WinLib/assertion.h"
 #include "app/model/lorvant.h"

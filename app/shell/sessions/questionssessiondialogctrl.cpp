@@ -1,7 +1,7 @@
 #include "questionssessiondialogctrl.h"
 
-#include "sessiontexts.h"
-#include "studysession.h"
+#include "app/sessions/sessiontexts.h"
+#include "app/sessions/studysession.h"
 
 #include "WinLib/resstring.h"
 #include "resources/resource.h"

@@ -1,7 +1,7 @@
 #include "presentationsessiondialogcreator.h"
 
+#include "app/sessions/presentationsession.h"
 #include "presentationdialogctrl.h"
-#include "presentationsession.h"
 
 #include "WinLib/assertion.h"
 #include "app/model/lorvant.h"
