@@ -40,6 +40,10 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) Tandrel. All rights reserved."
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; The default text speaks of system files, which a per-user installation never touches.
+!define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT} ${VERSION}, the flash-card study program, for you alone: \
+    you do not need administrator rights.$\r$\n$\r$\nIf ${PRODUCT} is running, close it first. Your study lists and \
+    settings are kept.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM}"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY

@@ -185,14 +185,14 @@ bool iconLoads(const std::string& location) {
     return true;
 }
 
-struct Run {
+struct Finished {
     DWORD exitCode;
     double seconds;
 };
 
 // Runs a command line to its end, and that of the programs it starts: the uninstaller hands over to a copy of
 // itself in the temporary folder, so that it can remove its own file.
-Run runToTheEnd(const std::string& commandLine) {
+Finished runToTheEnd(const std::string& commandLine) {
     const auto start = std::chrono::steady_clock::now();
     std::string line = commandLine;
     STARTUPINFOA startup{};
@@ -224,7 +224,7 @@ Run runToTheEnd(const std::string& commandLine) {
     return {exitCode, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 
-Run installSilently() {
+Finished installSilently() {
     return runToTheEnd("\"" + setupProgram() + "\" /S");
 }
 
@@ -258,8 +258,10 @@ struct FindCloseDeleter {
     void operator()(HANDLE search) const { FindClose(search); }
 };
 
-// The paths below folder (but its subfolder skipped) that name Lorvant, folders before their contents.
-void findLorvantFiles(const std::string& folder, const std::string& skipped, Texts& found) {
+// The paths in folder, and in its subfolders as deep as depth, that name Lorvant or lie in a folder that
+// does, folders before their contents. Kept shallow where wine links the user's folders (Desktop, Templates
+// and the like) to the home folder on Linux.
+void findLorvantFiles(const std::string& folder, int depth, Texts& found, bool inLorvantFolder = false) {
     WIN32_FIND_DATAA entry;
     const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
@@ -267,12 +269,13 @@ void findLorvantFiles(const std::string& folder, const std::string& skipped, Tex
     const std::unique_ptr<void, FindCloseDeleter> ownedSearch(search);
     do {
         const std::string name = entry.cFileName, path = folder + "\\" + name;
-        if (name == "." || name == ".." || lower(path) == lower(skipped))
+        if (name == "." || name == "..")
             continue;
-        if (mentionsLorvant(name))
+        const bool lorvants = inLorvantFolder || mentionsLorvant(name);
+        if (lorvants)
             found.push_back(path);
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            findLorvantFiles(path, skipped, found);
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && depth > 0)
+            findLorvantFiles(path, depth - 1, found, lorvants);
     } while (FindNextFileA(search, &entry));
 }
 
@@ -323,7 +326,7 @@ Texts itemsShown(LorvantProcess& lorvant) {
     return result;
 }
 
-const std::vector<TestItem> Animals{{"cow", {"Kuh"}}, {"dog", {"Hund"}}};
+const std::vector<TestItem> Animals{{"cow", {"Kuh"}, "", 0, 0}, {"dog", {"Hund"}, "", 0, 0}};
 
 } // namespace
 
@@ -364,7 +367,7 @@ protected:
             return;
         RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(Classes) + ".csv").c_str(), nullptr, REG_SZ,
                         UsersCsvProgram, static_cast<DWORD>(std::strlen(UsersCsvProgram) + 1));
-        const Run run = installSilently();
+        const Finished run = installSilently();
         installExitCode = run.exitCode;
         std::cout << "silent installation: " << run.seconds << " s\n";
     }
@@ -436,7 +439,7 @@ TEST_F(Installed, OpensADoubleClickedStudyList) {
 TEST_F(Installed, ImportsAWordListOpenedWithLorvant) {
     TestFolder folder;
     const std::string path = folder.path("words.csv");
-    std::ofstream(path, std::ios::binary) << "Term,Definition\r\ncow,Kuh\r\ndog,Hund\r\n";
+    std::ofstream(path, std::ios::binary) << "cow,Kuh\r\ndog,Hund\r\n";
     LorvantProcess lorvant(forFile(openWithCommand(), path));
     EXPECT_EQ(lorvant.otherWindows(), Texts{}) << "a message instead of the list";
     EXPECT_EQ(itemsShown(lorvant), (Texts{"cow Kuh", "dog Hund"}));
@@ -460,7 +463,7 @@ TEST_F(Installed, UpgradeKeepsTheUsersSettings) {
     const auto width = readNumber(window, "Width");
     ASSERT_TRUE(width) << "the program kept no window placement";
 
-    const Run run = installSilently();
+    const Finished run = installSilently();
     std::cout << "silent upgrade: " << run.seconds << " s\n";
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(readText(recent, "1"), path) << "the recent documents";
@@ -478,13 +481,15 @@ TEST_F(Installed, UninstallLeavesNothingButTheUsersDocuments) {
     const auto command = readText(UninstallKey, "QuietUninstallString");
     ASSERT_TRUE(command) << "no silent uninstallation registered";
 
-    const Run run = runToTheEnd(*command);
+    const Finished run = runToTheEnd(*command);
     std::cout << "silent uninstallation: " << run.seconds << " s\n";
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_TRUE(fileExists(elsewhere));
     Texts files;
-    findLorvantFiles(knownFolder(CSIDL_LOCAL_APPDATA), knownFolder(CSIDL_LOCAL_APPDATA) + "\\Temp", files);
-    findLorvantFiles(knownFolder(CSIDL_APPDATA), "", files);
+    for (const int place : {CSIDL_LOCAL_APPDATA, CSIDL_APPDATA})
+        findLorvantFiles(knownFolder(place), 0, files);
+    findLorvantFiles(folderOf(installFolder()), 8, files);
+    findLorvantFiles(knownFolder(CSIDL_PROGRAMS), 8, files);
     EXPECT_EQ(files, (Texts{installFolder(), inProgramFolder})) << "files left:" << joined(files);
     Texts keys;
     findLorvantKeys("", keys);
