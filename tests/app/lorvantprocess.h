@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-// The program as a person meets it: Lorvant.exe, started from the folder of the test executable (or an
-// installed one) in a process of its own, with a command line. The test acts on it with clicks, keys and
-// typing, and reads what its windows show. A probe library hooked into the program's thread reads the menus,
-// the list and the toolbar. Every action returns once the program has handled it or opened a modal window
-// because of it; every wait has a time-out and then throws std::runtime_error. A program still running when
-// the object goes is ended.
+// The program as a person meets it: Lorvant.exe, started from the folder of the test executable in a process
+// of its own, with a command line. The test acts on it with clicks, keys and typing, and reads what its
+// windows show. A probe library hooked into the program's thread reads the menus, the list and the toolbar.
+// Every action returns once the program has handled it or opened a modal window because of it; every wait has
+// a time-out and then throws std::runtime_error. A program still running when the object goes is ended.
 class LorvantProcess {
 public:
     static constexpr DWORD TimeoutMs = 15000;
@@ -35,13 +34,13 @@ public:
     };
     using Row = std::vector<std::string>;
 
-    // The whole command line, program included, as the shell runs a registered command.
+    // The whole command line, program included, as the shell runs a registered command: an installed
+    // Lorvant, for one.
     struct WholeCommandLine {
         std::string text;
     };
 
-    // The Lorvant.exe beside the test with commandLine. folder: the current folder the program starts in;
-    // empty for the test's own.
+    // folder: the current folder the program starts in; empty for the test's own.
     explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
     explicit LorvantProcess(const WholeCommandLine& commandLine, const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
