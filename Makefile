@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup native release fuzz win64 win32 test test-native test-win64 test-fuzz run bench bench-program clean
+.PHONY: all setup native release fuzz win64 win32 test test-native test-win64 test-fuzz run bench bench-program dist clean
 
 all: native win64 win32
 
@@ -44,5 +44,14 @@ bench-program: setup
 	cmake --build build/release -j$(JOBS) --target lvdtool
 	tools/bench-program
 
+# What users download, in dist/: the x64 setup program and a portable zip of each build.
+dist: setup
+	cmake --preset win64 >/dev/null
+	cmake --build build/win64 -j$(JOBS) --target lorvant_dist
+	cmake --preset win32 >/dev/null
+	cmake --build build/win32 -j$(JOBS) --target lorvant_dist
+	mkdir -p dist
+	cp build/win64/dist/* build/win32/dist/* dist/
+
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -12,6 +12,7 @@
 #define IDB_EDIT_ITEM 108
 #define IDB_REMOVE_ITEM 109
 #define IDI_LORVANT 110
+#define IDI_DOCUMENT 111 // the icon Explorer shows for the program's documents
 #define IDB_STANDARD_32 150 // the system's standard toolbar pictures that the program uses, at 32 pixels
 
 // Dialog templates.

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Draws the program's toolbar bitmaps and its icon.
+"""Draws the program's toolbar bitmaps and its icons.
 
 Usage: make-images.py OUTPUT_FOLDER
 
-Writes help.bmp, add.bmp, edit.bmp, remove.bmp (16 colours), standard32.bmp and lorvant.ico (16, 24, 32, 48
-and 64 pixels square, 32-bit with alpha, for the small and large icons at 96, 144 and 192 dots per inch). Each toolbar bitmap holds its picture three times, side by side and top-aligned:
+Writes help.bmp, add.bmp, edit.bmp, remove.bmp (16 colours), standard32.bmp, lorvant.ico and the documents'
+icon document.ico (16, 24, 32, 48 and 64 pixels square, 32-bit with alpha, for the small and large icons at 96, 144 and 192 dots per inch). Each toolbar bitmap holds its picture three times, side by side and top-aligned:
 16, 24 and 32 pixels square, for screens of 96, 144 and 192 dots per inch; the larger ones are the small picture
 with each pixel repeated, so they stay sharp. standard32.bmp holds, at 32 pixels and in the order of the
 system's standard toolbar images, the pictures the program takes from the system at the smaller sizes: New, Open,
@@ -119,6 +119,7 @@ REMOVE = [
 
 BITMAPS = {"help.bmp": HELP, "add.bmp": ADD, "edit.bmp": EDIT, "remove.bmp": REMOVE}
 SIZES = (16, 24, 32)
+ICON_SIZES = (16, 24, 32, 48, 64)
 
 
 def scaled(picture, size):
@@ -263,6 +264,41 @@ def card_icon(size):
     return canvas
 
 
+def document_icon(size):
+    """The icon of the program's documents in Explorer: a sheet of paper with a folded corner, and on it the
+    white flash card of the program's icon."""
+    canvas = [[(0, 0, 0, 0)] * size for _ in range(size)]
+
+    def fill(x0, y0, x1, y1, colour):
+        for y in range(max(0, y0), min(size, y1)):
+            for x in range(max(0, x0), min(size, x1)):
+                canvas[y][x] = colour
+
+    line = max(1, size // 32)
+    s = size / 32.0
+    scaled = lambda v: int(round(v * s))
+    dark, paper = (40, 40, 40, 255), (250, 250, 250, 255)
+    left, top, right, bottom, fold = scaled(5), scaled(1), scaled(27), scaled(31), scaled(8)
+    fill(left, top, right, bottom, dark)
+    fill(left + line, top + line, right - line, bottom - line, paper)
+    # The folded corner: cut away above the diagonal, the fold drawn as a small dark-edged triangle.
+    for i in range(fold):
+        fill(right - fold + i + 1, top + i, right, top + i + 1, (0, 0, 0, 0))
+        fill(right - fold + i, top + i, right - fold + i + line, top + i + line, dark)
+    fill(right - fold, top, right - fold + line, top + fold, dark)
+    fill(right - fold, top + fold - line, right, top + fold, dark)
+    fill(right - line, top + fold, right, bottom, dark)
+    card_left, card_top, card_right, card_bottom = scaled(8), scaled(14), scaled(24), scaled(27)
+    fill(card_left, card_top, card_right, card_bottom, dark)
+    fill(card_left + line, card_top + line, card_right - line, card_bottom - line, (255, 255, 255, 255))
+    fill(card_left + line, card_top + line, card_right - line, card_top + max(line + 1, scaled(4)),
+         (40, 90, 200, 255))
+    if size >= 24:
+        for y in (20, 23):
+            fill(scaled(10), scaled(y), scaled(22), scaled(y) + line, (140, 140, 140, 255))
+    return canvas
+
+
 def icon_image(canvas):
     """One icon image: a BITMAPINFOHEADER of double height, BGRA rows bottom first, then the AND mask."""
     size = len(canvas)
@@ -282,8 +318,8 @@ def icon_image(canvas):
     return info + colour + mask
 
 
-def icon_file(sizes):
-    images = [icon_image(card_icon(size)) for size in sizes]
+def icon_file(draw, sizes):
+    images = [icon_image(draw(size)) for size in sizes]
     header = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     entries = bytearray()
@@ -304,7 +340,9 @@ def main():
     with open(os.path.join(out, "standard32.bmp"), "wb") as f:
         f.write(bitmap_4bit(standard32()))
     with open(os.path.join(out, "lorvant.ico"), "wb") as f:
-        f.write(icon_file([16, 24, 32, 48, 64]))
+        f.write(icon_file(card_icon, ICON_SIZES))
+    with open(os.path.join(out, "document.ico"), "wb") as f:
+        f.write(icon_file(document_icon, ICON_SIZES))
 
 
 if __name__ == "__main__":

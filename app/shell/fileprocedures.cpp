@@ -156,8 +156,11 @@ bool FileProcedures::openWithDialog() {
     dialog.setDefaultExt(DefaultExtension);
     if (!dialog.showOpen())
         return false;
-    const std::string path = dialog.getPath();
-    if ((dialog.getFilterIndex() == TextOpenFileType || hasTextFileExtension(path)) && !isDocumentFile(path))
+    return openFile(dialog.getPath(), dialog.getFilterIndex() == TextOpenFileType);
+}
+
+bool FileProcedures::openFile(const std::string& path, bool chosenAsText) {
+    if ((chosenAsText || hasTextFileExtension(path)) && !isDocumentFile(path))
         return importText(path);
     return open(path);
 }

@@ -21,9 +21,11 @@ public:
     // Replaces the document with the one in the file at path. True on success; failures are reported to the
     // user and leave the document as it was.
     bool open(const std::string& path);
-    // open with a path chosen in the Open dialog, or importText for a text file; false when the dialog is
-    // cancelled.
+    // openFile with a path chosen in the Open dialog; false when the dialog is cancelled.
     bool openWithDialog();
+    // open for a document, importText for a text file: one chosen as text (the Open dialog's Text files
+    // type) or named as one (.txt, .csv, .tsv) that lacks the document signature. True on success.
+    bool openFile(const std::string& path, bool chosenAsText = false);
     // Replaces the document with a new untitled, modified one made from the text file at path, and shows what
     // the import changed, if anything. True on success; a refused file leaves the document as it was.
     bool importText(const std::string& path);

@@ -59,7 +59,7 @@ bool TopController::onCreate(CREATESTRUCTA&) {
 }
 
 void TopController::openStartupDocument(const std::string& path) {
-    FileProcedures(_document, getWindow()).open(path);
+    FileProcedures(_document, getWindow()).openFile(path);
     ::SendMessageA(getWindow(), DocumentReplacedMessage, 0, 0);
 }
 

@@ -18,7 +18,8 @@ public:
     TopController();
     ~TopController() override;
 
-    // The document named on the command line, opened in the new window.
+    // The file named on the command line, opened in the new window as the Open command opens it: a text
+    // file is imported.
     void openStartupDocument(const std::string& path);
     HACCEL getAccelerators() const { return _accelerators->getHandle(); }
 

@@ -219,6 +219,27 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
         << "imports are no recent documents";
 }
 
+// Named on the command line, as "Open with" names it, a file opens as Open opens it: a word list becomes a
+// new list, a document under a text file's name opens as that document.
+TEST_F(Files, AFileNamedOnTheCommandLineOpensAsOpenOpensIt) {
+    const std::string words = folder.path("words.txt"), named = folder.path("animals.txt");
+    std::ofstream(words, std::ios::binary) << "hen\tHuhn\ncow\tKuh\n";
+    writeDocument(named, {{"dog", {"Hund"}, "", 2, 1}});
+    {
+        LorvantProcess lorvant("\"" + words + "\"");
+        EXPECT_EQ(lorvant.otherWindows(), Texts{});
+        EXPECT_EQ(lorvant.title(), "Lorvant");
+        EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %"},
+                                        {"2", "cow", "Kuh", "", "0", "0", "0 %"}}));
+        lorvant.close();
+        lorvant.answerMessageBox("Lorvant", IDNO);
+        EXPECT_TRUE(lorvant.waitForExit());
+    }
+    LorvantProcess lorvant("\"" + named + "\"");
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + named);
+    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "dog", "Hund", "", "2", "1", "50 %"}}));
+}
+
 // However a save is cut short, the document opens afterwards as the old list or as the new one. The program
 // is killed at several moments after the save was asked for; some fall inside the writing.
 TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {

@@ -76,9 +76,13 @@ std::string numbers(const std::vector<int>& values) {
 
 } // namespace
 
-LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string& folder) {
-    std::string line =
-        "\"" + programFolder() + "Lorvant.exe\"" + (commandLine.empty() ? "" : " " + commandLine);
+LorvantProcess::LorvantProcess(const std::string& commandLine, const std::string& folder)
+    : LorvantProcess(WholeCommandLine{"\"" + programFolder() + "Lorvant.exe\"" +
+                                      (commandLine.empty() ? "" : " " + commandLine)},
+                     folder) {}
+
+LorvantProcess::LorvantProcess(const WholeCommandLine& commandLine, const std::string& folder) {
+    std::string line = commandLine.text;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -34,8 +34,15 @@ public:
     };
     using Row = std::vector<std::string>;
 
+    // The whole command line, program included, as the shell runs a registered command: an installed
+    // Lorvant, for one.
+    struct WholeCommandLine {
+        std::string text;
+    };
+
     // folder: the current folder the program starts in; empty for the test's own.
     explicit LorvantProcess(const std::string& commandLine = "", const std::string& folder = "");
+    explicit LorvantProcess(const WholeCommandLine& commandLine, const std::string& folder = "");
     LorvantProcess(const LorvantProcess&) = delete;
     LorvantProcess& operator=(const LorvantProcess&) = delete;
     ~LorvantProcess() { end(); }
