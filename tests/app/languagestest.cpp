@@ -164,7 +164,8 @@ TEST_F(Languages, WhereTheSystemGivesNoUtf8TheProgramSaysWhatItNeedsAndStops) {
                                 static_cast<DWORD>(manifest.size())));
     ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
 
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     std::string commandLine = "\"" + program + "\" \"" + path + "\"";
     ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
