@@ -1,6 +1,6 @@
 #include "spreadsheetcell.h"
 
-#include "windows1252.h"
+#include "WinLib/io/windows1252.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void appendSpreadsheetCell(std::string& out, std::string_view text) {
     for (const char c : text) {
         if (c == '"')
             out.push_back('"');
-        appendUtf8(out, Windows1252::toUnicode(static_cast<unsigned char>(c)));
+        appendUtf8(out, Win::IO::Windows1252::toUnicode(static_cast<unsigned char>(c)));
     }
     if (quoted)
         out.push_back('"');

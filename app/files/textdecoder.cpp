@@ -1,6 +1,7 @@
 #include "textdecoder.h"
 
-#include "windows1252.h"
+#include "WinLib/io/utf8.h"
+#include "WinLib/io/windows1252.h"
 
 #include <utility>
 
@@ -10,52 +11,7 @@ constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 
-// One character read from the bytes; length 0 when they hold none there.
-struct Character {
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-};
-
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The well-formed UTF-8 sequence at the start of bytes: no overlong forms, no surrogates, nothing
-// beyond U+10FFFF.
-Character readUtf8(std::string_view bytes) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length;
-    char32_t codePoint;
-    char32_t smallest;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (bytes.size() < length)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (!isContinuation(byte))
-            return {};
-        codePoint = (codePoint << 6) | (byte & 0x3F);
-    }
-    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return {};
-    return {codePoint, length};
-}
+using Win::IO::Utf8::Character;
 
 bool isUtf8WithHighBytes(std::string_view bytes) {
     bool high = false;
@@ -64,7 +20,7 @@ bool isUtf8WithHighBytes(std::string_view bytes) {
             ++at;
             continue;
         }
-        const Character character = readUtf8(bytes.substr(at));
+        const Character character = Win::IO::Utf8::decode(bytes.substr(at));
         if (character.length == 0)
             return false;
         high = true;
@@ -92,7 +48,7 @@ public:
     void skip(std::size_t count) { _read += count; }
 
     void put(char32_t character) {
-        const int byte = Windows1252::fromUnicode(character);
+        const int byte = Win::IO::Windows1252::fromUnicode(character);
         if (byte < 0)
             replace();
         else
@@ -131,7 +87,7 @@ void decodeUtf8(DecodedText& decoded, std::size_t start) {
         const std::string_view unread = converter.unread();
         if (unread.empty())
             break;
-        const Character character = readUtf8(unread);
+        const Character character = Win::IO::Utf8::decode(unread);
         if (character.length == 0) {
             converter.replace();
             converter.skip(1);
