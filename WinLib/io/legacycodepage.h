@@ -15,6 +15,9 @@ std::string toUtf8(std::string_view legacy);
 // exactly that character (or utf8 is not UTF-8).
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// The code page's name as web pages declare it ("windows-1252"); null for one without such a name.
+const char* charsetName();
+
 inline bool fits(std::string_view utf8) {
     return fromUtf8(utf8).has_value();
 }

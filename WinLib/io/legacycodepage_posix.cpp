@@ -6,6 +6,10 @@
 // Systems without an ANSI code page read and write windows-1252, the one the program ran in.
 namespace Win::IO::LegacyCodePage {
 
+const char* charsetName() {
+    return "windows-1252";
+}
+
 std::string toUtf8(std::string_view legacy) {
     if (Utf8::isAscii(legacy))
         return std::string(legacy);

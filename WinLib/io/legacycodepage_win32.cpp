@@ -51,6 +51,41 @@ std::string fromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
 
 } // namespace
 
+const char* charsetName() {
+    switch (legacyCodePage()) {
+    case 874:
+        return "windows-874";
+    case 932:
+        return "shift_jis";
+    case 936:
+        return "gbk";
+    case 949:
+        return "euc-kr";
+    case 950:
+        return "big5";
+    case 1250:
+        return "windows-1250";
+    case 1251:
+        return "windows-1251";
+    case 1252:
+        return "windows-1252";
+    case 1253:
+        return "windows-1253";
+    case 1254:
+        return "windows-1254";
+    case 1255:
+        return "windows-1255";
+    case 1256:
+        return "windows-1256";
+    case 1257:
+        return "windows-1257";
+    case 1258:
+        return "windows-1258";
+    default:
+        return nullptr;
+    }
+}
+
 std::string toUtf8(std::string_view legacy) {
     if (Utf8::isAscii(legacy) || legacyCodePage() == CP_UTF8)
         return std::string(legacy);
