@@ -1,5 +1,6 @@
 #include "listview.h"
 
+#include "io/utf8.h"
 #include "pendingexception.h"
 #include "widetext.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace Win {
 
@@ -340,12 +342,10 @@ void ListView::getDispInfo(LVITEMA& item) {
     const unsigned column = static_cast<unsigned>(item.iSubItem);
     const std::string text = _dataModel.getItem(static_cast<unsigned>(item.iItem))
                                  .getText(column, _layoutModel.getColumnTitle(column));
-    std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
     // A text longer than the buffer is cut before a character, never inside one.
-    while (length < text.size() && length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-        --length;
-    std::memcpy(item.pszText, text.data(), length);
-    item.pszText[length] = '\0';
+    const std::string_view shown = IO::Utf8::truncate(text, static_cast<std::size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, shown.data(), shown.size());
+    item.pszText[shown.size()] = '\0';
 }
 
 } // namespace Win
