@@ -55,6 +55,22 @@ TEST(LvdTool, ImportThenExportAndCheck) {
     }
     ASSERT_EQ(lvdtool({"export", list, folder.file("page.html.txt")}).exitCode, 0);
     EXPECT_EQ(readFile(folder.file("page.html.txt")), Table);
+    // The spreadsheet's CSV by its extension: UTF-8 with a mark, commas.
+    ASSERT_EQ(lvdtool({"export", list, folder.file("sheet.CSV")}).exitCode, 0);
+    EXPECT_EQ(readFile(folder.file("sheet.CSV")).substr(0, 41),
+              "\xEF\xBB\xBFWord,Definition,Example,Note,Comment\r\n");
+    EXPECT_NE(readFile(folder.file("sheet.CSV")).find("caf\xC3\xA9,place,,short,"), std::string::npos);
+
+    // Paths and texts in any script, in UTF-8.
+    const std::string polish = folder.file("s\xC5\x82\xC3\xB3wka \xE6\x97\xA5\xE6\x9C\xAC.txt");
+    const std::string polishTable =
+        "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t";
+    writeFile(polish, polishTable);
+    ASSERT_EQ(lvdtool({"import", polish, list}).exitCode, 0);
+    EXPECT_EQ(lvdtool({"check", list}).out, list + ": 1 item, 1 field\n");
+    ASSERT_EQ(lvdtool({"export", list, polish}).exitCode, 0);
+    EXPECT_EQ(readFile(polish),
+              "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t");
 
     // Cut inside the settings record, not a document at all, or missing: nothing is written.
     const std::string document = readFile(list);
