@@ -1,11 +1,14 @@
 #include "listview.h"
 
+#include "io/utf8.h"
 #include "pendingexception.h"
+#include "widetext.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace Win {
 
@@ -54,10 +57,12 @@ bool isPlainMove(WPARAM key) {
 LRESULT handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, ListView& view) {
     switch (message) {
     case WM_CHAR:
+        // The control is a Unicode window: the character comes as UTF-16, a character beyond the basic
+        // plane in two messages.
         if (wParam < ' ')
             break;
         return withRedrawHeld(view, [&] {
-            view.findTyped(static_cast<char>(wParam), static_cast<DWORD>(::GetMessageTime()));
+            view.findTyped(static_cast<wchar_t>(wParam), static_cast<DWORD>(::GetMessageTime()));
             return LRESULT(0);
         });
     case WM_LBUTTONDOWN:
@@ -287,12 +292,20 @@ void ListView::releaseRedraw() {
     _redrawHeld = false;
 }
 
-void ListView::findTyped(char character, DWORD time) {
+void ListView::findTyped(wchar_t character, DWORD time) {
     if (time - _typedTime > TypeAheadMs)
         _typed.clear();
     _typedTime = time;
+    // The first half of a character beyond the basic plane waits for its second.
+    if (IS_HIGH_SURROGATE(character)) {
+        _highSurrogate = character;
+        return;
+    }
     // A longer text may still match the row found so far; a new one starts after it.
     const bool extending = !_typed.empty();
+    if (IS_LOW_SURROGATE(character) && _highSurrogate != 0)
+        _typed += _highSurrogate;
+    _highSurrogate = 0;
     _typed += character;
     const unsigned count = _dataModel.getItemsCount();
     const int focused = getFocusedRow();
@@ -301,9 +314,10 @@ void ListView::findTyped(char character, DWORD time) {
     const int length = static_cast<int>(_typed.size());
     for (unsigned i = 0; i < count; ++i) {
         const unsigned row = (start + i) % count;
-        const std::string text = _dataModel.getItem(row).getText(0, title);
+        // The wide function: the ANSI one compares in the locale's old code page, not in UTF-8.
+        const std::wstring text = toWide(_dataModel.getItem(row).getText(0, title));
         if (static_cast<int>(text.size()) >= length &&
-            ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, _typed.c_str(),
+            ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, _typed.c_str(),
                              length) == CSTR_EQUAL) {
             selectRows({static_cast<int>(row)});
             return;
@@ -328,9 +342,10 @@ void ListView::getDispInfo(LVITEMA& item) {
     const unsigned column = static_cast<unsigned>(item.iSubItem);
     const std::string text = _dataModel.getItem(static_cast<unsigned>(item.iItem))
                                  .getText(column, _layoutModel.getColumnTitle(column));
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-    std::memcpy(item.pszText, text.data(), length);
-    item.pszText[length] = '\0';
+    // A text longer than the buffer is cut before a character, never inside one.
+    const std::string_view shown = IO::Utf8::truncate(text, static_cast<std::size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, shown.data(), shown.size());
+    item.pszText[shown.size()] = '\0';
 }
 
 } // namespace Win

@@ -121,7 +121,7 @@ public:
     void getDispInfo(LVITEMA& item);
     // A character typed in the list: selects the next row whose first column starts with what was typed
     // within the last second, as a list that holds its own texts does.
-    void findTyped(char character, DWORD time);
+    void findTyped(wchar_t character, DWORD time);
 
 private:
     int fittingWidth(unsigned column, const std::string& text) const;
@@ -138,7 +138,8 @@ private:
     bool _redrawHeld = false;
     // The control asks the model for each row's selection.
     bool _selectionInModel = false;
-    std::string _typed;
+    std::wstring _typed;
+    wchar_t _highSurrogate = 0;
     DWORD _typedTime = 0;
 };
 

@@ -15,13 +15,15 @@ bool MessageLoop::translateAccelerator(MSG& msg) const {
         return false;
     if (msg.hwnd != _accelWindow && !::IsChild(_accelWindow, msg.hwnd))
         return false;
-    return ::TranslateAcceleratorA(_accelWindow, _accel, &msg) != 0;
+    return ::TranslateAcceleratorW(_accelWindow, _accel, &msg) != 0;
 }
 
 int MessageLoop::run() {
     MSG msg;
     for (;;) {
-        BOOL status = ::GetMessageA(&msg, nullptr, 0, 0);
+        // The Unicode loop: a typed character outside the system's old code page reaches the controls whole,
+        // where the ANSI loop would turn it into "?" before any window saw it.
+        BOOL status = ::GetMessageW(&msg, nullptr, 0, 0);
         if (status == -1)
             throw Exception("Error in Windows message loop");
         PendingException::rethrowIfSet();
@@ -30,7 +32,7 @@ int MessageLoop::run() {
         const bool handled = (_preTranslator != nullptr && _preTranslator(msg)) || translateAccelerator(msg);
         if (!handled) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
         PendingException::rethrowIfSet();
     }

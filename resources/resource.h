@@ -174,3 +174,5 @@
 // The bars of the statistics chart, left to right: never asked, then the ratio bands.
 #define IDS_NEVER_ASKED_BAR 2074
 #define IDS_BAND_BAR_FIRST 2075 // "0-24 %"; the other bands follow, up to "100 %" (2079)
+// The system ignored the manifest's request for UTF-8 text: Windows older than 10 version 1903.
+#define IDS_NEEDS_UTF8_WINDOWS 2095

@@ -42,6 +42,13 @@ int showFatalError(HINSTANCE instance, const char* message) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    // Every text of the program is UTF-8, which the manifest asks the system for. A system that ignores the
+    // request would garble every word beyond its own code page, on screen and in the files saved.
+    if (::GetACP() != CP_UTF8) {
+        char message[Win::ResString::MaxLength] = "";
+        ::LoadStringA(instance, IDS_NEEDS_UTF8_WINDOWS, message, sizeof(message));
+        return showFatalError(instance, message);
+    }
     try {
         Win::ClassMaker classMaker(WindowClassName, instance);
         classMaker.setResIcons(IDI_LORVANT);

@@ -1,5 +1,6 @@
 #include "scorechart.h"
 
+#include "WinLib/drawtext.h"
 #include "WinLib/selectedobject.h"
 
 #include <algorithm>
@@ -9,8 +10,7 @@
 namespace {
 
 void drawCentred(HDC dc, const std::string& text, RECT place, UINT verticalFlag) {
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place,
-                DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | verticalFlag);
+    Win::drawText(dc, text, place, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | verticalFlag);
 }
 
 } // namespace

@@ -332,6 +332,17 @@ void LorvantProcess::pressKey(UINT virtualKey, const std::vector<UINT>& modifier
     sync();
 }
 
+void LorvantProcess::type(const std::string& text) {
+    ask("activate");
+    auto* buffers = static_cast<ProbeChannel::Buffers*>(_buffers);
+    std::vector<INPUT> keys = typingInput(text);
+    const LONG expected = buffers->keyUps + static_cast<LONG>(keys.size() / 2);
+    if (SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) != keys.size())
+        fail("the keyboard input was refused");
+    waitUntil([&] { return buffers->keyUps >= expected; }, "the program to receive the keys");
+    sync();
+}
+
 HWND LorvantProcess::waitForWindow(const std::string& caption) {
     HWND window = nullptr;
     waitUntil([&] { return (window = findWindow(_process.dwProcessId, caption)) != nullptr; },

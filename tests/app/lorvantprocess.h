@@ -87,6 +87,8 @@ public:
 
     // Real keyboard input, with modifiers held, to the main window or whatever the program has open.
     void pressKey(UINT virtualKey, const std::vector<UINT>& modifiers = {});
+    // Real keyboard input of a text in any script, into whatever has the keyboard focus.
+    void type(const std::string& text);
 
     // The program's other top-level windows, found by caption.
     HWND waitForWindow(const std::string& caption);

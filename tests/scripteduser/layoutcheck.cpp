@@ -2,6 +2,8 @@
 
 #include "tests/scripteduser/windowclass.h"
 
+#include "WinLib/drawtext.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -73,7 +75,7 @@ SIZE measure(HWND control, const std::string& text, UINT format, int width, int*
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT box{0, 0, width, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_CALCRECT);
+    Win::drawText(dc, text, box, format | DT_CALCRECT);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);

@@ -3,6 +3,8 @@
 #include "tests/scripteduser/screenshot.h"
 #include "tests/scripteduser/windowclass.h"
 
+#include "WinLib/widetext.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
@@ -345,6 +347,19 @@ std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtua
     add(virtualKey, true);
     for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
         add(*modifier, true);
+    return keys;
+}
+
+std::vector<INPUT> typingInput(const std::string& text) {
+    std::vector<INPUT> keys;
+    for (const wchar_t unit : Win::toWide(text))
+        for (const DWORD release : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = static_cast<WORD>(unit);
+            input.ki.dwFlags = KEYEVENTF_UNICODE | release;
+            keys.push_back(input);
+        }
     return keys;
 }
 

@@ -9,6 +9,9 @@
 
 // Real keyboard input for a key with modifiers: each modifier down, the key down and up, the modifiers up.
 std::vector<INPUT> keyChordInput(const std::vector<UINT>& modifiers, UINT virtualKey);
+// Real keyboard input that types a UTF-8 text, character by character, as an input method does: each UTF-16
+// unit down and up.
+std::vector<INPUT> typingInput(const std::string& text);
 
 // Plays a person in front of the program. The test's thread runs a modal call (a dialog, a message box) while
 // the script runs on a second thread and acts on the windows through their messages. Every action returns
