@@ -5,6 +5,7 @@
 #include "app/files/documentfileoutputmethod.h"
 
 #include "WinLib/io/platformfiles.h"
+#include "WinLib/io/tempfilenames.h"
 
 #include <gtest/gtest.h>
 
@@ -276,6 +277,18 @@ TEST(DocumentFile, SaveRemovesWhatKilledSavesLeftBehind) {
     save(list, path);
     EXPECT_FALSE(std::filesystem::exists(writing.tempPath)) << "once its process has ended";
 #endif
+}
+
+// From its name alone a temporary file tells its document, letter case aside as Windows names files, and the
+// process that wrote it.
+TEST(DocumentFile, TemporaryFileNamesTellTheDocumentAndTheWriter) {
+    const std::string path = TempFileNames::make("lists/Doc.lvd", 0x1f4, 3);
+    ASSERT_EQ(path.rfind("lists/.lorvant-", 0), 0u) << path;
+    const std::string name = path.substr(6);
+    EXPECT_EQ(TempFileNames::writerOf(name, "lists/DOC.lvd"), 0x1f4ul);
+    for (const std::string& other : {name + "x", "x" + name, name.substr(0, name.size() - 6) + "-.tmp"})
+        EXPECT_EQ(TempFileNames::writerOf(other, "lists/Doc.lvd"), std::nullopt) << other;
+    EXPECT_EQ(TempFileNames::writerOf(name, "lists/Dog.lvd"), std::nullopt);
 }
 
 // A real full disk: a file system of 1 MiB with room for less than another copy of the document.
