@@ -79,6 +79,8 @@ bool dispatch(Controller& ctrl, UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = mayEnd ? TRUE : FALSE;
         return true;
     }
+    case WM_ENDSESSION:
+        return ctrl.onEndSession(wParam != FALSE);
     case WM_DPICHANGED:
         return ctrl.onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     default:
@@ -157,6 +159,9 @@ bool Controller::onContextMenu(HWND, int, int) {
     return false;
 }
 bool Controller::onQueryEndSession(bool&) {
+    return false;
+}
+bool Controller::onEndSession(bool) {
     return false;
 }
 bool Controller::onDpiChanged(int, const RECT&) {

@@ -52,6 +52,9 @@ public:
     virtual bool onContextMenu(HWND window, int x, int y);
     // The user is logging off or the system is shutting down; setting mayEnd to false refuses it.
     virtual bool onQueryEndSession(bool& mayEnd);
+    // The session ends (ending) or goes on after all. When it ends, the system may end the program once this
+    // returns, without closing or destroying its windows.
+    virtual bool onEndSession(bool ending);
     // The window moved to a screen of another resolution (dots per inch); suggested is the place, in screen
     // coordinates, that keeps it the same size to the eye.
     virtual bool onDpiChanged(int dpi, const RECT& suggested);

@@ -35,8 +35,15 @@ template <class Work> LRESULT withRedrawHeld(ListView& view, Work work) {
     return work();
 }
 
-// A key that moves the focus without Shift or Ctrl selects the row it moves to, and that row alone.
-bool isPlainMove(WPARAM key) {
+bool isDown(int key) {
+    return ::GetKeyState(key) < 0;
+}
+
+// A key that moves the focus without Shift or Ctrl selects the row it moves to, and that row alone; Space
+// without Ctrl selects the focused row alone, with Shift the rows from the selection mark to it.
+bool replacesSelection(WPARAM key) {
+    if (key == VK_SPACE)
+        return !isDown(VK_CONTROL);
     switch (key) {
     case VK_UP:
     case VK_DOWN:
@@ -46,10 +53,22 @@ bool isPlainMove(WPARAM key) {
     case VK_END:
     case VK_PRIOR:
     case VK_NEXT:
-        return ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0;
+        return !isDown(VK_SHIFT) && !isDown(VK_CONTROL);
     default:
         return false;
     }
+}
+
+// The input as the control handles it; after Space or a click with Shift, which may select a range of the
+// focused row alone, the focused row's selection is reported where the control left it out (see
+// reportFocusedRow). Only then: finding the focused row takes some controls a visit of every row.
+template <class Input> LRESULT handledByControl(ListView& view, bool mayLeaveOutFocusedRow, Input input) {
+    return withRedrawHeld(view, [&] {
+        const LRESULT result = input();
+        if (mayLeaveOutFocusedRow)
+            view.reportFocusedRow();
+        return result;
+    });
 }
 
 // Mouse clicks and keys may change the selection of every row. The control cannot search a virtual list's
@@ -68,15 +87,25 @@ LRESULT handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
         if (!(wParam & (MK_CONTROL | MK_SHIFT)))
             view.dropModelSelection();
-        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+        else if (!(wParam & MK_SHIFT) && view.toggleHeldRow(view.getRowAt(lParam))) {
+            ::SetFocus(window);
+            return 0;
+        }
+        return handledByControl(view, (wParam & MK_SHIFT) != 0,
+                                [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
     case WM_KEYDOWN:
-        if (isPlainMove(wParam))
+        if (replacesSelection(wParam))
+            view.dropModelSelection();
+        else if (wParam == VK_SPACE && !isDown(VK_SHIFT) && view.toggleHeldRow(view.getFocusedRow()))
+            return 0;
+        return handledByControl(view, wParam == VK_SPACE,
+                                [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+    case WM_RBUTTONDOWN: {
+        const int row = view.getRowAt(lParam);
+        if (!(wParam & (MK_CONTROL | MK_SHIFT)) && (row < 0 || !view.isSelected(row)))
             view.dropModelSelection();
         return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
-    case WM_RBUTTONDOWN:
-        if (!(wParam & (MK_CONTROL | MK_SHIFT)) && !view.isSelectedAt(lParam))
-            view.dropModelSelection();
-        return withRedrawHeld(view, [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+    }
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONUP:
@@ -252,25 +281,60 @@ void ListView::dropModelSelection() {
     _selectionInModel = false;
     // A control that asks for each row's selection goes over every row to clear it. Cleared here
     // instead, it is reported to the parent as the control reports its own clearing of every row.
+    reportSelection(-1, true, false);
+    ::InvalidateRect(_window, nullptr, TRUE);
+}
+
+bool ListView::toggleHeldRow(int row) {
+    if (!_selectionInModel || !isRow(row))
+        return false;
+    // The focus and the selection mark go to the row, as the control moves them.
+    LVITEMA focus{};
+    focus.state = LVIS_FOCUSED;
+    focus.stateMask = LVIS_FOCUSED;
+    ::SendMessageA(_window, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&focus));
+    ::SendMessageA(_window, LVM_SETSELECTIONMARK, 0, row);
+    const bool wasSelected = isSelected(row);
+    reportSelection(row, wasSelected, !wasSelected);
+    ::SendMessageA(_window, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+    return true;
+}
+
+void ListView::reportFocusedRow() {
+    const int row = getFocusedRow();
+    if (_selectionInModel || !isRow(row))
+        return;
+    const bool shown = (::SendMessageA(_window, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
+                        LVIS_SELECTED) != 0;
+    if (shown != isSelected(row))
+        reportSelection(row, !shown, shown);
+}
+
+void ListView::reportSelection(int row, bool wasSelected, bool isSelected) {
     NMLISTVIEW change{};
     change.hdr.hwndFrom = _window;
     change.hdr.idFrom = static_cast<UINT_PTR>(_id);
     change.hdr.code = LVN_ITEMCHANGED;
-    change.iItem = -1;
+    change.iItem = row;
     change.uChanged = LVIF_STATE;
-    change.uOldState = LVIS_SELECTED;
-    change.uNewState = 0;
+    change.uOldState = wasSelected ? LVIS_SELECTED : 0;
+    change.uNewState = isSelected ? LVIS_SELECTED : 0;
     ::SendMessageA(::GetParent(_window), WM_NOTIFY, static_cast<WPARAM>(_id),
                    reinterpret_cast<LPARAM>(&change));
-    ::InvalidateRect(_window, nullptr, TRUE);
 }
 
-bool ListView::isSelectedAt(LPARAM point) const {
+bool ListView::isRow(int row) const {
+    return row >= 0 && static_cast<unsigned>(row) < _dataModel.getItemsCount();
+}
+
+bool ListView::isSelected(int row) const {
+    return isRow(row) && _dataModel.isSelected(static_cast<unsigned>(row));
+}
+
+int ListView::getRowAt(LPARAM point) const {
     LVHITTESTINFO hit{};
     hit.pt = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    const auto row = ::SendMessageA(_window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-    return row >= 0 && static_cast<unsigned>(row) < _dataModel.getItemsCount() &&
-           _dataModel.isSelected(static_cast<unsigned>(row));
+    return static_cast<int>(::SendMessageA(_window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
 int ListView::getFocusedRow() const {

@@ -107,8 +107,17 @@ public:
     // Clears a selection that the model keeps, at once rather than through the control's visit of every
     // row, and lets the control keep the selection again. Input that replaces the selection calls it.
     void dropModelSelection();
-    // Whether the row at a point of the control's client area (in a mouse message's lParam) is selected.
-    bool isSelectedAt(LPARAM point) const;
+    // Ctrl with a click or with Space takes the row into the selection or out of it and gives it the focus.
+    // The control decides from its own selection, which is empty while the model keeps it: there the wrapper
+    // does it instead (true).
+    bool toggleHeldRow(int row);
+    // Some controls deselect every row and then select the focused one without reporting it when it was
+    // selected before (Space, Shift+Space: a range of that row alone); called after the control has handled
+    // input, this reports the focused row where the parent's selection has it otherwise.
+    void reportFocusedRow();
+    bool isSelected(int row) const;
+    // The row at a point of the control's client area (in a mouse message's lParam); -1 when none.
+    int getRowAt(LPARAM point) const;
     // -1 when no row has the focus.
     int getFocusedRow() const;
     // Stops the control from redrawing row by row until releaseRedraw, which redraws it once. A change of
@@ -125,6 +134,9 @@ public:
 
 private:
     int fittingWidth(unsigned column, const std::string& text) const;
+    bool isRow(int row) const;
+    // Tells the parent of a change of a row's selection (row -1: of every row) as the control tells it.
+    void reportSelection(int row, bool wasSelected, bool isSelected);
 
     HWND _window = nullptr;
     int _id = 0;

@@ -176,6 +176,15 @@ int Toolbar::getHeight() const {
     return rect.bottom - rect.top;
 }
 
+int Toolbar::getButtonsWidth() const {
+    const auto count = ::SendMessageA(_window, TB_BUTTONCOUNT, 0, 0);
+    RECT last{};
+    if (count <= 0 || !::SendMessageA(_window, TB_GETITEMRECT, static_cast<WPARAM>(count - 1),
+                                      reinterpret_cast<LPARAM>(&last)))
+        return 0;
+    return last.right;
+}
+
 void Toolbar::updateButtons() {
     for (int i = 0; i < _buttonCount; ++i) {
         const ToolbarItem& item = _template[i];

@@ -53,6 +53,8 @@ public:
     int getImageSize() const { return _imageSize; }
     void autoSize();
     int getHeight() const;
+    // The width that shows every button: the right edge of the last one; 0 without buttons.
+    int getButtonsWidth() const;
     void updateButtons();
     HWND getWindow() const { return _window; }
 

@@ -31,6 +31,10 @@ RECT keptOnScreen(const RECT& place) {
     const POINT topMiddle{place.left + (place.right - place.left) / 2, place.top + 4};
     if (::MonitorFromPoint(topMiddle, MONITOR_DEFAULTTONULL) != nullptr)
         return place;
+    return fittedOnScreen(place);
+}
+
+RECT fittedOnScreen(const RECT& place) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     ::GetMonitorInfoA(::MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);

@@ -17,5 +17,7 @@ void showWindowAt(HWND window, const WindowPlacement& placement, int showCommand
 // The place itself when a screen shows the middle of its top edge, where its title bar can be grabbed;
 // otherwise the place moved, and shrunk where needed, into the work area of the nearest screen.
 RECT keptOnScreen(const RECT& place);
+// The place moved, and shrunk where needed, into the work area of the nearest screen.
+RECT fittedOnScreen(const RECT& place);
 
 } // namespace Win

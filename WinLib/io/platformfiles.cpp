@@ -45,6 +45,12 @@ bool writeBlock(std::FILE* file, const void* data, std::size_t size) {
     return std::fwrite(data, 1, size, file) == size;
 }
 
+TempFile::~TempFile() {
+    releaseClaim();
+    if (!_replaced)
+        deleteFile(_path);
+}
+
 bool closeFile(std::FILE* file) {
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;

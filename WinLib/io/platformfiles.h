@@ -28,17 +28,47 @@ bool closeFile(std::FILE* file);
 bool isReplaceable(const std::string& path);
 // The path from the root of its drive; as given when the system cannot tell.
 std::string getFullPath(const std::string& path);
-// Whether both paths name one file (on Windows: the same full path, letter case aside).
+// Whether both paths name one file. Where both exist, by the file's identity (volume serial number and file
+// index on Windows, device and inode on POSIX), so that any other name of the file counts: a link, another
+// drive letter for its folder, a "\\?\" path. Otherwise by the full paths (on Windows letter case aside).
 bool isSameFile(const std::string& first, const std::string& second);
 // The folder part of a path, up to and including its last separator; "" when it has none.
 std::string getFolder(const std::string& path);
-// Creates a new, empty, uniquely named file in folder ("" for the current one) and returns its
-// path; throws FileOpenException ("Can not create temporary file").
-std::string createTempFile(const std::string& folder);
-// Puts the file replacement in the place of target in one step, on the disk before it returns:
-// target then holds the new contents, keeping its attributes, or, on failure (false), its old
-// ones. A target that does not exist yet is created.
-bool replaceFile(const std::string& replacement, const std::string& target);
+// The file that writing to path is meant to change: where path leads when it is a symbolic link, else path.
+std::string resolveLinks(const std::string& path);
+
+// A new, empty file beside a document, in which a save writes the document's new contents before they take
+// its place; its name (TempFileNames) tells it from other files. While the object lives the file is
+// claimed, so that removeStaleTempFiles in any process leaves it alone. The file goes with the object unless
+// it has taken the document's place.
+class TempFile {
+public:
+    // Throws FileOpenException ("Can not create temporary file").
+    explicit TempFile(const std::string& document);
+    ~TempFile();
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    const std::string& getPath() const { return _path; }
+    // Puts the file in the place of the document in one step, on the disk before it returns: the document
+    // then holds the new contents, keeping its attributes (on Windows hidden, system and archive; on POSIX
+    // its permissions, and its owner and group where the process may set them), or, on failure (false), its
+    // old ones. A document that does not exist yet is created.
+    bool replaceDocument();
+
+private:
+    void releaseClaim();
+
+    std::string _document;
+    std::string _path;
+    std::intptr_t _claim; // the open file (handle or descriptor) that holds the claim; -1 once let go
+    bool _replaced = false;
+};
+
+// Deletes the temporary files of the document that earlier saves left behind: those whose writing process
+// has ended, or is this one, and that no save holds now.
+void removeStaleTempFiles(const std::string& document);
+
 // Deletes a file; false on failure.
 bool deleteFile(const std::string& path);
 

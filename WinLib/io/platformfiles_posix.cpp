@@ -1,11 +1,18 @@
 #include "platformfiles.h"
 
 #include "exceptions.h"
+#include "tempfilenames.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <vector>
 
 namespace Win::IO::PlatformFiles {
 
@@ -32,6 +39,28 @@ void commitFolder(const std::string& folder) {
     if (fd < 0)
         return;
     ::fsync(fd);
+    ::close(fd);
+}
+
+// A process whose id is still taken by a running program, other than this one. An id beyond this system's
+// range comes from a program of another system and counts as running; given to kill, it would name a
+// process group.
+bool isOtherProcessRunning(unsigned long processId) {
+    if (processId > INT_MAX)
+        return true;
+    const auto id = static_cast<pid_t>(processId);
+    return id != ::getpid() && (::kill(id, 0) == 0 || errno == EPERM);
+}
+
+// Deletes the file unless a save holds its lock, and only the file that was locked.
+void deleteUnclaimed(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat locked, named;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &locked) == 0 &&
+        ::lstat(path.c_str(), &named) == 0 && locked.st_dev == named.st_dev && locked.st_ino == named.st_ino)
+        ::unlink(path.c_str());
     ::close(fd);
 }
 
@@ -79,9 +108,12 @@ std::string getFullPath(const std::string& path) {
 }
 
 bool isSameFile(const std::string& first, const std::string& second) {
+    if (first.empty() || second.empty())
+        return false;
     struct stat one, other;
-    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
-           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+    if (::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0)
+        return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+    return getFullPath(first) == getFullPath(second);
 }
 
 std::string getFolder(const std::string& path) {
@@ -89,25 +121,87 @@ std::string getFolder(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string createTempFile(const std::string& folder) {
-    std::string name = folder + ".XXXXXX";
-    const int fd = FailureInjection::fails(FailureInjection::Step::TempFile) ? -1 : ::mkstemp(name.data());
-    if (fd < 0)
-        throw FileOpenException("Can not create temporary file");
-    ::close(fd);
-    return name;
+std::string resolveLinks(const std::string& path) {
+    std::string resolved = path;
+    // As far as the system itself follows links in a row.
+    for (int link = 0; link < 40; ++link) {
+        struct stat status;
+        if (::lstat(resolved.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return resolved;
+        char target[4096];
+        const ssize_t length = ::readlink(resolved.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target)
+            break;
+        // A relative target is relative to the link's folder.
+        resolved = target[0] == '/'
+                       ? std::string(target, static_cast<std::size_t>(length))
+                       : getFolder(resolved) + std::string(target, static_cast<std::size_t>(length));
+    }
+    return path;
 }
 
-bool replaceFile(const std::string& replacement, const std::string& target) {
+TempFile::TempFile(const std::string& document) : _document(document), _claim(-1) {
+    static unsigned serial = 0;
+    const int attempts = FailureInjection::fails(FailureInjection::Step::TempFile) ? 0 : 1000;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        _path = TempFileNames::make(document, static_cast<unsigned long>(::getpid()), serial++);
+        const int fd = ::open(_path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            // Held until the file has taken the document's place; the save writes it through a descriptor of
+            // its own.
+            ::flock(fd, LOCK_EX);
+            _claim = fd;
+            return;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    throw FileOpenException("Can not create temporary file");
+}
+
+void TempFile::releaseClaim() {
+    if (_claim == -1)
+        return;
+    ::close(static_cast<int>(_claim));
+    _claim = -1;
+}
+
+bool TempFile::replaceDocument() {
     if (FailureInjection::fails(FailureInjection::Step::Replace))
         return false;
-    // The new contents keep the old file's permissions, where mkstemp gave them the narrowest.
+    const int fd = static_cast<int>(_claim);
+    // The new contents keep the old file's owner, group and permissions, where the file was made with the
+    // process's own and the narrowest permissions. Only root may give a file away; a member of the group may
+    // still keep the group. The owner goes first, as it clears the set-id bits.
     struct stat status;
-    const mode_t mode = ::stat(target.c_str(), &status) == 0 ? status.st_mode & 07777 : newFileMode();
-    if (::chmod(replacement.c_str(), mode) != 0 || ::rename(replacement.c_str(), target.c_str()) != 0)
+    mode_t mode = newFileMode();
+    if (::stat(_document.c_str(), &status) == 0) {
+        static_cast<void>(::fchown(fd, status.st_uid, status.st_gid) == 0 ||
+                          ::fchown(fd, static_cast<uid_t>(-1), status.st_gid) == 0);
+        mode = status.st_mode & 07777;
+    }
+    if (::fchmod(fd, mode) != 0 || ::rename(_path.c_str(), _document.c_str()) != 0)
         return false;
-    commitFolder(getFolder(target));
+    _replaced = true;
+    releaseClaim();
+    commitFolder(getFolder(_document));
     return true;
+}
+
+void removeStaleTempFiles(const std::string& document) {
+    const std::string folder = getFolder(document);
+    DIR* const entries = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (entries == nullptr)
+        return;
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(entries)) {
+        const auto writer = TempFileNames::writerOf(entry->d_name, document);
+        if (writer && !isOtherProcessRunning(*writer))
+            stale.push_back(folder + entry->d_name);
+    }
+    ::closedir(entries);
+    for (const std::string& path : stale)
+        deleteUnclaimed(path);
 }
 
 bool deleteFile(const std::string& path) {

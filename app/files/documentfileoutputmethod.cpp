@@ -9,37 +9,17 @@
 #include "WinLib/io/platformfiles.h"
 
 #include <optional>
-#include <utility>
-
-namespace {
 
 namespace Files = Win::IO::PlatformFiles;
 
-// The new contents on their way; removed unless they have taken the document's place.
-class TempFile {
-public:
-    explicit TempFile(std::string path) : _path(std::move(path)) {}
-    ~TempFile() {
-        if (!_path.empty())
-            Files::deleteFile(_path);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    const std::string& getPath() const { return _path; }
-    void release() { _path.clear(); }
-
-private:
-    std::string _path;
-};
-
-} // namespace
-
 void DocumentFileOutputMethod::write(const std::string& path) {
+    // Through a symbolic link the file it leads to is saved, and the link stays.
+    const std::string document = Files::resolveLinks(path);
     // Refused before anything is written, as the old file would refuse to be overwritten.
-    if (!Files::isReplaceable(path))
+    if (!Files::isReplaceable(document))
         throw Win::IO::FileOpenException("Couldn't open file for writing");
-    TempFile temp(Files::createTempFile(Files::getFolder(path)));
+    Files::removeStaleTempFiles(document);
+    Files::TempFile temp(document);
     const bool wasModified = _studyList.isModified();
     try {
         std::optional<Win::IO::FileSerializer> out;
@@ -49,7 +29,7 @@ void DocumentFileOutputMethod::write(const std::string& path) {
         });
         out->commit();
         out->close();
-        if (!Files::replaceFile(temp.getPath(), path))
+        if (!temp.replaceDocument())
             throw Win::IO::FileOpenException("Couldn't replace file");
     } catch (...) {
         // The changes are not on disk, so the list must still count as modified.
@@ -57,6 +37,5 @@ void DocumentFileOutputMethod::write(const std::string& path) {
             _studyList.setModified();
         throw;
     }
-    temp.release();
     _studyList.setFileName(path);
 }

@@ -59,8 +59,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         // Where the user left it; the first time where the system puts new windows.
         if (const auto placement = loadWindowPlacement())
             Win::showWindowAt(mainWindow, *placement, showCommand);
-        else
+        else {
+            controller.sizeForFirstRun();
             ::ShowWindow(mainWindow, showCommand);
+        }
         const std::string path = commandLinePath(commandLine);
         // A relative name would point elsewhere once a file dialog has changed the current folder, or
         // when the recent documents are opened from another run.

@@ -48,6 +48,7 @@ public:
     void focusList() const;
     bool isToolbar(HWND window) const { return window == _toolbar.getWindow(); }
     bool isToolbarTips(HWND window) const;
+    int getToolbarWidth() const { return _toolbar.getButtonsWidth(); }
     bool isList(HWND window) const { return window != nullptr && window == _listView.getWindow(); }
     bool isListHeader(HWND window) const { return _listView.isHeader(window); }
 

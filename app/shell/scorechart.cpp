@@ -49,7 +49,8 @@ void ScoreChart::draw(HDC dc, const RECT& place, HFONT font) const {
         const int barWidth = std::max(1, (slotRight - slotLeft) * 3 / 5);
         const int barLeft = slotLeft + (slotRight - slotLeft - barWidth) / 2;
         const int count = _counts[static_cast<std::size_t>(i)];
-        int barHeight = static_cast<int>((baseline - top) * count / highest);
+        // In 64 bits: a tall chart times a million items overflows 32.
+        int barHeight = static_cast<int>(static_cast<long long>(baseline - top) * count / highest);
         if (count > 0)
             barHeight = std::max(barHeight, 1);
         const RECT bar{barLeft, baseline - barHeight, barLeft + barWidth, baseline};

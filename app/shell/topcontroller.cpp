@@ -7,10 +7,13 @@
 #include "refreshmessages.h"
 #include "windowplacementstore.h"
 
+#include "WinLib/dpi.h"
 #include "WinLib/resstring.h"
+#include "WinLib/windowplacement.h"
 #include "app/shell/fileprocedures.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -58,6 +61,23 @@ bool TopController::onCreate(CREATESTRUCTA&) {
     return true;
 }
 
+void TopController::sizeForFirstRun() {
+    // The system's size for new windows does not follow the screen's resolution.
+    constexpr int SmallestWidth = 640, SmallestHeight = 480;
+    const HWND window = getWindow();
+    const Win::Dpi dpi = Win::Dpi::of(window);
+    RECT place{}, client{};
+    ::GetWindowRect(window, &place);
+    ::GetClientRect(window, &client);
+    const int frameWidth = place.right - place.left - client.right;
+    const int width = std::max<int>(
+        {place.right - place.left, dpi.scale(SmallestWidth), _view->getToolbarWidth() + frameWidth});
+    const int height = std::max<int>(place.bottom - place.top, dpi.scale(SmallestHeight));
+    const RECT fitted = Win::fittedOnScreen({place.left, place.top, place.left + width, place.top + height});
+    ::SetWindowPos(window, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+                   fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TopController::openStartupDocument(const std::string& path) {
     FileProcedures(_document, getWindow()).openFile(path);
     ::SendMessageA(getWindow(), DocumentReplacedMessage, 0, 0);
@@ -74,12 +94,23 @@ bool TopController::onQueryEndSession(bool& mayEnd) {
     return true;
 }
 
+bool TopController::onEndSession(bool ending) {
+    // The window will not be destroyed.
+    if (ending)
+        saveRunState();
+    return true;
+}
+
 bool TopController::onDestroy() {
     HelpFile::closeAll();
-    saveRecentDocs(_document);
-    saveWindowPlacement(Win::getWindowPlacement(getWindow()));
+    saveRunState();
     ::PostQuitMessage(0);
     return true;
+}
+
+void TopController::saveRunState() {
+    saveRecentDocs(_document);
+    saveWindowPlacement(Win::getWindowPlacement(getWindow()));
 }
 
 bool TopController::onFocus(HWND) {

@@ -18,6 +18,9 @@ public:
     TopController();
     ~TopController() override;
 
+    // The first run's window: the system's size, grown at a high resolution with the window's contents, up
+    // to the screen's size.
+    void sizeForFirstRun();
     // The file named on the command line, opened in the new window as the Open command opens it: a text
     // file is imported.
     void openStartupDocument(const std::string& path);
@@ -39,12 +42,15 @@ public:
     bool onUserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool onContextMenu(HWND window, int x, int y) override;
     bool onQueryEndSession(bool& mayEnd) override;
+    bool onEndSession(bool ending) override;
     bool onDpiChanged(int dpi, const RECT& suggested) override;
 
 private:
     bool onListNotify(NMHDR& header);
     void selectionChanged(int first, int last, UINT oldState, UINT newState);
     void setTitle();
+    // What the next run starts from: the recent documents and the window's place.
+    void saveRunState();
 
     // Declared first: the view and the commands refer to it.
     StudyList _document;

@@ -114,7 +114,9 @@ TEST_F(Files, ADocumentIsSavedOnlyWhereAndWhenTheSaveSucceeds) {
     }
     std::string upperCase = animals;
     std::transform(upperCase.begin(), upperCase.end(), upperCase.begin(), ::toupper);
-    for (const auto& [path, type] : {std::pair(animals, 2), std::pair(upperCase, 3)}) {
+    // Also through drive Y:, which tools/wine-run makes a second name of drive C:.
+    for (const auto& [path, type] :
+         {std::pair(animals, 2), std::pair(upperCase, 3), std::pair("Y" + animals.substr(1), 3)}) {
         saveAs(lorvant, path, type);
         const std::string refusal = lorvant.answerMessageBox("Lorvant Error", IDOK);
         EXPECT_EQ(refusal.rfind("The Study List itself is stored in this file.\nChoose another file name", 0),
@@ -241,7 +243,8 @@ TEST_F(Files, AFileNamedOnTheCommandLineOpensAsOpenOpensIt) {
 }
 
 // However a save is cut short, the document opens afterwards as the old list or as the new one. The program
-// is killed at several moments after the save was asked for; some fall inside the writing.
+// is killed at several moments after the save was asked for; some fall inside the writing. A later save
+// removes what the killed ones left beside the document.
 TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
     std::vector<TestItem> items;
     Texts oldTerms;
@@ -274,10 +277,17 @@ TEST_F(Files, ASaveCutShortLeavesTheOldOrTheNewDocument) {
         }
         writeDocument(path, items);
     }
+    LorvantProcess lorvant(path);
+    lorvant.clickHeader(1);
+    lorvant.pressKey('S', {VK_CONTROL});
+    EXPECT_EQ(terms(path), newTerms);
+    Texts files = folder.files();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (Texts{"many.lvd", "my animals.lvd"}));
 }
 
-// Kept in the registry from one run to the next, the ten most recent shown in "Open Recent", reopened from
-// there, and cleared.
+// Kept in the registry from one run to the next, also when the session ends, the ten most recent shown in
+// "Open Recent", reopened from there, and cleared.
 TEST_F(Files, RecentDocumentsAreKeptReopenedAndCleared) {
     std::vector<std::string> doc;
     for (int i = 0; i <= 10; ++i) {
@@ -333,6 +343,18 @@ TEST_F(Files, RecentDocumentsAreKeptReopenedAndCleared) {
         ASSERT_TRUE(lorvant.waitForExit());
     }
     EXPECT_EQ(readRecentDocsKey(), Texts(10, ""));
+
+    // When the session ends the system may end the program without destroying its window.
+    {
+        LorvantProcess lorvant(doc[4]);
+        EXPECT_EQ(queryEndSession(lorvant.mainWindow()).get(), TRUE);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(lorvant.mainWindow(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
+                            &ignored);
+        TerminateProcess(lorvant.processHandle(), 0);
+        ASSERT_TRUE(lorvant.waitForExit());
+    }
+    EXPECT_EQ(readRecentDocsKey().at(0), doc[4]);
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 using Rows = std::vector<LorvantProcess::Row>;
@@ -291,7 +294,7 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_TRUE(lorvant.waitForExit()) << "nothing to ask about";
 
     // The last choice is remembered for the next run; a damaged value falls back to the default. Thousands
-    // of scattered weak items are selected at once, then changed by the user's clicks and keys.
+    // of scattered weak items are selected at once.
     std::vector<TestItem> items;
     Selection even;
     for (int i = 0; i < 2401; ++i) {
@@ -318,23 +321,128 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     EXPECT_EQ(many.selectedRows(), even);
     EXPECT_EQ(many.statusText(), "2401 item(s), 1201 selected");
     many.screenshot("many-weak-items-selected");
-    many.shiftClickRow(3);
-    many.sync();
-    EXPECT_EQ(many.selectedRows(), (Selection{0, 1, 2, 3})) << "Shift extends from the first weak row";
-    EXPECT_EQ(many.statusText(), "2401 item(s), 4 selected");
-    many.closeDialog(selectWeak(many), IDOK);
-    many.clickRow(5);
-    many.pressKey(VK_DOWN, {VK_SHIFT});
-    many.sync();
-    EXPECT_EQ(many.selectedRows(), (Selection{5, 6}));
-    EXPECT_EQ(many.statusText(), "2401 item(s), 2 selected");
-    many.closeDialog(selectWeak(many), IDOK);
-    many.pressKey(VK_DOWN);
-    many.sync();
-    EXPECT_EQ(many.selectedRows(), Selection{1}) << "an arrow moves on from the focused first weak row";
-    EXPECT_EQ(many.statusText(), "2401 item(s), 1 selected");
     many.close();
     EXPECT_TRUE(many.waitForExit());
+}
+
+// Thousands of scattered selected rows, as Select Weak Items selects them, are held by the program, and the
+// list asks for each row's state; every key and click acts on them as on a few rows that the list holds
+// itself. Each input, from the same start (the even rows selected, the first focused), leaves the same rows
+// selected among the first 41 of a list of 2401 items as in a list of 41, and the rest of the long list
+// selected as rows 22 to 40 of the short one are: all, the even ones or none.
+TEST_F(Items, KeysAndClicksActAlikeOnAFewAndOnThousandsOfSelectedRows) {
+    using Act = void (*)(LorvantProcess&);
+    const std::vector<std::pair<const char*, Act>> inputs = {
+        {"typing 1", [](LorvantProcess& l) { l.pressKey('1'); }},
+        {"Space", [](LorvantProcess& l) { l.pressKey(VK_SPACE); }},
+        {"Ctrl+Space", [](LorvantProcess& l) { l.pressKey(VK_SPACE, {VK_CONTROL}); }},
+        {"Shift+Space", [](LorvantProcess& l) { l.pressKey(VK_SPACE, {VK_SHIFT}); }},
+        {"Ctrl+Down, Space",
+         [](LorvantProcess& l) {
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_SPACE);
+         }},
+        {"Ctrl+Down, Ctrl+Space",
+         [](LorvantProcess& l) {
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_SPACE, {VK_CONTROL});
+         }},
+        {"Ctrl+Down twice, Ctrl+Space",
+         [](LorvantProcess& l) {
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_SPACE, {VK_CONTROL});
+         }},
+        {"Ctrl+Down, Shift+Down",
+         [](LorvantProcess& l) {
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_DOWN, {VK_SHIFT});
+         }},
+        {"Ctrl+Down, Ctrl+Shift+Down",
+         [](LorvantProcess& l) {
+             l.pressKey(VK_DOWN, {VK_CONTROL});
+             l.pressKey(VK_DOWN, {VK_CONTROL, VK_SHIFT});
+         }},
+        {"Down", [](LorvantProcess& l) { l.pressKey(VK_DOWN); }},
+        {"Shift+Down", [](LorvantProcess& l) { l.pressKey(VK_DOWN, {VK_SHIFT}); }},
+        {"Shift+End", [](LorvantProcess& l) { l.pressKey(VK_END, {VK_SHIFT}); }},
+        {"Ctrl+A", [](LorvantProcess& l) { l.pressKey('A', {VK_CONTROL}); }},
+        {"click", [](LorvantProcess& l) { l.clickRow(3); }},
+        {"click, Shift+Down",
+         [](LorvantProcess& l) {
+             l.clickRow(5);
+             l.pressKey(VK_DOWN, {VK_SHIFT});
+         }},
+        {"Ctrl+click on the focused row", [](LorvantProcess& l) { l.ctrlClickRow(0); }},
+        {"Ctrl+click on a selected row", [](LorvantProcess& l) { l.ctrlClickRow(4); }},
+        {"Ctrl+click on a row not selected", [](LorvantProcess& l) { l.ctrlClickRow(3); }},
+        {"Ctrl+click twice",
+         [](LorvantProcess& l) {
+             l.ctrlClickRow(3);
+             l.ctrlClickRow(3);
+         }},
+        {"Shift+click", [](LorvantProcess& l) { l.shiftClickRow(3); }},
+        {"Ctrl+click, Shift+click",
+         [](LorvantProcess& l) {
+             l.ctrlClickRow(3);
+             l.shiftClickRow(7);
+         }},
+        {"right click on a selected row",
+         [](LorvantProcess& l) {
+             l.rightClickRow(2);
+             l.trackedMenu();
+             l.pressKey(VK_ESCAPE);
+         }},
+        {"right click on a row not selected",
+         [](LorvantProcess& l) {
+             l.rightClickRow(3);
+             l.trackedMenu();
+             l.pressKey(VK_ESCAPE);
+         }},
+    };
+    std::vector<Selection> outcomes[2];
+    for (const int count : {41, 2401}) {
+        std::vector<TestItem> items;
+        for (int i = 0; i < count; ++i)
+            items.push_back({"term " + std::to_string(i), {"answer"}, "", 5, i % 2 ? 5 : 1});
+        writeDocument(path, items);
+        LorvantProcess lorvant(path);
+        for (const auto& [name, act] : inputs) {
+            SCOPED_TRACE(std::string(name) + " on " + std::to_string(count) + " items");
+            lorvant.closeDialog(selectWeak(lorvant), IDOK);
+            act(lorvant);
+            lorvant.sync();
+            outcomes[count > 41].push_back(lorvant.selectedRows());
+            EXPECT_EQ(lorvant.statusText(), std::to_string(count) + " item(s), " +
+                                                std::to_string(outcomes[count > 41].back().size()) +
+                                                " selected");
+        }
+        lorvant.close();
+        EXPECT_TRUE(lorvant.waitForExit());
+    }
+    // Which of the rows from..to - 1 are selected.
+    const auto part = [](const Selection& rows, int from, int to) {
+        Selection result;
+        std::copy_if(rows.begin(), rows.end(), std::back_inserter(result),
+                     [&](int row) { return row >= from && row < to; });
+        return result;
+    };
+    const auto kind = [&](const Selection& rows, int from, int to) {
+        const Selection selected = part(rows, from, to);
+        if (selected.empty())
+            return "none";
+        if (static_cast<int>(selected.size()) == to - from)
+            return "all";
+        const bool even = std::all_of(selected.begin(), selected.end(), [](int row) { return row % 2 == 0; });
+        return even && static_cast<int>(selected.size()) == (to - from + 1) / 2 ? "even" : "some";
+    };
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        SCOPED_TRACE(inputs[i].first);
+        const Selection& few = outcomes[0].at(i);
+        const Selection& many = outcomes[1].at(i);
+        EXPECT_EQ(part(many, 0, 41), few);
+        EXPECT_EQ(kind(many, 41, 2401), kind(few, 22, 41)) << "the rest of the long list";
+    }
 }
 
 } // namespace

@@ -498,15 +498,23 @@ TestFolder::TestFolder()
 }
 
 TestFolder::~TestFolder() {
+    for (const std::string& name : files()) {
+        SetFileAttributesA(path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path(name).c_str());
+    }
+    RemoveDirectoryA(_path.c_str());
+}
+
+std::vector<std::string> TestFolder::files() const {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((_path + "\\*").c_str(), &entry);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
-        SetFileAttributesA(path(entry.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path(entry.cFileName).c_str());
-    }
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry))
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.emplace_back(entry.cFileName);
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
-    RemoveDirectoryA(_path.c_str());
+    return names;
 }
 
 std::string readFile(const std::string& path) {

@@ -74,6 +74,7 @@ public:
     void selectRows(const std::vector<int>& rows);
     void clickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, 0, false); }
     void shiftClickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, MK_SHIFT, false); }
+    void ctrlClickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, MK_CONTROL, false); }
     void doubleClickRow(int row) { mouseOnRow(row, WM_LBUTTONDOWN, 0, true); }
     void rightClickRow(int row) { mouseOnRow(row, WM_RBUTTONDOWN, 0, false); }
     void clickHeader(int column);
@@ -158,12 +159,16 @@ public:
     TestFolder& operator=(const TestFolder&) = delete;
     ~TestFolder();
     std::string path(const std::string& name) const { return _path + "\\" + name; }
+    std::vector<std::string> files() const; // the names of the files in it
 
 private:
     std::string _path;
 };
 
 std::string readFile(const std::string& path);
+
+// Where the program keeps its window's place from one run to the next.
+inline constexpr const char* WindowPlacementKey = "Software\\Tandrel\\Lorvant\\1.21\\Window";
 
 // The recent documents in the registry, values "1" to "10" (missing values as empty texts).
 void deleteRecentDocsKey();

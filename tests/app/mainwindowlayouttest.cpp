@@ -27,6 +27,25 @@ void expectStacked(HWND window) {
         (std::vector<LONG>{client.top, bar.bottom, status.top, client.bottom, client.left, client.right}));
 }
 
+// The first run's window shows the whole toolbar, on the screen, at every resolution.
+TEST(MainWindowLayout, TheFirstWindowShowsItsWholeToolbar) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, WindowPlacementKey);
+    LorvantProcess lorvant;
+    RECT client{}, place{}, screen{};
+    GetClientRect(lorvant.mainWindow(), &client);
+    MapWindowPoints(lorvant.mainWindow(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(lorvant.mainWindow(), &place);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    lorvant.finishDrawing();
+    lorvant.screenshot("first-window-" + std::to_string(LayoutCheck::screenDpi()) + "dpi");
+    EXPECT_LE(lorvant.toolbar().back().place.right, client.right);
+    EXPECT_TRUE(place.left >= screen.left && place.top >= screen.top && place.right <= screen.right &&
+                place.bottom <= screen.bottom);
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    RegDeleteKeyA(HKEY_CURRENT_USER, WindowPlacementKey);
+}
+
 TEST(MainWindowLayout, ShowsTheLargestListWholeAtEveryResolution) {
     TestFolder folder;
     const std::string path = folder.path("largest.lvd");

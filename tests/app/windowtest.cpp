@@ -14,8 +14,6 @@ using Texts = std::vector<std::string>;
 
 using Lorvant = LorvantProcess;
 
-const char* const PlacementKey = "Software\\Tandrel\\Lorvant\\1.21\\Window";
-
 std::vector<LONG> placeOf(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);
@@ -24,7 +22,7 @@ std::vector<LONG> placeOf(HWND window) {
 
 void writePlace(std::initializer_list<std::pair<const char*, DWORD>> values) {
     for (const auto& [name, value] : values)
-        RegSetKeyValueA(HKEY_CURRENT_USER, PlacementKey, name, REG_DWORD, &value, sizeof value);
+        RegSetKeyValueA(HKEY_CURRENT_USER, WindowPlacementKey, name, REG_DWORD, &value, sizeof value);
 }
 
 // The labels of the items that are greyed.
@@ -156,7 +154,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
 // Kept values that are missing, of the wrong type or impossible give the system's place; a place that no
 // screen shows any more is moved onto the screen.
 TEST(MainWindow, OpensWhereItWasClosedWhenThatCanBeRight) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, WindowPlacementKey);
     std::vector<LONG> systemPlace;
     const std::vector<LONG> moved{130, 90, 770, 570};
     {
@@ -192,8 +190,9 @@ TEST(MainWindow, OpensWhereItWasClosedWhenThatCanBeRight) {
          },
          true},
         {"a text for a number",
-         [] { RegSetKeyValueA(HKEY_CURRENT_USER, PlacementKey, "Left", REG_SZ, "130", 4); }, true},
-        {"a missing value", [] { RegDeleteKeyValueA(HKEY_CURRENT_USER, PlacementKey, "Maximized"); }, true},
+         [] { RegSetKeyValueA(HKEY_CURRENT_USER, WindowPlacementKey, "Left", REG_SZ, "130", 4); }, true},
+        {"a missing value", [] { RegDeleteKeyValueA(HKEY_CURRENT_USER, WindowPlacementKey, "Maximized"); },
+         true},
         {"a screen that is gone",
          [] {
              writePlace({{"Left", 9000}, {"Top", 7000}});
@@ -217,7 +216,7 @@ TEST(MainWindow, OpensWhereItWasClosedWhenThatCanBeRight) {
                         place[3] <= screen.bottom);
         }
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, PlacementKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, WindowPlacementKey);
 }
 
 } // namespace

@@ -5,14 +5,22 @@
 #include "app/files/documentfileoutputmethod.h"
 
 #include "WinLib/io/platformfiles.h"
+#include "WinLib/io/tempfilenames.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#ifndef _WIN32
+#include <stdexcept>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace Win::IO;
@@ -41,6 +49,40 @@ StudyList makeList(int count) {
 void save(StudyList& list, const std::string& path) {
     DocumentFileOutputMethod(list).write(path);
 }
+
+#ifndef _WIN32
+struct SaveInAnotherProcess {
+    pid_t process;
+    std::string tempPath;
+};
+
+// A save in a process of its own makes its temporary file of the document, then ends without a word, as a
+// killed save does. Given a pipe, it holds the file until the pipe is closed, as a save still writing does.
+SaveInAnotherProcess saveInAnotherProcess(const std::string& document, const int (&hold)[2] = {-1, -1}) {
+    int report[2];
+    if (::pipe(report) != 0)
+        throw std::runtime_error("no pipe");
+    const pid_t process = ::fork();
+    if (process == 0) {
+        const PlatformFiles::TempFile file(document);
+        const bool reported = ::write(report[1], file.getPath().data(), file.getPath().size()) > 0;
+        ::close(report[1]);
+        if (hold[1] >= 0)
+            ::close(hold[1]);
+        char ignored;
+        while (hold[0] >= 0 && ::read(hold[0], &ignored, 1) > 0) {
+        }
+        ::_exit(reported ? 0 : 1);
+    }
+    ::close(report[1]);
+    char tempPath[4096];
+    const ssize_t length = ::read(report[0], tempPath, sizeof tempPath);
+    ::close(report[0]);
+    if (hold[0] < 0)
+        ::waitpid(process, nullptr, 0);
+    return {process, std::string(tempPath, static_cast<std::size_t>(std::max<ssize_t>(length, 0)))};
+}
+#endif
 
 } // namespace
 
@@ -156,6 +198,97 @@ TEST(DocumentFile, FailedSaveLeavesTheFileAsItWas) {
     EXPECT_EQ(readFile(path), newBytes);
     EXPECT_EQ(folder.list(), std::vector<std::string>{"doc.lvd"});
     EXPECT_TRUE(small.isModified());
+}
+
+// A save changes what the document holds and nothing else about it: saved through a symbolic link, the linked
+// file gets the new contents and the link stays; attributes, owner and group stay as they were.
+TEST(DocumentFile, SaveKeepsWhatTheFileWas) {
+    TempFolder folder;
+    StudyList list = makeList(3);
+#ifdef _WIN32
+    const std::string path = folder.file("doc.lvd");
+    save(list, path);
+    constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    for (const DWORD attributes :
+         {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
+          DWORD{FILE_ATTRIBUTE_ARCHIVE}}) {
+        ASSERT_NE(SetFileAttributesA(path.c_str(), attributes), 0);
+        const DWORD before = GetFileAttributesA(path.c_str()) & Kept; // some systems add archive
+        list.addTermSet(makeList(1).getTermSet(0));
+        save(list, path);
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) & Kept, before);
+        EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), list.getTermSetCount());
+    }
+#else
+    std::filesystem::create_directory(folder.file("shared"));
+    const std::string path = folder.file("shared/doc.lvd"), link = folder.file("link.lvd");
+    save(list, path);
+    std::filesystem::create_symlink("shared/doc.lvd", link);
+    std::filesystem::create_symlink(link, folder.file("link to link.lvd"));
+    // Another user's document, in a folder both may write, as root may save it.
+    const bool mayGiveAway = ::geteuid() == 0;
+    if (mayGiveAway) {
+        ASSERT_EQ(::chown(path.c_str(), 1234, 5678), 0);
+    }
+    for (const std::string& name : {link, folder.file("link to link.lvd")}) {
+        list.addTermSet(makeList(1).getTermSet(0));
+        save(list, name);
+        EXPECT_TRUE(std::filesystem::is_symlink(name));
+        EXPECT_EQ(DocumentFileInputMethod().read(path).getTermSetCount(), list.getTermSetCount());
+        EXPECT_EQ(list.getFileName(), name);
+        struct stat status;
+        ASSERT_EQ(::stat(path.c_str(), &status), 0);
+        if (mayGiveAway) {
+            EXPECT_EQ(std::vector<unsigned>({status.st_uid, status.st_gid}),
+                      std::vector<unsigned>({1234, 5678}));
+        }
+    }
+    EXPECT_EQ(filesIn(folder.file("shared")), std::vector<std::string>{"doc.lvd"});
+#endif
+}
+
+// A save removes the temporary files that saves of its document left behind when they were killed, and no
+// other file: not one that a save still writes, in this process or another, nor another document's.
+TEST(DocumentFile, SaveRemovesWhatKilledSavesLeftBehind) {
+    TempFolder folder;
+    const std::string path = folder.file("doc.lvd"), other = folder.file("other.lvd");
+    StudyList list = makeList(3);
+    save(list, path);
+    const PlatformFiles::TempFile running(path), otherRunning(other);
+    std::vector<std::string> stay{path, running.getPath(), otherRunning.getPath()}, go;
+#ifndef _WIN32
+    int hold[2];
+    ASSERT_EQ(::pipe(hold), 0);
+    const SaveInAnotherProcess writing = saveInAnotherProcess(path, hold);
+    stay.push_back(writing.tempPath);
+    stay.push_back(saveInAnotherProcess(other).tempPath);
+    go.push_back(saveInAnotherProcess(path).tempPath);
+    go.push_back(saveInAnotherProcess(path).tempPath);
+#endif
+    save(list, path);
+    for (const std::string& name : stay)
+        EXPECT_TRUE(std::filesystem::exists(name)) << name;
+    for (const std::string& name : go)
+        EXPECT_FALSE(std::filesystem::exists(name)) << name;
+#ifndef _WIN32
+    ::close(hold[0]);
+    ::close(hold[1]);
+    ::waitpid(writing.process, nullptr, 0);
+    save(list, path);
+    EXPECT_FALSE(std::filesystem::exists(writing.tempPath)) << "once its process has ended";
+#endif
+}
+
+// From its name alone a temporary file tells its document, letter case aside as Windows names files, and the
+// process that wrote it.
+TEST(DocumentFile, TemporaryFileNamesTellTheDocumentAndTheWriter) {
+    const std::string path = TempFileNames::make("lists/Doc.lvd", 0x1f4, 3);
+    ASSERT_EQ(path.rfind("lists/.lorvant-", 0), 0u) << path;
+    const std::string name = path.substr(6);
+    EXPECT_EQ(TempFileNames::writerOf(name, "lists/DOC.lvd"), 0x1f4ul);
+    for (const std::string& other : {name + "x", "x" + name, name.substr(0, name.size() - 6) + "-.tmp"})
+        EXPECT_EQ(TempFileNames::writerOf(other, "lists/Doc.lvd"), std::nullopt) << other;
+    EXPECT_EQ(TempFileNames::writerOf(name, "lists/Dog.lvd"), std::nullopt);
 }
 
 // A real full disk: a file system of 1 MiB with room for less than another copy of the document.

@@ -121,9 +121,16 @@ TEST(Export, RefusesTheDocumentsOwnFile) {
     DocumentFileOutputMethod(list).write(document);
     list.addTermSet(makeStudyList({}, {{"dog"}}).getTermSet(0));
     const std::string saved = readFile(document);
-    std::vector<std::string> sameFile = {document, folder.file(".") + "/cats.lvd"};
+    std::filesystem::create_hard_link(document, folder.file("hard link.lvd"));
+    std::vector<std::string> sameFile = {document, folder.file(".") + "/cats.lvd",
+                                         folder.file("hard link.lvd")};
 #ifdef _WIN32
     sameFile.push_back(folder.file("CATS.LVD"));
+    sameFile.push_back("\\\\?\\" + document);
+    sameFile.push_back(onSecondDrive(document));
+#else
+    std::filesystem::create_symlink("cats.lvd", folder.file("link.lvd"));
+    sameFile.push_back(folder.file("link.lvd"));
 #endif
     for (const std::string& target : sameFile) {
         EXPECT_THROW(CSVFileOutputMethod(list).write(target), ExportOverDocumentException) << target;

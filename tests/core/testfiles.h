@@ -7,6 +7,7 @@
 #include <functional>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,16 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+#ifdef _WIN32
+// The same file through drive Y:, which tools/wine-run makes a second name of drive C:, as a mapped or
+// substituted drive is in an office.
+inline std::string onSecondDrive(const std::string& path) {
+    if (path.rfind("C:\\", 0) != 0)
+        throw std::invalid_argument("not on drive C: " + path);
+    return "Y" + path.substr(1);
+}
+#endif
 
 // Bytes written as a list of byte values, for comparing with encodings.
 inline std::string bytes(std::initializer_list<int> values) {

@@ -72,8 +72,20 @@ TEST(LvdTool, ImportThenExportAndCheck) {
     EXPECT_EQ(readFile(polish),
               "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t");
 
-    // Cut inside the settings record, not a document at all, or missing: nothing is written.
+    // Never over the document itself, by whatever name.
     const std::string document = readFile(list);
+#ifdef _WIN32
+    const std::string otherName = onSecondDrive(list);
+#else
+    const std::string otherName = folder.file("link.lvd");
+    std::filesystem::create_symlink(list, otherName);
+#endif
+    const ToolRun overDocument = lvdtool({"export", list, otherName});
+    EXPECT_EQ(overDocument.exitCode, 1);
+    EXPECT_EQ(overDocument.err.rfind("Unable to save to the specified file.", 0), 0u) << overDocument.err;
+    EXPECT_EQ(readFile(list), document);
+
+    // Cut inside the settings record, not a document at all, or missing: nothing is written.
     writeFile(folder.file("cut.lvd"), document.substr(0, document.size() - 3));
     const std::pair<std::string, std::string> refused[] = {{folder.file("cut.lvd"), NotADocumentText},
                                                            {in, NotADocumentText},
