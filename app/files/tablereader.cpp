@@ -11,7 +11,7 @@ bool TableReader::next(std::vector<std::string>& cells) {
         if (count == cells.size())
             cells.emplace_back();
         std::string& cell = cells[count++];
-        if (_pos == _text.size() || _text[_pos] != '"' || !readQuotedCell(cell))
+        if (!_quoting || _pos == _text.size() || _text[_pos] != '"' || !readQuotedCell(cell))
             readPlainCell(cell);
         if (atLineEnd())
             break;
@@ -60,11 +60,10 @@ bool TableReader::readQuotedCell(std::string& cell) {
 
 void TableReader::readPlainCell(std::string& cell) {
     const std::size_t start = _pos;
-    while (_pos < _text.size()) {
-        const char c = _text[_pos];
-        if (c == _separator || c == '\r' || c == '\n')
-            break;
-        ++_pos;
-    }
+    const char* const end = _text.data() + _text.size();
+    const char* at = _text.data() + _pos;
+    while (at != end && *at != _separator && *at != '\r' && *at != '\n')
+        ++at;
+    _pos = static_cast<std::size_t>(at - _text.data());
     cell.assign(_text.substr(start, _pos - start));
 }

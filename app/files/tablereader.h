@@ -8,10 +8,12 @@
 // character; a cell in double quotes may hold separators, line breaks and doubled quotes; lines end
 // in CR LF, LF or CR. A cell counts as quoted only when its closing quote is followed by the
 // separator or the line end; any other cell is taken exactly as it stands, so that a text such as
-// "a" b, or a table written without quoting, reads as written. Blank lines are no rows.
+// "a" b, or a table written without quoting, reads as written. Blank lines are no rows. Without
+// quoting every cell is taken as it stands, as the program's own tab-delimited export writes it.
 class TableReader {
 public:
-    TableReader(std::string_view text, char separator) : _text(text), _separator(separator) {}
+    TableReader(std::string_view text, char separator, bool quoting = true)
+        : _text(text), _separator(separator), _quoting(quoting) {}
 
     // Reads the next row into cells, which are resized to its cell count; false after the last.
     bool next(std::vector<std::string>& cells);
@@ -26,6 +28,7 @@ private:
 
     std::string_view _text;
     char _separator;
+    bool _quoting;
     std::size_t _pos = 0;
     int _line = 1;
     int _rowLine = 0;

@@ -2,6 +2,8 @@
 
 #include "windows1252.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -168,24 +170,58 @@ void decodeUtf16(DecodedText& decoded, std::size_t start, bool bigEndian) {
         converter.replace();
 }
 
+// ASCII text in UTF-16 without a byte-order mark: zero bytes at one parity of the first bytes and
+// none at the other. Characters whose low byte is zero are rare enough to allow a few.
+std::optional<TextEncoding> guessUtf16(std::string_view bytes) {
+    constexpr std::size_t Sample = 64 * 1024;
+    const std::size_t pairs = std::min(bytes.size(), Sample) / 2;
+    std::size_t zeros[2] = {0, 0};
+    for (std::size_t i = 0; i < 2 * pairs; ++i)
+        zeros[i % 2] += bytes[i] == '\0' ? 1 : 0;
+    for (int high = 0; high < 2; ++high) {
+        if (pairs >= 2 && 2 * zeros[high] > pairs && 100 * zeros[1 - high] <= pairs)
+            return high == 0 ? TextEncoding::Utf16BigEndian : TextEncoding::Utf16LittleEndian;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Mark))
+        return TextEncoding::Utf8;
+    if (bytes.starts_with(Utf16LittleEndianMark))
+        return TextEncoding::Utf16LittleEndian;
+    if (bytes.starts_with(Utf16BigEndianMark))
+        return TextEncoding::Utf16BigEndian;
+    if (const std::optional<TextEncoding> utf16 = guessUtf16(bytes))
+        return *utf16;
+    return isUtf8WithHighBytes(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
 DecodedText decodeText(std::string bytes) {
+    const TextEncoding encoding = detectEncoding(bytes);
+    return decodeText(std::move(bytes), encoding);
+}
+
+DecodedText decodeText(std::string bytes, TextEncoding encoding) {
     DecodedText decoded;
     decoded.text = std::move(bytes);
+    decoded.encoding = encoding;
     const std::string_view text = decoded.text;
-    if (text.starts_with(Utf8Mark)) {
-        decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(decoded, Utf8Mark.size());
-    } else if (text.starts_with(Utf16LittleEndianMark)) {
-        decoded.encoding = TextEncoding::Utf16LittleEndian;
-        decodeUtf16(decoded, Utf16LittleEndianMark.size(), false);
-    } else if (text.starts_with(Utf16BigEndianMark)) {
-        decoded.encoding = TextEncoding::Utf16BigEndian;
-        decodeUtf16(decoded, Utf16BigEndianMark.size(), true);
-    } else if (isUtf8WithHighBytes(text)) {
-        decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(decoded, 0);
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        decodeUtf8(decoded, text.starts_with(Utf8Mark) ? Utf8Mark.size() : 0);
+        break;
+    case TextEncoding::Utf16LittleEndian:
+        decodeUtf16(decoded, text.starts_with(Utf16LittleEndianMark) ? Utf16LittleEndianMark.size() : 0,
+                    false);
+        break;
+    case TextEncoding::Utf16BigEndian:
+        decodeUtf16(decoded, text.starts_with(Utf16BigEndianMark) ? Utf16BigEndianMark.size() : 0, true);
+        break;
+    case TextEncoding::Windows1252:
+        break;
     }
     return decoded;
 }

@@ -8,8 +8,8 @@
 // file, the import may refuse it with TextImporter::Error.
 class TextFileInputMethod : public FileInputMethod {
 public:
-    // A separator of 0 is detected from the text.
-    explicit TextFileInputMethod(char separator = 0) : _importer(separator) {}
+    // What the choices leave open is guessed from the text.
+    explicit TextFileInputMethod(ImportChoices choices = {}) : _importer(std::move(choices)) {}
 
     StudyList read(const std::string& path) override;
     const TextImportReport& getReport() const { return _importer.getReport(); }

@@ -6,85 +6,48 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
-bool isCommentHeading(std::string_view cell) {
-    constexpr std::string_view Comment = "comment";
-    return std::equal(cell.begin(), cell.end(), Comment.begin(), Comment.end(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
-}
-
-bool isHeader(const std::vector<std::string>& row) {
-    return row.size() >= 2 && isCommentHeading(row.back());
-}
-
-// Tab, semicolon or comma, judged by the first rows: first the one under which the first row is a
-// header, then one that splits every row into the same number of cells, more than one, then the
-// one that gives the most cells; the earlier in that list on a tie.
-char detectSeparator(std::string_view text) {
-    constexpr char Candidates[] = {'\t', ';', ','};
-    constexpr int SampleRows = 10;
-    char best = Candidates[0];
-    std::tuple<bool, bool, std::size_t> bestScore{};
-    std::vector<std::string> cells;
-    for (const char candidate : Candidates) {
-        TableReader reader(text, candidate);
-        bool header = false;
-        std::size_t firstCells = 0;
-        bool even = true;
-        for (int row = 0; row < SampleRows && reader.next(cells); ++row) {
-            if (row == 0) {
-                header = isHeader(cells);
-                firstCells = cells.size();
-            } else if (cells.size() != firstCells) {
-                even = false;
-            }
-        }
-        const std::tuple<bool, bool, std::size_t> score{header, even && firstCells > 1, firstCells};
-        if (score > bestScore) {
-            best = candidate;
-            bestScore = score;
-        }
-    }
-    return best;
-}
-
 std::string numberedField(std::size_t number) {
     return "Field " + std::to_string(number);
 }
 
-// The outline a header row names; empty names, which the outline dialog would not accept, get one.
-Outline outlineFromHeader(const std::vector<std::string>& header) {
-    Outline outline;
-    outline.setItemType(header.front().empty() ? outline.getItemType() : header.front());
-    outline.removeDef(0);
-    for (std::size_t i = 1; i + 1 < header.size(); ++i)
-        outline.addDef(header[i].empty() ? numberedField(i) : header[i]);
-    return outline;
+// The line of a position, counted as the table reader counts lines.
+int lineAt(std::string_view text, std::size_t pos) {
+    int line = 1;
+    for (std::size_t i = 0; i < pos; ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n'))
+            ++line;
+    }
+    return line;
 }
 
-Outline outlineForColumns(std::size_t columns) {
+// The outline of the columns; names from the header row, when there is one, and any name that is
+// missing numbered as the outline dialog would need one.
+Outline outlineFor(const std::vector<ColumnRole>& columns, const std::vector<std::string>* header) {
     Outline outline;
-    if (columns <= 2)
+    const auto name = [header](std::size_t column) {
+        return header && column < header->size() ? (*header)[column] : std::string();
+    };
+    const auto term = std::find(columns.begin(), columns.end(), ColumnRole::Term);
+    if (term != columns.end() && !name(static_cast<std::size_t>(term - columns.begin())).empty())
+        outline.setItemType(name(static_cast<std::size_t>(term - columns.begin())));
+    const std::size_t fieldCount =
+        static_cast<std::size_t>(std::count(columns.begin(), columns.end(), ColumnRole::Field));
+    if (!header && fieldCount <= 1)
         return outline;
     outline.removeDef(0);
-    for (std::size_t i = 1; i < columns; ++i)
-        outline.addDef(numberedField(i));
+    std::size_t number = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] != ColumnRole::Field)
+            continue;
+        ++number;
+        outline.addDef(name(i).empty() ? numberedField(number) : name(i));
+    }
     return outline;
-}
-
-std::size_t widestRow(std::string_view text, char separator) {
-    TableReader reader(text, separator);
-    std::vector<std::string> cells;
-    std::size_t widest = 0;
-    while (reader.next(cells))
-        widest = std::max(widest, cells.size());
-    return widest;
 }
 
 // For each field, the index of an earlier field of the same name, or -1. The model keeps one value
@@ -148,37 +111,55 @@ private:
 
 StudyList TextImporter::read(std::string bytes) {
     _report = TextImportReport();
-    const DecodedText decoded = decodeText(std::move(bytes));
+    const TextEncoding encoding = _choices.encoding ? *_choices.encoding : detectEncoding(bytes);
+    const DecodedText decoded = decodeText(std::move(bytes), encoding);
     _report.encoding = decoded.encoding;
     _report.replacedCharacters = decoded.replacedCharacters;
-    _report.separator = _separator != 0 ? _separator : detectSeparator(decoded.text);
+    const std::string_view text = decoded.text;
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        throw Error(Refusal::NotText, lineAt(text, nul), "not a text file: it holds NUL bytes");
+    const ImportLayout layout = guessLayout(text, _choices);
+    _report.separator = layout.separator;
+    _report.quoting = layout.quoting;
+    _report.hasHeader = layout.header;
 
-    TableReader reader(decoded.text, _report.separator);
+    TableReader reader(text, layout.separator, layout.quoting);
     std::vector<std::string> cells;
     if (!reader.next(cells))
         throw Error(Refusal::NoRows, 0, "the file holds no rows");
-    _report.hasHeader = isHeader(cells);
-    const std::size_t columns = _report.hasHeader ? cells.size() : widestRow(decoded.text, _report.separator);
-    if (columns - (_report.hasHeader ? 2 : 1) > static_cast<std::size_t>(Outline::MaxDefCount))
+    const std::vector<ColumnRole>& columns = layout.columns;
+    if (std::count(columns.begin(), columns.end(), ColumnRole::Field) > Outline::MaxDefCount)
         throw Error(Refusal::TooManyFields, 1,
                     "more than " + std::to_string(Outline::MaxDefCount) + " fields");
 
     StudyList studyList;
-    studyList.setOutline(_report.hasHeader ? outlineFromHeader(cells) : outlineForColumns(columns));
+    studyList.setOutline(outlineFor(columns, layout.header ? &cells : nullptr));
     const Outline& outline = studyList.getOutline();
-    const std::size_t fieldCount = static_cast<std::size_t>(outline.getDefCount());
     const std::vector<int> repeatedFields = findRepeatedFields(outline);
+    // Each field's column, the term's and the comment's; the size of cells when there is none.
+    std::vector<std::size_t> fieldColumns;
+    std::size_t termColumn = std::numeric_limits<std::size_t>::max();
+    std::size_t commentColumn = termColumn;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == ColumnRole::Field)
+            fieldColumns.push_back(i);
+        else if (columns[i] == ColumnRole::Term && termColumn == std::numeric_limits<std::size_t>::max())
+            termColumn = i;
+        else if (columns[i] == ColumnRole::Comment)
+            commentColumn = i;
+    }
     const auto cellAt = [&cells](std::size_t idx) -> const std::string& {
         static const std::string none;
         return idx < cells.size() ? cells[idx] : none;
     };
     TermLog terms;
-    for (bool row = !_report.hasHeader || reader.next(cells); row; row = reader.next(cells)) {
+    for (bool row = !layout.header || reader.next(cells); row; row = reader.next(cells)) {
         const int line = reader.getLine();
-        if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(std::min(columns, cells.size())),
+        if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(std::min(columns.size(), cells.size())),
                         cells.end(), [](const std::string& cell) { return !cell.empty(); }))
-            throw Error(Refusal::TooManyCells, line, "more cells than the header");
-        if (cells.front().empty()) {
+            throw Error(Refusal::TooManyCells, line, "more cells than the columns");
+        const std::string& term = cellAt(termColumn);
+        if (term.empty()) {
             _report.rowsWithoutTerm.add(line);
             continue;
         }
@@ -186,11 +167,11 @@ StudyList TextImporter::read(std::string bytes) {
             throw Error(Refusal::TooManyItems, line,
                         "more than " + std::to_string(StudyList::MaxTermSetCount) + " items");
         TermSet termSet(outline, ++_report.itemCount);
-        termSet.setTerm(cells.front());
-        for (std::size_t i = 0; i < fieldCount; ++i) {
-            const std::string& value = cellAt(i + 1);
+        termSet.setTerm(term);
+        for (std::size_t i = 0; i < fieldColumns.size(); ++i) {
+            const std::string& value = cellAt(fieldColumns[i]);
             const int earlier = repeatedFields[i];
-            if (earlier >= 0 && value != cellAt(static_cast<std::size_t>(earlier) + 1))
+            if (earlier >= 0 && value != cellAt(fieldColumns[static_cast<std::size_t>(earlier)]))
                 throw Error(Refusal::RepeatedFieldDiffers, line,
                             "different texts in the two fields named \"" +
                                 outline.getDef(static_cast<int>(i)) + "\"",
@@ -198,10 +179,9 @@ StudyList TextImporter::read(std::string bytes) {
             if (!value.empty())
                 termSet.setField(static_cast<int>(i), value);
         }
-        if (_report.hasHeader)
-            termSet.setComment(cellAt(columns - 1));
+        termSet.setComment(cellAt(commentColumn));
         studyList.addTermSet(termSet);
-        terms.add(cells.front(), line);
+        terms.add(term, line);
     }
     _report.repeatedTerms = terms.findRepeats();
     studyList.setModified();
