@@ -17,11 +17,10 @@ using Row = std::vector<std::string>;
 
 // Enough rows to see how a table is laid out, cut at a line end; a preview reads no more.
 std::string_view sampleOf(std::string_view text) {
-    constexpr std::size_t SampleBytes = 1024 * 1024;
-    if (text.size() <= SampleBytes)
+    if (text.size() <= LayoutSampleBytes)
         return text;
-    const std::size_t lineEnd = text.substr(0, SampleBytes).find_last_of("\r\n");
-    return text.substr(0, lineEnd == std::string_view::npos ? SampleBytes : lineEnd + 1);
+    const std::size_t lineEnd = text.substr(0, LayoutSampleBytes).find_last_of("\r\n");
+    return text.substr(0, lineEnd == std::string_view::npos ? LayoutSampleBytes : lineEnd + 1);
 }
 
 // Cells up to the last one that holds text: spreadsheets pad rows with empty cells.
@@ -182,8 +181,8 @@ bool guessHeader(std::string_view sample, char separator, bool quoting) {
 
 // The term first; every other column that holds text in any row (the header's too) a field. With a
 // header, its cells are the columns, and a header ending in "Comment" names the comment last.
-std::vector<ColumnRole> guessColumns(std::string_view text, const ImportLayout& layout) {
-    TableReader reader(text, layout.separator, layout.quoting);
+std::vector<ColumnRole> guessColumns(TextChunks& text, const ImportLayout& layout) {
+    RowSource reader(text, layout.separator, layout.quoting);
     Row cells;
     std::vector<bool> holdsText;
     std::size_t columnsWithText = 0;
@@ -227,8 +226,8 @@ bool endsInCommentHeading(const std::vector<std::string>& row) {
     return row.size() >= 2 && isCommentHeading(row.back());
 }
 
-ImportLayout guessLayout(std::string_view text, const ImportChoices& choices) {
-    const std::string_view sample = sampleOf(text);
+ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices) {
+    const std::string_view sample = text.empty() ? std::string_view() : sampleOf(text.front());
     ImportLayout layout;
     layout.separator = choices.separator ? *choices.separator : guessSeparator(sample);
     layout.quoting = choices.quoting ? *choices.quoting : guessQuoting(sample, layout.separator);

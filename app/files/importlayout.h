@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rowsource.h"
 #include "textimportreport.h"
 
 #include <optional>
@@ -28,6 +29,9 @@ struct ImportChoices {
     std::optional<std::vector<ColumnRole>> columns = std::nullopt;
 };
 
+// The first bytes of the text that the separator, quoting and header are guessed from.
+constexpr std::size_t LayoutSampleBytes = 1024 * 1024;
+
 // Guesses what the choices leave open from the decoded text, each guess building on the ones before:
 // - separator (tab, semicolon or comma): the one that splits the most rows into the same number of
 //   cells, two or more, counting cells up to the last that holds text; tab, then semicolon, on a tie;
@@ -37,9 +41,10 @@ struct ImportChoices {
 // - header: the first row ends in "Comment", or is short distinct names above rows that are not;
 // - columns: the first is the term, every other that holds text in any row a field, a header's
 //   "Comment" the comment; columns empty in every row are skipped.
-// The separator, quoting and header are guessed from the first rows (about a megabyte); the columns
-// from the whole text. Throws ImportRefusal when more columns hold text than an outline has fields.
-ImportLayout guessLayout(std::string_view text, const ImportChoices& choices);
+// The separator, quoting and header are guessed from the first rows (LayoutSampleBytes of the first
+// piece, which should hold that much when the text does); the columns from the whole text. Throws
+// ImportRefusal when more columns hold text than an outline has fields.
+ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices);
 
 // The first row has two cells or more and its last is "Comment" in any letter case.
 bool endsInCommentHeading(const std::vector<std::string>& row);

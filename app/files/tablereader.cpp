@@ -6,6 +6,7 @@ bool TableReader::next(std::vector<std::string>& cells) {
     if (_pos == _text.size())
         return false;
     _rowLine = _line;
+    _quoteOpen = false;
     std::size_t count = 0;
     for (;;) {
         if (count == cells.size())
@@ -38,8 +39,10 @@ bool TableReader::readQuotedCell(std::string& cell) {
     std::size_t from = _pos + 1;
     for (;;) {
         const std::size_t quote = _text.find('"', from);
-        if (quote == std::string_view::npos)
+        if (quote == std::string_view::npos) {
+            _quoteOpen = true;
             return false;
+        }
         cell.append(_text.substr(from, quote - from));
         if (quote + 1 < _text.size() && _text[quote + 1] == '"') {
             cell.push_back('"');

@@ -59,22 +59,6 @@ Character readUtf8(std::string_view bytes) {
     return {codePoint, length};
 }
 
-bool isUtf8WithHighBytes(std::string_view bytes) {
-    bool high = false;
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const Character character = readUtf8(bytes.substr(at));
-        if (character.length == 0)
-            return false;
-        high = true;
-        at += character.length;
-    }
-    return high;
-}
-
 // Converts the text in place: no encoding takes fewer bytes for a character than windows-1252, so
 // the converted text never overtakes what is still to be read.
 class Converter {
@@ -187,6 +171,32 @@ std::optional<TextEncoding> guessUtf16(std::string_view bytes) {
 
 } // namespace
 
+TextUtf8Check checkUtf8(std::string_view bytes) {
+    TextUtf8Check check;
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const Character character = readUtf8(bytes.substr(at));
+        if (character.length == 0) {
+            check.wellFormed = false;
+            return check;
+        }
+        check.highBytes = true;
+        at += character.length;
+    }
+    return check;
+}
+
+std::size_t byteOrderMarkSize(std::string_view bytes, TextEncoding encoding) {
+    const std::string_view mark = encoding == TextEncoding::Utf8                ? Utf8Mark
+                                  : encoding == TextEncoding::Utf16LittleEndian ? Utf16LittleEndianMark
+                                  : encoding == TextEncoding::Utf16BigEndian    ? Utf16BigEndianMark
+                                                                                : std::string_view();
+    return !mark.empty() && bytes.starts_with(mark) ? mark.size() : 0;
+}
+
 TextEncoding detectEncoding(std::string_view bytes) {
     if (bytes.starts_with(Utf8Mark))
         return TextEncoding::Utf8;
@@ -196,31 +206,32 @@ TextEncoding detectEncoding(std::string_view bytes) {
         return TextEncoding::Utf16BigEndian;
     if (const std::optional<TextEncoding> utf16 = guessUtf16(bytes))
         return *utf16;
-    return isUtf8WithHighBytes(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    const TextUtf8Check utf8 = checkUtf8(bytes);
+    return utf8.wellFormed && utf8.highBytes ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 DecodedText decodeText(std::string bytes) {
     const TextEncoding encoding = detectEncoding(bytes);
-    return decodeText(std::move(bytes), encoding);
+    const std::size_t mark = byteOrderMarkSize(bytes, encoding);
+    return decodeText(std::move(bytes), encoding, mark);
 }
 
-DecodedText decodeText(std::string bytes, TextEncoding encoding) {
+DecodedText decodeText(std::string bytes, TextEncoding encoding, std::size_t start) {
     DecodedText decoded;
     decoded.text = std::move(bytes);
     decoded.encoding = encoding;
-    const std::string_view text = decoded.text;
     switch (encoding) {
     case TextEncoding::Utf8:
-        decodeUtf8(decoded, text.starts_with(Utf8Mark) ? Utf8Mark.size() : 0);
+        decodeUtf8(decoded, start);
         break;
     case TextEncoding::Utf16LittleEndian:
-        decodeUtf16(decoded, text.starts_with(Utf16LittleEndianMark) ? Utf16LittleEndianMark.size() : 0,
-                    false);
+        decodeUtf16(decoded, start, false);
         break;
     case TextEncoding::Utf16BigEndian:
-        decodeUtf16(decoded, text.starts_with(Utf16BigEndianMark) ? Utf16BigEndianMark.size() : 0, true);
+        decodeUtf16(decoded, start, true);
         break;
     case TextEncoding::Windows1252:
+        decoded.text.erase(0, start);
         break;
     }
     return decoded;

@@ -19,5 +19,15 @@ struct DecodedText {
 // (zero bytes every second byte) are UTF-16.
 DecodedText decodeText(std::string bytes);
 TextEncoding detectEncoding(std::string_view bytes);
-// In the encoding given; a byte-order mark of that encoding is dropped.
-DecodedText decodeText(std::string bytes, TextEncoding encoding);
+// In the encoding given, from the byte at start (after a byte-order mark).
+DecodedText decodeText(std::string bytes, TextEncoding encoding, std::size_t start = 0);
+// The size of that encoding's byte-order mark at the start of the bytes, or 0.
+std::size_t byteOrderMarkSize(std::string_view bytes, TextEncoding encoding);
+
+struct TextUtf8Check {
+    bool wellFormed = true;
+    bool highBytes = false; // any byte beyond ASCII
+};
+// Whether the bytes are well-formed UTF-8; a large text is checked piece by piece, cut between
+// characters.
+TextUtf8Check checkUtf8(std::string_view bytes);

@@ -28,9 +28,19 @@ public:
 
     // The new study list is untitled and modified.
     StudyList read(std::string bytes);
+    // The same from the bytes in pieces, cut anywhere; each piece is let go once read.
+    StudyList read(TextChunks bytes);
+    // What the first rows below any header would become, from the first bytes of a file (all of it
+    // when wholeFile): a preview, whose layout is guessed from those bytes alone.
+    StudyList readFirstRows(std::string firstBytes, int rows, bool wholeFile);
     const TextImportReport& getReport() const { return _report; }
+    // The layout the last read took: the choices, and the guesses where they left it open.
+    const ImportLayout& getLayout() const { return _layout; }
 
 private:
+    StudyList import(TextChunks chunks, int maxRows);
+
     TextImportReport _report;
+    ImportLayout _layout;
     ImportChoices _choices;
 };

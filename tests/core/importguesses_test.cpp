@@ -2,6 +2,7 @@
 #include "testlists.h"
 
 #include "app/files/csvexporter.h"
+#include "app/files/rowsource.h"
 #include "app/files/textimporter.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,19 @@ std::string utf16(std::string_view text, bool bigEndian) {
 }
 
 const Rows GermanWords = {{"Term", "Definition"}, {"banana", "Banane", ""}, {"apple", "Apfel", ""}};
+
+// The items and every line the report names, or the refusal and its line.
+std::pair<Rows, std::string> outcomeOf(TextImporter& importer, const auto& text) {
+    try {
+        const StudyList list = importer.read(text);
+        const TextImportReport& report = importer.getReport();
+        return {namesThenItems(list), std::to_string(report.replacedCharacters.firstLine) + " " +
+                                          std::to_string(report.rowsWithoutTerm.firstLine) + " " +
+                                          std::to_string(report.repeatedTerms.firstLine)};
+    } catch (const ImportRefusal& e) {
+        return {{}, e.what() + std::to_string(e.getLine())};
+    }
+}
 
 } // namespace
 
@@ -212,4 +226,75 @@ TEST(TextImporter, TakesTheChoicesGiven) {
     TextImporter legacy({.encoding = TextEncoding::Windows1252});
     EXPECT_EQ(legacy.read("\xC3\x9F\tx\n").getTermSet(0).getTerm(), "\xC3\x9F");
     EXPECT_EQ(TextImporter().read("\xC3\x9F\tx\n").getTermSet(0).getTerm(), "\xDF");
+}
+
+// A file read in pieces cut anywhere (inside a character, a quoted cell, a CR LF) gives what the whole
+// gives, lines in the report and refusals included. The first megabyte decides the layout, so the files
+// are larger.
+TEST(TextImporter, ReadsAFileInPiecesAsAWhole) {
+    using namespace std::string_literals;
+    const auto repeated = [](const std::string& rows) {
+        std::string text;
+        while (text.size() < LayoutSampleBytes + 100000)
+            text += rows;
+        return text;
+    };
+    const std::string polish = "\xC5\x81\xC3\xB3"
+                               "d\xC5\xBA";
+    // Long cells keep the number of items, and so the test's time, small.
+    const std::string longText(500, 'w');
+    const std::string texts[] = {
+        "\xEF\xBB\xBFWort,Bedeutung,Comment\r\n" +
+            repeated(polish + ",\"city\r\nin Poland\",\r\n,none,\r\n" + polish + ",again " + longText +
+                     ",\xF0\x9F\x98\x80\r\n") +
+            "\"open,x\r\nlast,row\r",
+        "\xFF\xFE" + repeated(utf16("a\tb" + longText + "\r\nc\td\r\n", false) + "\x3D\xD8\x00\xDE"s +
+                              utf16("\te\r\n", false)),
+        repeated(utf16("x;y" + longText + "\ny;z\n", true)),
+        repeated("caf\xE9\tcoffee " + longText + "\r\n\"a\"\"b\"\t\"c\td\"\r\nx\ty\r\n"),
+        repeated("a\tb" + longText + "\r\nc\td\r\n") + "\x01\0e"s,
+    };
+    std::mt19937 random(8);
+    for (const std::string& text : texts) {
+        TextImporter importer;
+        const std::pair<Rows, std::string> whole = outcomeOf(importer, text);
+        for (int round = 0; round < 2; ++round) {
+            TextChunks pieces;
+            for (std::size_t at = 0; at < text.size();) {
+                const std::size_t size = std::min<std::size_t>(random() % 20000 + 1, text.size() - at);
+                pieces.push_back(text.substr(at, size));
+                at += size;
+            }
+            const std::pair<Rows, std::string> inPieces = outcomeOf(importer, pieces);
+            ASSERT_TRUE(inPieces == whole) << inPieces.second << " / " << whole.second << " round " << round;
+        }
+    }
+}
+
+// Rows read from pieces cut anywhere are the rows of the whole, on the same lines, with or without
+// quoting, whether the pieces are kept or let go.
+TEST(RowSource, ReadsRowsAcrossPiecesAsFromTheWhole) {
+    const std::string text =
+        "a,\"b, c\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",x\n\ny,\rz,\r\n\"open,x\r\nlast,\"row\"";
+    std::mt19937 random(3);
+    for (const bool quoting : {true, false}) {
+        std::vector<std::pair<int, std::vector<std::string>>> whole;
+        TableReader reader(text, ',', quoting);
+        std::vector<std::string> cells;
+        while (reader.next(cells))
+            whole.emplace_back(reader.getLine(), cells);
+        for (int round = 0; round < 100; ++round) {
+            TextChunks pieces;
+            for (std::size_t at = 0; at < text.size();) {
+                const std::size_t size = std::min<std::size_t>(random() % 5, text.size() - at);
+                pieces.push_back(text.substr(at, size));
+                at += size;
+            }
+            std::vector<std::pair<int, std::vector<std::string>>> read;
+            RowSource source(pieces, ',', quoting, round % 2 == 0);
+            while (source.next(cells))
+                read.emplace_back(source.getLine(), cells);
+            ASSERT_EQ(read, whole) << "round " << round;
+        }
+    }
 }
