@@ -27,6 +27,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     Outline outline = other._outline;
     std::vector<TermSet> termSets = other._termSets;
     std::string fileName = other._fileName;
+    std::vector<StoredSection> unknownSections = other._unknownSections;
 
     _selection.clear();
     swap(_outline, outline);
@@ -35,6 +36,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
+    _unknownSections = std::move(unknownSections);
     _modified = other._modified;
     _fileName = std::move(fileName);
     return *this;
@@ -50,6 +52,7 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
+    _unknownSections = std::move(other._unknownSections);
     _modified = other._modified;
     _fileName = std::move(other._fileName);
     other._termSets.clear();
@@ -131,6 +134,7 @@ void StudyList::clear() {
     _store = FieldValues::Store();
     _outline.setDefaults();
     _settings.adjustToOutline();
+    _unknownSections.clear();
     _fileName.clear();
     _modified = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentsections.h"
 #include "itemselection.h"
 #include "outline.h"
 #include "setting.h"
@@ -7,6 +8,7 @@
 #include "termset.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The document: outline, items in display order, selection, session settings, file name,
@@ -21,7 +23,7 @@ public:
     // the recent documents stay behind, as in assignment.
     StudyList(const StudyList& other);
     StudyList(StudyList&& other);
-    // Clears the selection and takes over outline, items, settings, modified flag and file name;
+    // Clears the selection and takes over outline, items, settings, sections, modified flag and file name;
     // keeps this list's recent documents.
     StudyList& operator=(const StudyList& other);
     StudyList& operator=(StudyList&& other) noexcept;
@@ -66,6 +68,10 @@ public:
     void serialize(Win::IO::Serializer& out);
     void deserialize(Win::IO::DeSerializer& in);
 
+    // The sections of its file this program does not know (DocumentSections), for saving.
+    const std::vector<StoredSection>& getUnknownSections() const { return _unknownSections; }
+    void setUnknownSections(std::vector<StoredSection> sections) { _unknownSections = std::move(sections); }
+
 private:
     ItemSelection _selection;
     Outline _outline;
@@ -74,6 +80,7 @@ private:
     FieldValues::Store _store;
     std::vector<TermSet> _termSets;
     Setting _settings;
+    std::vector<StoredSection> _unknownSections;
     std::string _fileName;
     bool _modified = false;
     std::vector<std::string> _recentDocs;

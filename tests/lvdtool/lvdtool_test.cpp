@@ -28,7 +28,7 @@ ToolRun lvdtool(const std::vector<std::string>& args) {
     return {exitCode, out.str(), err.str()};
 }
 
-// Three fields, an empty value, a comment, a term without comment, bytes of the upper half, quotes
+// Three fields, an empty value, a comment, a term without comment, a windows-1252 letter, quotes
 // that do not make a quoted cell.
 const std::string Table = "Word\tDefinition\tExample\tNote\tComment\r\n"
                           "cat\tanimal\tthe cat sat\t\tpet\r\n"
@@ -55,6 +55,22 @@ TEST(LvdTool, ImportThenExportAndCheck) {
     }
     ASSERT_EQ(lvdtool({"export", list, folder.file("page.html.txt")}).exitCode, 0);
     EXPECT_EQ(readFile(folder.file("page.html.txt")), Table);
+    // The spreadsheet's CSV by its extension: UTF-8 with a mark, commas.
+    ASSERT_EQ(lvdtool({"export", list, folder.file("sheet.CSV")}).exitCode, 0);
+    EXPECT_EQ(readFile(folder.file("sheet.CSV")).substr(0, 41),
+              "\xEF\xBB\xBFWord,Definition,Example,Note,Comment\r\n");
+    EXPECT_NE(readFile(folder.file("sheet.CSV")).find("caf\xC3\xA9,place,,short,"), std::string::npos);
+
+    // Paths and texts in any script, in UTF-8.
+    const std::string polish = folder.file("s\xC5\x82\xC3\xB3wka \xE6\x97\xA5\xE6\x9C\xAC.txt");
+    const std::string polishTable =
+        "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t";
+    writeFile(polish, polishTable);
+    ASSERT_EQ(lvdtool({"import", polish, list}).exitCode, 0);
+    EXPECT_EQ(lvdtool({"check", list}).out, list + ": 1 item, 1 field\n");
+    ASSERT_EQ(lvdtool({"export", list, polish}).exitCode, 0);
+    EXPECT_EQ(readFile(polish),
+              "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t");
 
     // Cut inside the settings record, not a document at all, or missing: nothing is written.
     const std::string document = readFile(list);
@@ -82,9 +98,8 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, in + ": 3 items, UTF-8, comma-separated, no header line, quotes kept as written\n"
                             "  rows without a term, skipped: 1 (first on line 2)\n"
-                            "  characters replaced by \"?\": 2 (first on line 4)\n"
                             "  items repeating an earlier term: 1 (first on line 3)\n");
-    EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(2).getTerm(), "?\363d?");
+    EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(2).getTerm(), "\xC5\x81\xC3\263d\xC5\xBA");
 
     // The separator can be named when the first rows mislead.
     writeFile(in, "a;b,c\nd;e,f\n");
@@ -99,7 +114,7 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     const StudyList list = DocumentFileInputMethod().read(out);
     EXPECT_EQ(list.getOutline().getItemType(), "Back");
     EXPECT_EQ(list.getOutline().getDef(0), "Front");
-    EXPECT_EQ(list.getTermSet(0).getTerm(), "\xC3\x9F");
+    EXPECT_EQ(list.getTermSet(0).getTerm(), "\xC3\x83\xC5\xB8"); // the two bytes in windows-1252
     EXPECT_EQ(list.getTermSet(0).getField(0), "\"cat\"");
     EXPECT_EQ(list.getTermSet(0).getComment(), "1");
     // A header alone makes an empty study list with that outline.

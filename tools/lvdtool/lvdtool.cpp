@@ -7,6 +7,7 @@
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
 #include "app/files/htmlfileoutputmethod.h"
+#include "app/files/spreadsheetcsvfileoutputmethod.h"
 #include "app/files/textfileinputmethod.h"
 
 #include "WinLib/io/exceptions.h"
@@ -26,7 +27,7 @@ constexpr const char* UsageText =
     "         --header=yes|no     the first row holds column names\n"
     "         --quotes=yes|no     cells may be in double quotes\n"
     "         --columns=term,field,comment,skip,...   what each column becomes\n"
-    "       lvdtool export IN.lvd OUT.txt|OUT.html\n"
+    "       lvdtool export IN.lvd OUT.txt|OUT.csv|OUT.html\n"
     "       lvdtool check FILE.lvd\n"
     "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
 
@@ -246,6 +247,8 @@ int LvdTool::exportDocument(const std::string& documentPath, const std::string& 
     std::unique_ptr<FileOutputMethod> writer;
     if (endsWithNoCase(outPath, ".html") || endsWithNoCase(outPath, ".htm"))
         writer = std::make_unique<HtmlFileOutputMethod>(*studyList);
+    else if (endsWithNoCase(outPath, ".csv"))
+        writer = std::make_unique<SpreadsheetCSVFileOutputMethod>(*studyList);
     else
         writer = std::make_unique<CSVFileOutputMethod>(*studyList);
     return save(*writer, outPath) ? Done : Refused;
