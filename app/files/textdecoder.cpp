@@ -156,7 +156,8 @@ DecodedText decodeText(std::string bytes, TextEncoding encoding, std::size_t sta
         decodeUtf16(decoded, start, true);
         break;
     case TextEncoding::Windows1252:
-        decoded.text = Win::IO::LegacyCodePage::toUtf8(std::string_view(decoded.text).substr(start));
+        decoded.text.erase(0, start);
+        Win::IO::LegacyCodePage::convertToUtf8(decoded.text, 0);
         break;
     }
     return decoded;
