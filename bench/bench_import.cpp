@@ -1,4 +1,5 @@
 #include "benchfolder.h"
+#include "peakmemory.h"
 
 #include "tools/lvdtool/studylistgenerator.h"
 
@@ -9,8 +10,12 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <random>
 
 namespace {
+
+constexpr int LongCellRows = 900000;
 
 BenchFolder& folder() {
     static BenchFolder folder;
@@ -26,9 +31,30 @@ template <class Exporter> std::string exportedFile(int count, const char* name) 
     return path;
 }
 
-template <class Exporter> void importFile(benchmark::State& state, const char* name) {
-    const int count = static_cast<int>(state.range(0));
-    const std::string path = exportedFile<Exporter>(count, name);
+// A dictionary of long entries: 900,000 rows of a word, a definition of about 300 letters and a
+// short comment, 282 MB.
+std::string longCellFile() {
+    const std::string path = folder().file("long-cells.txt");
+    if (std::filesystem::exists(path))
+        return path;
+    std::mt19937 random(282);
+    std::ofstream out(path, std::ios::binary);
+    out << "Word\tDefinition\tComment\r\n";
+    std::string row;
+    for (int idx = 0; idx < LongCellRows; ++idx) {
+        row = "word" + std::to_string(idx) + '\t';
+        while (row.size() < 290) {
+            for (std::size_t letters = random() % 9 + 2; letters > 0; --letters)
+                row.push_back(static_cast<char>('a' + random() % 26));
+            row += random() % 8 == 0 ? ", " : " ";
+        }
+        row += "\tnoun\r\n";
+        out << row;
+    }
+    return path;
+}
+
+void importFile(benchmark::State& state, const std::string& path, int items) {
     // As for opening documents: the first imports of a process take fresh memory from the system.
     StudyList studyList;
     for (int warmUp = 0; warmUp < 2; ++warmUp) {
@@ -41,21 +67,46 @@ template <class Exporter> void importFile(benchmark::State& state, const char* n
         state.ResumeTiming();
         studyList = TextFileInputMethod().read(path);
     }
-    if (studyList.getTermSetCount() != count)
+    if (studyList.getTermSetCount() != items)
         state.SkipWithError("the import made another number of items");
+    studyList = StudyList();
+    const double fileMB = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+    state.counters["file_MB"] = fileMB;
+    state.counters["peak_MB"] = peakMemoryMB([&path] { TextFileInputMethod().read(path); });
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 
 void BM_ImportTabDelimited(benchmark::State& state) {
-    importFile<CSVExporter>(state, "tab");
+    const int count = static_cast<int>(state.range(0));
+    importFile(state, exportedFile<CSVExporter>(count, "tab"), count);
 }
 
 void BM_ImportSpreadsheetCSV(benchmark::State& state) {
-    importFile<SpreadsheetCSVExporter>(state, "csv");
+    const int count = static_cast<int>(state.range(0));
+    importFile(state, exportedFile<SpreadsheetCSVExporter>(count, "csv"), count);
+}
+
+void BM_ImportLongCells(benchmark::State& state) {
+    importFile(state, longCellFile(), LongCellRows);
+}
+
+// The floor for any import: the file's bytes read into memory, nothing made of them.
+void BM_RawReadLongCells(benchmark::State& state) {
+    const std::string path = longCellFile();
+    std::string bytes(std::filesystem::file_size(path), '\0');
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
 }
 
 } // namespace
 
 BENCHMARK(BM_ImportTabDelimited)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportSpreadsheetCSV)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawReadLongCells)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportLongCells)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -156,6 +156,7 @@
 #define IDS_EXPORT_OVER_DOCUMENT 2054 // an export's target is the open document's own file
 
 // The text import: its report, then why a file was refused.
+#define IDS_IMPORT_NOT_TEXT 2059          // the line of the first NUL byte (%d)
 #define IDS_IMPORT_RESULT 2060            // item count (%d), then the path (%s)
 #define IDS_IMPORT_ROWS_WITHOUT_TERM 2061 // how many (%d), the first line (%d)
 #define IDS_IMPORT_REPLACED 2062          // how many (%d), the first line (%d)
@@ -163,7 +164,7 @@
 #define IDS_IMPORT_REFUSED 2064           // first line of every refusal
 #define IDS_IMPORT_NO_ROWS 2065
 #define IDS_IMPORT_TOO_MANY_CELLS 2066  // the line (%d)
-#define IDS_IMPORT_TOO_MANY_FIELDS 2067 // the largest field count (%d)
+#define IDS_IMPORT_TOO_MANY_FIELDS 2067 // the line (%d), the largest field count (%d)
 #define IDS_IMPORT_TOO_MANY_ITEMS 2068  // the largest item count (%d), the line (%d)
 #define IDS_IMPORT_REPEATED_FIELD 2069  // the line (%d), the field name (%s)
 

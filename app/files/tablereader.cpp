@@ -6,12 +6,13 @@ bool TableReader::next(std::vector<std::string>& cells) {
     if (_pos == _text.size())
         return false;
     _rowLine = _line;
+    _quoteOpen = false;
     std::size_t count = 0;
     for (;;) {
         if (count == cells.size())
             cells.emplace_back();
         std::string& cell = cells[count++];
-        if (_pos == _text.size() || _text[_pos] != '"' || !readQuotedCell(cell))
+        if (!_quoting || _pos == _text.size() || _text[_pos] != '"' || !readQuotedCell(cell))
             readPlainCell(cell);
         if (atLineEnd())
             break;
@@ -38,8 +39,10 @@ bool TableReader::readQuotedCell(std::string& cell) {
     std::size_t from = _pos + 1;
     for (;;) {
         const std::size_t quote = _text.find('"', from);
-        if (quote == std::string_view::npos)
+        if (quote == std::string_view::npos) {
+            _quoteOpen = true;
             return false;
+        }
         cell.append(_text.substr(from, quote - from));
         if (quote + 1 < _text.size() && _text[quote + 1] == '"') {
             cell.push_back('"');
@@ -60,11 +63,10 @@ bool TableReader::readQuotedCell(std::string& cell) {
 
 void TableReader::readPlainCell(std::string& cell) {
     const std::size_t start = _pos;
-    while (_pos < _text.size()) {
-        const char c = _text[_pos];
-        if (c == _separator || c == '\r' || c == '\n')
-            break;
-        ++_pos;
-    }
+    const char* const end = _text.data() + _text.size();
+    const char* at = _text.data() + _pos;
+    while (at != end && *at != _separator && *at != '\r' && *at != '\n')
+        ++at;
+    _pos = static_cast<std::size_t>(at - _text.data());
     cell.assign(_text.substr(start, _pos - start));
 }

@@ -3,6 +3,8 @@
 #include "WinLib/io/legacycodepage.h"
 #include "WinLib/io/utf8.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace Utf8 = Win::IO::Utf8;
@@ -92,25 +94,71 @@ void decodeUtf16(DecodedText& decoded, std::size_t start, bool bigEndian) {
     decoded.text = std::move(text);
 }
 
+// ASCII text in UTF-16 without a byte-order mark: zero bytes at one parity of the first bytes and
+// none at the other. Characters whose low byte is zero are rare enough to allow a few.
+std::optional<TextEncoding> guessUtf16(std::string_view bytes) {
+    constexpr std::size_t Sample = 64 * 1024;
+    const std::size_t pairs = std::min(bytes.size(), Sample) / 2;
+    std::size_t zeros[2] = {0, 0};
+    for (std::size_t i = 0; i < 2 * pairs; ++i)
+        zeros[i % 2] += bytes[i] == '\0' ? 1 : 0;
+    for (int high = 0; high < 2; ++high) {
+        if (pairs >= 2 && 2 * zeros[high] > pairs && 100 * zeros[1 - high] <= pairs)
+            return high == 0 ? TextEncoding::Utf16BigEndian : TextEncoding::Utf16LittleEndian;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
+TextUtf8Check checkUtf8(std::string_view bytes) {
+    return {Utf8::isValid(bytes), !Utf8::isAscii(bytes)};
+}
+
+std::size_t byteOrderMarkSize(std::string_view bytes, TextEncoding encoding) {
+    const std::string_view mark = encoding == TextEncoding::Utf8                ? Utf8Mark
+                                  : encoding == TextEncoding::Utf16LittleEndian ? Utf16LittleEndianMark
+                                  : encoding == TextEncoding::Utf16BigEndian    ? Utf16BigEndianMark
+                                                                                : std::string_view();
+    return !mark.empty() && bytes.starts_with(mark) ? mark.size() : 0;
+}
+
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Mark))
+        return TextEncoding::Utf8;
+    if (bytes.starts_with(Utf16LittleEndianMark))
+        return TextEncoding::Utf16LittleEndian;
+    if (bytes.starts_with(Utf16BigEndianMark))
+        return TextEncoding::Utf16BigEndian;
+    if (const std::optional<TextEncoding> utf16 = guessUtf16(bytes))
+        return *utf16;
+    return !Utf8::isAscii(bytes) && Utf8::isValid(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
 DecodedText decodeText(std::string bytes) {
+    const TextEncoding encoding = detectEncoding(bytes);
+    const std::size_t mark = byteOrderMarkSize(bytes, encoding);
+    return decodeText(std::move(bytes), encoding, mark);
+}
+
+DecodedText decodeText(std::string bytes, TextEncoding encoding, std::size_t start) {
     DecodedText decoded;
     decoded.text = std::move(bytes);
-    const std::string_view text = decoded.text;
-    if (text.starts_with(Utf8Mark)) {
-        decoded.encoding = TextEncoding::Utf8;
-        repairUtf8(decoded, Utf8Mark.size());
-    } else if (text.starts_with(Utf16LittleEndianMark)) {
-        decoded.encoding = TextEncoding::Utf16LittleEndian;
-        decodeUtf16(decoded, Utf16LittleEndianMark.size(), false);
-    } else if (text.starts_with(Utf16BigEndianMark)) {
-        decoded.encoding = TextEncoding::Utf16BigEndian;
-        decodeUtf16(decoded, Utf16BigEndianMark.size(), true);
-    } else if (!Utf8::isAscii(text) && Utf8::isValid(text)) {
-        decoded.encoding = TextEncoding::Utf8;
-    } else {
-        decoded.text = Win::IO::LegacyCodePage::toUtf8(text);
+    decoded.encoding = encoding;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        repairUtf8(decoded, start);
+        break;
+    case TextEncoding::Utf16LittleEndian:
+        decodeUtf16(decoded, start, false);
+        break;
+    case TextEncoding::Utf16BigEndian:
+        decodeUtf16(decoded, start, true);
+        break;
+    case TextEncoding::Windows1252:
+        decoded.text.erase(0, start);
+        Win::IO::LegacyCodePage::convertToUtf8(decoded.text, 0);
+        break;
     }
     return decoded;
 }

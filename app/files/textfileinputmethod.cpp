@@ -2,18 +2,45 @@
 
 #include "WinLib/io/fileserializer.h"
 
+#include <algorithm>
+#include <limits>
 #include <new>
 #include <utility>
 
-StudyList TextFileInputMethod::read(const std::string& path) {
+namespace {
+
+// The first bytes of the file, up to limit; whole tells whether they are all.
+std::string readBytes(const std::string& path, std::uint64_t limit, bool& whole) {
+    Win::IO::FileDeSerializer in(path);
+    const std::uint64_t size = in.getBytesLeft();
+    whole = size <= limit;
     std::string bytes;
-    {
-        Win::IO::FileDeSerializer in(path);
-        const std::uint64_t size = in.getBytesLeft();
-        if (size > bytes.max_size())
-            throw std::bad_alloc();
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), bytes.size());
+    if (std::min(size, limit) > bytes.max_size())
+        throw std::bad_alloc();
+    bytes.resize(static_cast<std::size_t>(std::min(size, limit)));
+    in.read(bytes.data(), bytes.size());
+    return bytes;
+}
+
+} // namespace
+
+StudyList TextFileInputMethod::read(const std::string& path) {
+    // In pieces, which the import lets go of as it makes the items.
+    constexpr std::uint64_t ChunkBytes = 8 * 1024 * 1024;
+    TextChunks chunks;
+    Win::IO::FileDeSerializer in(path);
+    for (std::uint64_t left = in.getBytesLeft(); left > 0;) {
+        std::string& chunk = chunks.emplace_back(static_cast<std::size_t>(std::min(left, ChunkBytes)), '\0');
+        in.read(chunk.data(), chunk.size());
+        left -= chunk.size();
     }
-    return _importer.read(std::move(bytes));
+    return _importer.read(std::move(chunks));
+}
+
+StudyList TextFileInputMethod::readFirstRows(const std::string& path, int rows) {
+    // Enough for the layout guesses and far more rows than a preview shows.
+    constexpr std::uint64_t PreviewBytes = 1024 * 1024;
+    bool whole = true;
+    std::string bytes = readBytes(path, PreviewBytes, whole);
+    return _importer.readFirstRows(std::move(bytes), rows, whole);
 }

@@ -8,10 +8,14 @@
 // file, the import may refuse it with TextImporter::Error.
 class TextFileInputMethod : public FileInputMethod {
 public:
-    // A separator of 0 is detected from the text.
-    explicit TextFileInputMethod(char separator = 0) : _importer(separator) {}
+    // What the choices leave open is guessed from the text.
+    explicit TextFileInputMethod(ImportChoices choices = {}) : _importer(std::move(choices)) {}
 
     StudyList read(const std::string& path) override;
+    // What the first rows of the file would become (TextImporter::readFirstRows), reading no more than
+    // its first bytes, so that a preview of any file is quick.
+    StudyList readFirstRows(const std::string& path, int rows);
+    const ImportLayout& getLayout() const { return _importer.getLayout(); }
     const TextImportReport& getReport() const { return _importer.getReport(); }
 
 private:

@@ -4,87 +4,136 @@
 #include "textdecoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <limits>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
-bool isCommentHeading(std::string_view cell) {
-    constexpr std::string_view Comment = "comment";
-    return std::equal(cell.begin(), cell.end(), Comment.begin(), Comment.end(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
-}
-
-bool isHeader(const std::vector<std::string>& row) {
-    return row.size() >= 2 && isCommentHeading(row.back());
-}
-
-// Tab, semicolon or comma, judged by the first rows: first the one under which the first row is a
-// header, then one that splits every row into the same number of cells, more than one, then the
-// one that gives the most cells; the earlier in that list on a tie.
-char detectSeparator(std::string_view text) {
-    constexpr char Candidates[] = {'\t', ';', ','};
-    constexpr int SampleRows = 10;
-    char best = Candidates[0];
-    std::tuple<bool, bool, std::size_t> bestScore{};
-    std::vector<std::string> cells;
-    for (const char candidate : Candidates) {
-        TableReader reader(text, candidate);
-        bool header = false;
-        std::size_t firstCells = 0;
-        bool even = true;
-        for (int row = 0; row < SampleRows && reader.next(cells); ++row) {
-            if (row == 0) {
-                header = isHeader(cells);
-                firstCells = cells.size();
-            } else if (cells.size() != firstCells) {
-                even = false;
-            }
-        }
-        const std::tuple<bool, bool, std::size_t> score{header, even && firstCells > 1, firstCells};
-        if (score > bestScore) {
-            best = candidate;
-            bestScore = score;
-        }
-    }
-    return best;
-}
-
 std::string numberedField(std::size_t number) {
     return "Field " + std::to_string(number);
 }
 
-// The outline a header row names; empty names, which the outline dialog would not accept, get one.
-Outline outlineFromHeader(const std::vector<std::string>& header) {
-    Outline outline;
-    outline.setItemType(header.front().empty() ? outline.getItemType() : header.front());
-    outline.removeDef(0);
-    for (std::size_t i = 1; i + 1 < header.size(); ++i)
-        outline.addDef(header[i].empty() ? numberedField(i) : header[i]);
-    return outline;
+// The line of a position, counted as the table reader counts lines.
+int lineAt(std::string_view text, std::size_t pos) {
+    int line = 1;
+    for (std::size_t i = 0; i < pos; ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n'))
+            ++line;
+    }
+    return line;
 }
 
-Outline outlineForColumns(std::size_t columns) {
+// How many bytes at the end begin a UTF-8 character that the next piece completes.
+std::size_t incompleteUtf8Tail(std::string_view bytes) {
+    for (std::size_t back = 1; back <= std::min<std::size_t>(3, bytes.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
+}
+
+// An odd byte, and the first half of a surrogate pair.
+std::size_t incompleteUtf16Tail(std::string_view bytes, bool bigEndian) {
+    std::size_t tail = bytes.size() % 2;
+    if (bytes.size() - tail >= 2) {
+        const auto first = static_cast<unsigned char>(bytes[bytes.size() - tail - 2]);
+        const auto second = static_cast<unsigned char>(bytes[bytes.size() - tail - 1]);
+        const unsigned unit = bigEndian ? (first << 8) | second : (second << 8) | first;
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            tail += 2;
+    }
+    return tail;
+}
+
+// Joins the first pieces until the first holds that many bytes, or all there are.
+void gatherFront(TextChunks& chunks, std::size_t bytes) {
+    if (chunks.empty())
+        return;
+    std::size_t next = 1;
+    while (next < chunks.size() && chunks.front().size() < bytes)
+        chunks.front() += chunks[next++];
+    chunks.erase(chunks.begin() + 1, chunks.begin() + static_cast<std::ptrdiff_t>(next));
+}
+
+// Moves the start of a character cut by the end of a piece to the next piece.
+void cutBetweenCharacters(TextChunks& chunks, TextEncoding encoding) {
+    for (std::size_t k = 0; k + 1 < chunks.size(); ++k) {
+        std::string& chunk = chunks[k];
+        const std::size_t tail = encoding == TextEncoding::Utf16LittleEndian
+                                     ? incompleteUtf16Tail(chunk, false)
+                                 : encoding == TextEncoding::Utf16BigEndian ? incompleteUtf16Tail(chunk, true)
+                                                                            : incompleteUtf8Tail(chunk);
+        chunks[k + 1].insert(0, chunk, chunk.size() - tail, tail);
+        chunk.resize(chunk.size() - tail);
+    }
+}
+
+// A byte-order mark or bytes that look like UTF-16 decide from the first piece; otherwise UTF-8 when
+// every piece is well formed and one goes beyond ASCII.
+TextEncoding detectPiecesEncoding(TextChunks& chunks) {
+    if (chunks.empty())
+        return TextEncoding::Windows1252;
+    TextEncoding encoding = detectEncoding(chunks.front());
+    if (encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian)
+        return encoding;
+    cutBetweenCharacters(chunks, TextEncoding::Utf8);
+    if (byteOrderMarkSize(chunks.front(), TextEncoding::Utf8) > 0)
+        return TextEncoding::Utf8;
+    bool highBytes = false;
+    for (const std::string& chunk : chunks) {
+        const TextUtf8Check check = checkUtf8(chunk);
+        if (!check.wellFormed)
+            return TextEncoding::Windows1252;
+        highBytes = highBytes || check.highBytes;
+    }
+    return highBytes ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
+// Lines ended in the pieces before piece k, as the table reader counts them.
+int linesBefore(const TextChunks& chunks, std::size_t k) {
+    int lines = 0;
+    for (std::size_t i = 0; i < k; ++i) {
+        const std::string& chunk = chunks[i];
+        for (std::size_t at = 0; at < chunk.size(); ++at) {
+            const char next = at + 1 < chunk.size()                             ? chunk[at + 1]
+                              : i + 1 < chunks.size() && !chunks[i + 1].empty() ? chunks[i + 1].front()
+                                                                                : '\0';
+            if (chunk[at] == '\n' || (chunk[at] == '\r' && next != '\n'))
+                ++lines;
+        }
+    }
+    return lines;
+}
+
+// The outline of the columns; names from the header row, when there is one, and any name that is
+// missing numbered as the outline dialog would need one.
+Outline outlineFor(const std::vector<ColumnRole>& columns, const std::vector<std::string>* header) {
     Outline outline;
-    if (columns <= 2)
+    const auto name = [header](std::size_t column) {
+        return header && column < header->size() ? (*header)[column] : std::string();
+    };
+    const auto term = std::find(columns.begin(), columns.end(), ColumnRole::Term);
+    if (term != columns.end() && !name(static_cast<std::size_t>(term - columns.begin())).empty())
+        outline.setItemType(name(static_cast<std::size_t>(term - columns.begin())));
+    const std::size_t fieldCount =
+        static_cast<std::size_t>(std::count(columns.begin(), columns.end(), ColumnRole::Field));
+    if (!header && fieldCount <= 1)
         return outline;
     outline.removeDef(0);
-    for (std::size_t i = 1; i < columns; ++i)
-        outline.addDef(numberedField(i));
+    std::size_t number = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] != ColumnRole::Field)
+            continue;
+        ++number;
+        outline.addDef(name(i).empty() ? numberedField(number) : name(i));
+    }
     return outline;
-}
-
-std::size_t widestRow(std::string_view text, char separator) {
-    TableReader reader(text, separator);
-    std::vector<std::string> cells;
-    std::size_t widest = 0;
-    while (reader.next(cells))
-        widest = std::max(widest, cells.size());
-    return widest;
 }
 
 // For each field, the index of an earlier field of the same name, or -1. The model keeps one value
@@ -102,83 +151,125 @@ std::vector<int> findRepeatedFields(const Outline& outline) {
     return earlier;
 }
 
-// The terms of the items made, kept apart from the study list to find repeats at the end: in one
-// text, and looked up in one open-addressing table, as a million small allocations would cost more
-// than the rest of the import.
-class TermLog {
-public:
-    void add(const std::string& term, int line) {
-        _ends.push_back(_text.size() + term.size());
-        _lines.push_back(line);
-        _text += term;
+// Items whose term an earlier item has, found once all are made: by one open-addressing table over
+// the items' own terms, as a million small allocations would cost more than the rest of the import.
+LineTally findRepeatedTerms(const StudyList& studyList, const std::vector<int>& lines) {
+    constexpr std::uint32_t Empty = std::numeric_limits<std::uint32_t>::max();
+    const std::size_t count = static_cast<std::size_t>(studyList.getTermSetCount());
+    std::size_t slotCount = 1;
+    while (slotCount < 2 * count)
+        slotCount *= 2;
+    std::vector<std::uint32_t> slots(slotCount, Empty);
+    const auto termAt = [&studyList](std::size_t idx) -> std::string_view {
+        return studyList.getTermSet(idx).getTerm();
+    };
+    LineTally repeats;
+    for (std::size_t idx = 0; idx < count; ++idx) {
+        const std::string_view term = termAt(idx);
+        std::size_t slot = std::hash<std::string_view>()(term) & (slotCount - 1);
+        while (slots[slot] != Empty && termAt(slots[slot]) != term)
+            slot = (slot + 1) & (slotCount - 1);
+        if (slots[slot] == Empty)
+            slots[slot] = static_cast<std::uint32_t>(idx);
+        else
+            repeats.add(lines[idx]);
     }
-
-    LineTally findRepeats() const {
-        constexpr std::size_t Empty = std::numeric_limits<std::size_t>::max();
-        std::size_t slotCount = 1;
-        while (slotCount < 2 * _ends.size())
-            slotCount *= 2;
-        std::vector<std::size_t> slots(slotCount, Empty);
-        LineTally repeats;
-        for (std::size_t idx = 0; idx < _ends.size(); ++idx) {
-            const std::string_view term = termAt(idx);
-            std::size_t slot = std::hash<std::string_view>()(term) & (slotCount - 1);
-            while (slots[slot] != Empty && termAt(slots[slot]) != term)
-                slot = (slot + 1) & (slotCount - 1);
-            if (slots[slot] == Empty)
-                slots[slot] = idx;
-            else
-                repeats.add(_lines[idx]);
-        }
-        return repeats;
-    }
-
-private:
-    std::string_view termAt(std::size_t idx) const {
-        const std::size_t begin = idx == 0 ? 0 : _ends[idx - 1];
-        return std::string_view(_text).substr(begin, _ends[idx] - begin);
-    }
-
-    std::string _text;
-    std::vector<std::size_t> _ends;
-    std::vector<int> _lines;
-};
+    return repeats;
+}
 
 } // namespace
 
 StudyList TextImporter::read(std::string bytes) {
-    _report = TextImportReport();
-    const DecodedText decoded = decodeText(std::move(bytes));
-    _report.encoding = decoded.encoding;
-    _report.replacedCharacters = decoded.replacedCharacters;
-    _report.separator = _separator != 0 ? _separator : detectSeparator(decoded.text);
+    TextChunks chunks;
+    chunks.push_back(std::move(bytes));
+    return import(std::move(chunks), std::numeric_limits<int>::max());
+}
 
-    TableReader reader(decoded.text, _report.separator);
+StudyList TextImporter::read(TextChunks bytes) {
+    return import(std::move(bytes), std::numeric_limits<int>::max());
+}
+
+StudyList TextImporter::readFirstRows(std::string firstBytes, int rows, bool wholeFile) {
+    if (!wholeFile) {
+        // Whole lines only, so that no character is cut; a UTF-16 line feed ends a byte later.
+        std::size_t end = firstBytes.find_last_of('\n');
+        end = end == std::string::npos ? 0 : end + 1;
+        if (end < firstBytes.size() && firstBytes[end] == '\0')
+            ++end;
+        firstBytes.resize(end);
+    }
+    TextChunks chunks;
+    chunks.push_back(std::move(firstBytes));
+    return import(std::move(chunks), rows);
+}
+
+StudyList TextImporter::import(TextChunks chunks, int maxRows) {
+    _report = TextImportReport();
+    // The encoding is told by the first bytes, the layout by the first rows.
+    constexpr std::size_t EncodingSampleBytes = 64 * 1024 + 4;
+    gatherFront(chunks, EncodingSampleBytes);
+    const TextEncoding encoding = _choices.encoding ? *_choices.encoding : detectPiecesEncoding(chunks);
+    cutBetweenCharacters(chunks, encoding);
+    _report.encoding = encoding;
+    for (std::size_t k = 0; k < chunks.size(); ++k) {
+        const std::size_t mark = k == 0 ? byteOrderMarkSize(chunks[k], encoding) : 0;
+        DecodedText decoded = decodeText(std::move(chunks[k]), encoding, mark);
+        chunks[k] = std::move(decoded.text);
+        const LineTally& replaced = decoded.replacedCharacters;
+        if (replaced.count > 0 && _report.replacedCharacters.count == 0)
+            _report.replacedCharacters.firstLine = linesBefore(chunks, k) + replaced.firstLine;
+        _report.replacedCharacters.count += replaced.count;
+        if (const std::size_t nul = chunks[k].find('\0'); nul != std::string::npos)
+            throw Error(Refusal::NotText, linesBefore(chunks, k) + lineAt(chunks[k], nul),
+                        "not a text file: it holds NUL bytes");
+    }
+    gatherFront(chunks, LayoutSampleBytes);
+    _layout = guessLayout(chunks, _choices);
+    const ImportLayout& layout = _layout;
+    _report.separator = layout.separator;
+    _report.quoting = layout.quoting;
+    _report.hasHeader = layout.header;
+
+    RowSource reader(chunks, layout.separator, layout.quoting, true);
     std::vector<std::string> cells;
     if (!reader.next(cells))
         throw Error(Refusal::NoRows, 0, "the file holds no rows");
-    _report.hasHeader = isHeader(cells);
-    const std::size_t columns = _report.hasHeader ? cells.size() : widestRow(decoded.text, _report.separator);
-    if (columns - (_report.hasHeader ? 2 : 1) > static_cast<std::size_t>(Outline::MaxDefCount))
+    const std::vector<ColumnRole>& columns = layout.columns;
+    if (std::count(columns.begin(), columns.end(), ColumnRole::Field) > Outline::MaxDefCount)
         throw Error(Refusal::TooManyFields, 1,
                     "more than " + std::to_string(Outline::MaxDefCount) + " fields");
 
     StudyList studyList;
-    studyList.setOutline(_report.hasHeader ? outlineFromHeader(cells) : outlineForColumns(columns));
+    studyList.setOutline(outlineFor(columns, layout.header ? &cells : nullptr));
     const Outline& outline = studyList.getOutline();
-    const std::size_t fieldCount = static_cast<std::size_t>(outline.getDefCount());
     const std::vector<int> repeatedFields = findRepeatedFields(outline);
+    // Each field's column, the term's and the comment's; the size of cells when there is none.
+    std::vector<std::size_t> fieldColumns;
+    std::size_t termColumn = std::numeric_limits<std::size_t>::max();
+    std::size_t commentColumn = termColumn;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == ColumnRole::Field)
+            fieldColumns.push_back(i);
+        else if (columns[i] == ColumnRole::Term && termColumn == std::numeric_limits<std::size_t>::max())
+            termColumn = i;
+        else if (columns[i] == ColumnRole::Comment)
+            commentColumn = i;
+    }
     const auto cellAt = [&cells](std::size_t idx) -> const std::string& {
         static const std::string none;
         return idx < cells.size() ? cells[idx] : none;
     };
-    TermLog terms;
-    for (bool row = !_report.hasHeader || reader.next(cells); row; row = reader.next(cells)) {
+    // The line of each item, for the report.
+    std::vector<int> lines;
+    int rows = 0;
+    for (bool row = !layout.header || reader.next(cells); row && rows < maxRows;
+         row = reader.next(cells), ++rows) {
         const int line = reader.getLine();
-        if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(std::min(columns, cells.size())),
+        if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(std::min(columns.size(), cells.size())),
                         cells.end(), [](const std::string& cell) { return !cell.empty(); }))
-            throw Error(Refusal::TooManyCells, line, "more cells than the header");
-        if (cells.front().empty()) {
+            throw Error(Refusal::TooManyCells, line, "more cells than the columns");
+        const std::string& term = cellAt(termColumn);
+        if (term.empty()) {
             _report.rowsWithoutTerm.add(line);
             continue;
         }
@@ -186,11 +277,11 @@ StudyList TextImporter::read(std::string bytes) {
             throw Error(Refusal::TooManyItems, line,
                         "more than " + std::to_string(StudyList::MaxTermSetCount) + " items");
         TermSet termSet(outline, ++_report.itemCount);
-        termSet.setTerm(cells.front());
-        for (std::size_t i = 0; i < fieldCount; ++i) {
-            const std::string& value = cellAt(i + 1);
+        termSet.setTerm(term);
+        for (std::size_t i = 0; i < fieldColumns.size(); ++i) {
+            const std::string& value = cellAt(fieldColumns[i]);
             const int earlier = repeatedFields[i];
-            if (earlier >= 0 && value != cellAt(static_cast<std::size_t>(earlier) + 1))
+            if (earlier >= 0 && value != cellAt(fieldColumns[static_cast<std::size_t>(earlier)]))
                 throw Error(Refusal::RepeatedFieldDiffers, line,
                             "different texts in the two fields named \"" +
                                 outline.getDef(static_cast<int>(i)) + "\"",
@@ -198,12 +289,11 @@ StudyList TextImporter::read(std::string bytes) {
             if (!value.empty())
                 termSet.setField(static_cast<int>(i), value);
         }
-        if (_report.hasHeader)
-            termSet.setComment(cellAt(columns - 1));
+        termSet.setComment(cellAt(commentColumn));
         studyList.addTermSet(termSet);
-        terms.add(cells.front(), line);
+        lines.push_back(line);
     }
-    _report.repeatedTerms = terms.findRepeats();
+    _report.repeatedTerms = findRepeatedTerms(studyList, lines);
     studyList.setModified();
     return studyList;
 }

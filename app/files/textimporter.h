@@ -1,50 +1,46 @@
 #pragma once
 
+#include "importlayout.h"
+#include "importrefusal.h"
 #include "textimportreport.h"
 
 #include "app/model/lorvant.h"
 
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 // Makes a new study list from a text table as people have them: a word list, a spreadsheet saved
 // as CSV or Unicode text, the program's own tab-delimited export. The text is decoded to the
-// program's code page (decodeText), split into rows (TableReader) and made into items numbered in
-// file order, with zero scores and default settings.
+// program's code page (decodeText), its layout guessed where the choices leave it open
+// (guessLayout), and its rows (TableReader) made into items numbered in file order, with zero scores
+// and default settings.
 //
-// The first row is a header when it has two cells or more and its last cell is "Comment" in any
-// letter case: it names the item type and the fields, and the last column holds comments.
-// Otherwise every row is an item and the outline is made from the widest row: up to two columns
-// take the default outline, more take "Term" and "Field 1", "Field 2", ... Missing cells are
-// empty; rows without a term are skipped and counted.
+// A header names the item type (over the term column), the fields and the comment; a field without
+// a name, or any field without a header, is "Field N" in field order, but a single field without a
+// header keeps the default outline. Missing cells are empty; rows without a term are skipped and
+// counted. A text with NUL bytes is no text and is refused.
 class TextImporter {
 public:
-    enum class Refusal { NoRows, TooManyCells, TooManyFields, TooManyItems, RepeatedFieldDiffers };
+    using Error = ImportRefusal;
+    using Refusal = ImportRefusal::Reason;
 
-    // The text cannot be made into a study list without losing data; nothing was made.
-    class Error : public std::runtime_error {
-    public:
-        Error(Refusal refusal, int line, const std::string& message, const std::string& fieldName = "")
-            : std::runtime_error(message), _refusal(refusal), _line(line), _fieldName(fieldName) {}
-        Refusal getRefusal() const { return _refusal; }
-        // The line the refused row begins on; 0 when no one line is to blame.
-        int getLine() const { return _line; }
-        const std::string& getFieldName() const { return _fieldName; }
-
-    private:
-        Refusal _refusal;
-        int _line;
-        std::string _fieldName;
-    };
-
-    // A separator of 0 (tab, semicolon or comma) is detected from the first rows.
-    explicit TextImporter(char separator = 0) : _separator(separator) {}
+    explicit TextImporter(ImportChoices choices = {}) : _choices(std::move(choices)) {}
 
     // The new study list is untitled and modified.
     StudyList read(std::string bytes);
+    // The same from the bytes in pieces, cut anywhere; each piece is let go once read.
+    StudyList read(TextChunks bytes);
+    // What the first rows below any header would become, from the first bytes of a file (all of it
+    // when wholeFile): a preview, whose layout is guessed from those bytes alone.
+    StudyList readFirstRows(std::string firstBytes, int rows, bool wholeFile);
     const TextImportReport& getReport() const { return _report; }
+    // The layout the last read took: the choices, and the guesses where they left it open.
+    const ImportLayout& getLayout() const { return _layout; }
 
 private:
+    StudyList import(TextChunks chunks, int maxRows);
+
     TextImportReport _report;
-    char _separator;
+    ImportLayout _layout;
+    ImportChoices _choices;
 };

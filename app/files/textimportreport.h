@@ -17,6 +17,7 @@ enum class TextEncoding { Windows1252, Utf8, Utf16LittleEndian, Utf16BigEndian }
 struct TextImportReport {
     TextEncoding encoding = TextEncoding::Windows1252;
     char separator = '\t';
+    bool quoting = true;
     bool hasHeader = false;
     int itemCount = 0;
     // Rows whose term is empty; the item editor never makes such an item.

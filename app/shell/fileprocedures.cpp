@@ -52,8 +52,10 @@ std::string describeRefusal(const TextImporter::Error& error) {
         return loadText(IDS_IMPORT_NO_ROWS);
     case TextImporter::Refusal::TooManyCells:
         return format(IDS_IMPORT_TOO_MANY_CELLS, error.getLine());
+    case TextImporter::Refusal::NotText:
+        return format(IDS_IMPORT_NOT_TEXT, error.getLine());
     case TextImporter::Refusal::TooManyFields:
-        return format(IDS_IMPORT_TOO_MANY_FIELDS, Outline::MaxDefCount);
+        return format(IDS_IMPORT_TOO_MANY_FIELDS, error.getLine(), Outline::MaxDefCount);
     case TextImporter::Refusal::TooManyItems:
         return format(IDS_IMPORT_TOO_MANY_ITEMS, StudyList::MaxTermSetCount, error.getLine());
     case TextImporter::Refusal::RepeatedFieldDiffers:

@@ -108,7 +108,7 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     writeFile(in, "\xEF\xBB\xBFHaus,house\n,nothing\nHaus,home\n\xC5\x81\xC3\263d\xC5\xBA,Lodz\n");
     const ToolRun run = lvdtool({"import", in, out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, in + ": 3 items, UTF-8, comma-separated, no header line\n"
+    EXPECT_EQ(run.out, in + ": 3 items, UTF-8, comma-separated, no header line, quotes kept as written\n"
                             "  rows without a term, skipped: 1 (first on line 2)\n"
                             "  items repeating an earlier term: 1 (first on line 3)\n");
     EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(2).getTerm(), "\xC5\x81\xC3\263d\xC5\xBA");
@@ -117,6 +117,18 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     writeFile(in, "a;b,c\nd;e,f\n");
     ASSERT_EQ(lvdtool({"import", "--separator=comma", in, out}).exitCode, 0);
     EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(1).getTerm(), "d;e");
+    // Every guess can be overruled: encoding, separator, header, quoting and what each column becomes.
+    writeFile(in, "Front|Back|Level\n\"cat\"|\xC3\x9F|1\n");
+    const ToolRun chosen = lvdtool({"import", "--encoding=legacy", "--separator=|", "--header=yes",
+                                    "--quotes=no", "--columns=field,term,comment", in, out});
+    ASSERT_EQ(chosen.exitCode, 0) << chosen.err;
+    EXPECT_EQ(chosen.out, in + ": 1 item, windows-1252, |-separated, header line, quotes kept as written\n");
+    const StudyList list = DocumentFileInputMethod().read(out);
+    EXPECT_EQ(list.getOutline().getItemType(), "Back");
+    EXPECT_EQ(list.getOutline().getDef(0), "Front");
+    EXPECT_EQ(list.getTermSet(0).getTerm(), "\xC3\x83\xC5\xB8"); // the two bytes in windows-1252
+    EXPECT_EQ(list.getTermSet(0).getField(0), "\"cat\"");
+    EXPECT_EQ(list.getTermSet(0).getComment(), "1");
     // A header alone makes an empty study list with that outline.
     writeFile(in, "Term\tComment");
     ASSERT_EQ(lvdtool({"import", in, out}).exitCode, 0);
@@ -159,6 +171,10 @@ TEST(LvdTool, GenMakesTheSameListEachTimeAndBadArgumentsShowTheUsage) {
         {"check"},
         {"import", "only.txt"},
         {"import", "--separator=space", folder.file("in.txt"), folder.file("x.lvd")},
+        {"import", "--columns=field,comment", folder.file("in.txt"), folder.file("x.lvd")},
+        {"import", "--columns=term,term", folder.file("in.txt"), folder.file("x.lvd")},
+        {"import", "--header=maybe", folder.file("in.txt"), folder.file("x.lvd")},
+        {"import", "--encoding=latin1", folder.file("in.txt"), folder.file("x.lvd")},
         {"gen", "1000000", folder.file("x.lvd")},
         {"gen", "12ab", folder.file("x.lvd")},
     };

@@ -16,13 +16,20 @@
 #include <cctype>
 #include <exception>
 #include <memory>
+#include <utility>
 
 namespace {
 
-constexpr const char* UsageText = "usage: lvdtool import [--separator=tab|comma|semicolon] IN.txt OUT.lvd\n"
-                                  "       lvdtool export IN.lvd OUT.txt|OUT.csv|OUT.html\n"
-                                  "       lvdtool check FILE.lvd\n"
-                                  "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
+constexpr const char* UsageText =
+    "usage: lvdtool import [OPTION...] IN.txt OUT.lvd\n"
+    "         --encoding=utf-8|utf-16le|utf-16be|legacy\n"
+    "         --separator=tab|comma|semicolon|C   (C: any one character)\n"
+    "         --header=yes|no     the first row holds column names\n"
+    "         --quotes=yes|no     cells may be in double quotes\n"
+    "         --columns=term,field,comment,skip,...   what each column becomes\n"
+    "       lvdtool export IN.lvd OUT.txt|OUT.csv|OUT.html\n"
+    "       lvdtool check FILE.lvd\n"
+    "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
 
 bool endsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
@@ -40,14 +47,77 @@ std::optional<int> parseCount(const std::string& text) {
     return std::stoi(text);
 }
 
-std::optional<char> parseSeparator(const std::string& option) {
-    if (option == "--separator=tab")
-        return '\t';
-    if (option == "--separator=comma")
-        return ',';
-    if (option == "--separator=semicolon")
-        return ';';
+std::optional<bool> parseYesNo(std::string_view value) {
+    if (value == "yes")
+        return true;
+    if (value == "no")
+        return false;
     return std::nullopt;
+}
+
+// Exactly one term, at most one comment.
+std::optional<std::vector<ColumnRole>> parseColumns(std::string_view value) {
+    std::vector<ColumnRole> columns;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(value.find(',', start), value.size());
+        const std::string_view name = value.substr(start, end - start);
+        if (name == "term")
+            columns.push_back(ColumnRole::Term);
+        else if (name == "field")
+            columns.push_back(ColumnRole::Field);
+        else if (name == "comment")
+            columns.push_back(ColumnRole::Comment);
+        else if (name == "skip")
+            columns.push_back(ColumnRole::Skip);
+        else
+            return std::nullopt;
+        if (end == value.size())
+            break;
+        start = end + 1;
+    }
+    if (std::count(columns.begin(), columns.end(), ColumnRole::Term) != 1 ||
+        std::count(columns.begin(), columns.end(), ColumnRole::Comment) > 1)
+        return std::nullopt;
+    return columns;
+}
+
+// Sets the choice one option names; false when it names none.
+bool parseImportOption(std::string_view option, ImportChoices& choices) {
+    const std::size_t equals = option.find('=');
+    if (!option.starts_with("--") || equals == std::string_view::npos)
+        return false;
+    const std::string_view name = option.substr(2, equals - 2);
+    const std::string_view value = option.substr(equals + 1);
+    if (name == "encoding") {
+        const std::pair<std::string_view, TextEncoding> encodings[] = {
+            {"utf-8", TextEncoding::Utf8},
+            {"utf-16le", TextEncoding::Utf16LittleEndian},
+            {"utf-16be", TextEncoding::Utf16BigEndian},
+            {"legacy", TextEncoding::Windows1252}};
+        for (const auto& [text, encoding] : encodings) {
+            if (value == text)
+                choices.encoding = encoding;
+        }
+        return choices.encoding.has_value();
+    }
+    if (name == "separator") {
+        if (value == "tab")
+            choices.separator = '\t';
+        else if (value == "comma")
+            choices.separator = ',';
+        else if (value == "semicolon")
+            choices.separator = ';';
+        else if (value.size() == 1 && value != "\"" && value != "\r" && value != "\n")
+            choices.separator = value.front();
+        return choices.separator.has_value();
+    }
+    if (name == "header")
+        return (choices.header = parseYesNo(value)).has_value();
+    if (name == "quotes")
+        return (choices.quoting = parseYesNo(value)).has_value();
+    if (name == "columns")
+        return (choices.columns = parseColumns(value)).has_value();
+    return false;
 }
 
 const char* describe(TextEncoding encoding) {
@@ -64,8 +134,11 @@ const char* describe(TextEncoding encoding) {
     return "windows-1252";
 }
 
-const char* describeSeparator(char separator) {
-    return separator == ',' ? "comma" : separator == ';' ? "semicolon" : "tab";
+std::string describeSeparator(char separator) {
+    return separator == ','    ? "comma"
+           : separator == ';'  ? "semicolon"
+           : separator == '\t' ? "tab"
+                               : std::string(1, separator);
 }
 
 void printTally(std::ostream& out, const char* what, const LineTally& tally) {
@@ -80,11 +153,13 @@ std::string countOf(int count, const char* noun) {
 } // namespace
 
 int LvdTool::run(const std::vector<std::string>& args) {
-    if (args.size() == 3 && args[0] == "import")
-        return importText(args[1], args[2]);
-    if (args.size() == 4 && args[0] == "import") {
-        if (const auto separator = parseSeparator(args[1]))
-            return importText(args[2], args[3], *separator);
+    if (args.size() >= 3 && args[0] == "import") {
+        ImportChoices choices;
+        for (std::size_t i = 1; i + 2 < args.size(); ++i) {
+            if (!parseImportOption(args[i], choices))
+                return usage();
+        }
+        return importText(args[args.size() - 2], args.back(), choices);
     }
     if (args.size() == 3 && args[0] == "export")
         return exportDocument(args[1], args[2]);
@@ -134,8 +209,9 @@ bool LvdTool::save(FileOutputMethod& method, const std::string& path) {
     return false;
 }
 
-int LvdTool::importText(const std::string& textPath, const std::string& documentPath, char separator) {
-    TextFileInputMethod reader(separator);
+int LvdTool::importText(const std::string& textPath, const std::string& documentPath,
+                        const ImportChoices& choices) {
+    TextFileInputMethod reader(choices);
     std::optional<StudyList> studyList;
     try {
         studyList.emplace(reader.read(textPath));
@@ -156,7 +232,8 @@ int LvdTool::importText(const std::string& textPath, const std::string& document
     const TextImportReport& report = reader.getReport();
     _out << textPath << ": " << countOf(report.itemCount, "item") << ", " << describe(report.encoding) << ", "
          << describeSeparator(report.separator) << "-separated, "
-         << (report.hasHeader ? "header line" : "no header line") << '\n';
+         << (report.hasHeader ? "header line" : "no header line") << ", "
+         << (report.quoting ? "quoted cells read" : "quotes kept as written") << '\n';
     printTally(_out, "rows without a term, skipped", report.rowsWithoutTerm);
     printTally(_out, "characters replaced by \"?\"", report.replacedCharacters);
     printTally(_out, "items repeating an earlier term", report.repeatedTerms);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/files/importlayout.h"
 #include "app/model/lorvant.h"
 
 #include <optional>
@@ -24,8 +25,9 @@ public:
     // args are the command line without the program name.
     int run(const std::vector<std::string>& args);
 
-    // A separator of 0 is detected from the text.
-    int importText(const std::string& textPath, const std::string& documentPath, char separator = 0);
+    // What the choices leave open is guessed from the text.
+    int importText(const std::string& textPath, const std::string& documentPath,
+                   const ImportChoices& choices = {});
     int exportDocument(const std::string& documentPath, const std::string& outPath);
     int check(const std::string& documentPath);
     int generate(int count, const std::string& documentPath);
