@@ -2,11 +2,14 @@
 
 #include "itemselection.h"
 #include "outline.h"
+#include "reviewlog.h"
+#include "reviewsettings.h"
 #include "setting.h"
 #include "sorter.h"
 #include "termset.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The document: outline, items in display order, selection, session settings, file name,
@@ -49,6 +52,19 @@ public:
     const Setting& getSettings() const { return _settings; }
 
     void resetScores();
+
+    // The review schedule: each item's own state lives in the item.
+    const ReviewSettings& getReviewSettings() const { return _reviewSettings; }
+    // Sets modified when the settings change, as they are part of the file.
+    void setReviewSettings(const ReviewSettings& settings);
+    const ReviewLog& getReviewLog() const { return _reviewLog; }
+    void setReviewLog(ReviewLog log) { _reviewLog = std::move(log); }
+    // The item's schedule moves on by the grade and the review log gains the review.
+    void reviewItem(std::size_t idx, UtcTime now, Grade grade);
+    // The items become new again; their earlier reviews stay in the log.
+    void forgetSchedule(const std::vector<int>& indices);
+    // True once anything of the schedule differs from a list never reviewed on it.
+    bool hasScheduleData() const;
     void setModified() { _modified = true; }
     bool isModified() const { return _modified; }
     const std::string& getFileName() const { return _fileName; }
@@ -74,6 +90,8 @@ private:
     FieldValues::Store _store;
     std::vector<TermSet> _termSets;
     Setting _settings;
+    ReviewSettings _reviewSettings;
+    ReviewLog _reviewLog;
     std::string _fileName;
     bool _modified = false;
     std::vector<std::string> _recentDocs;
