@@ -133,13 +133,6 @@ void StudyList::resetScores() {
     _modified = true;
 }
 
-void StudyList::setReviewSettings(const ReviewSettings& settings) {
-    if (settings == _reviewSettings)
-        return;
-    _reviewSettings = settings;
-    _modified = true;
-}
-
 void StudyList::reviewItem(std::size_t idx, UtcTime now, Grade grade) {
     TermSet& item = getTermSet(idx);
     const ItemSchedule& before = item.getSchedule();

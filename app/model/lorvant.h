@@ -55,8 +55,8 @@ public:
 
     // The review schedule: each item's own state lives in the item.
     const ReviewSettings& getReviewSettings() const { return _reviewSettings; }
-    // Sets modified when the settings change, as they are part of the file.
-    void setReviewSettings(const ReviewSettings& settings);
+    // Like the session settings, replacing them leaves the modified flag to the caller.
+    void setReviewSettings(const ReviewSettings& settings) { _reviewSettings = settings; }
     const ReviewLog& getReviewLog() const { return _reviewLog; }
     void setReviewLog(ReviewLog log) { _reviewLog = std::move(log); }
     // The item's schedule moves on by the grade and the review log gains the review.
