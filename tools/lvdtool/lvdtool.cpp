@@ -21,7 +21,10 @@ namespace {
 constexpr const char* UsageText = "usage: lvdtool import [--separator=tab|comma|semicolon] IN.txt OUT.lvd\n"
                                   "       lvdtool export IN.lvd OUT.txt|OUT.html\n"
                                   "       lvdtool check FILE.lvd\n"
-                                  "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
+                                  "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n"
+                                  "       lvdtool review DOC.lvd LOG.tsv [--save OUT.lvd]\n"
+                                  "       lvdtool due DOC.lvd [--now 2026-01-31T08:00:00Z]\n"
+                                  "       lvdtool reviews DOC.lvd\n";
 
 bool endsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
@@ -93,7 +96,7 @@ int LvdTool::run(const std::vector<std::string>& args) {
         if (const auto count = parseCount(args[1]))
             return generate(*count, args[2]);
     }
-    return usage();
+    return runSchedule(args);
 }
 
 int LvdTool::usage() {
