@@ -43,6 +43,14 @@ public:
     static std::string_view fieldValue(const TermSet& item, int idx);
 
 protected:
+    // Asks the given items in the given order, once each, whatever the settings say about
+    // shuffling and continuous sessions.
+    StudySession(StudyList& sh, std::vector<int> questions);
+    // Asks the item next, after the current question.
+    void askNext(int idx);
+    // True while items wait to be asked after the current one.
+    bool hasItemsLeft() const { return static_cast<std::size_t>(_currItemIdx + 1) < _questions.size(); }
+    StudyList& getStudyList() { return _sh; }
     const StudyList& getStudyList() const { return _sh; }
     // Index of the current item in the study list.
     int getCurrentItemIdx() const;
@@ -70,4 +78,5 @@ private:
     int _fromIdx = -1;
     int _toIdx = -1;
     int _itemCounter = 0;
+    bool _continuous;
 };
