@@ -26,6 +26,7 @@
 #define IDD_FIND 130              // "Find"
 #define IDD_WEAK_ITEMS 131        // "Select Weak Items"
 #define IDD_STATISTICS 132        // "Statistics"
+#define IDD_REVIEW 133            // "Review Due Items"
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -117,6 +118,23 @@
 #define IDC_PERCENTAGE_LABEL 3112
 #define IDC_PERCENTAGE_TOTAL 3113
 
+// Controls of the review dialog (133): the question and answer boxes are the session dialogs'; after
+// Check the right answer and the four grade buttons, captioned with their keys 1 to 4 as mnemonics, each
+// above the interval it gives.
+#define IDC_CHECK 3114
+#define IDC_RIGHT_ANSWER_LABEL 3115
+#define IDC_RIGHT_ANSWER 3116
+#define IDC_VERDICT 3117
+#define IDC_GRADE_AGAIN 3118 // Again, Hard, Good and Easy: IDC_GRADE_AGAIN + grade - 1
+#define IDC_GRADE_HARD 3119
+#define IDC_GRADE_GOOD 3120
+#define IDC_GRADE_EASY 3121
+#define IDC_INTERVAL_AGAIN 3122 // the interval of each grade: IDC_INTERVAL_AGAIN + grade - 1
+#define IDC_INTERVAL_HARD 3123
+#define IDC_INTERVAL_GOOD 3124
+#define IDC_INTERVAL_EASY 3125
+#define IDC_REVIEWS_LEFT 3126
+
 // String table.
 #define IDS_NO_QUESTIONS 2000         // "There were no questions for this session."
 #define IDS_CONFIRM_STOP_SESSION 2001 // "Do you want to stop the current study session?"
@@ -173,3 +191,12 @@
 // The bars of the statistics chart, left to right: never asked, then the ratio bands.
 #define IDS_NEVER_ASKED_BAR 2074
 #define IDS_BAND_BAR_FIRST 2075 // "0-24 %"; the other bands follow, up to "100 %" (2079)
+// Reviews on the schedule.
+#define IDS_NOTHING_DUE 2080        // nothing to review now; the next due time follows (%s)
+#define IDS_NOTHING_SCHEDULED 2081  // nothing to review and nothing scheduled
+#define IDS_REVIEW_SUMMARY 2082     // reviewed (%i), right (%i), the next due time (%s)
+#define IDS_REVIEW_SUMMARY_NONE 2083 // reviewed (%i), right (%i), nothing scheduled
+#define IDS_ANSWER_RIGHT 2084       // "Right"
+#define IDS_ANSWER_WRONG 2085       // "Wrong"
+#define IDS_REVIEWS_LEFT 2086       // items left in the review (%i)
+#define IDS_CONFIRM_FORGET_SCHEDULE 2087

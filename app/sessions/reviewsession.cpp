@@ -24,7 +24,7 @@ bool ReviewSession::bringBack(UtcTime by) {
 bool ReviewSession::next(UtcTime now) {
     // Steps that have passed come before the rest; with nothing else left, steps ending soon
     // are taken early rather than leaving the user to wait.
-    if (!bringBack(now) && !hasItemsLeft())
+    if (!bringBack(now) && itemsAfterCurrent() == 0)
         bringBack(now + LearnAhead);
     return StudySession::next();
 }

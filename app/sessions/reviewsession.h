@@ -28,6 +28,8 @@ public:
     void grade(Grade grade, UtcTime now);
 
     int getReviewedCount() const { return _reviewed; }
+    // The items still to come, the current one and those in learning included.
+    int getItemsLeft() const { return 1 + itemsAfterCurrent() + static_cast<int>(_waiting.size()); }
     // The earliest due time of a scheduled item in the list; nothing when no item is scheduled.
     std::optional<UtcTime> nextDue() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,8 +49,10 @@ protected:
     StudySession(StudyList& sh, std::vector<int> questions);
     // Asks the item next, after the current question.
     void askNext(int idx);
-    // True while items wait to be asked after the current one.
-    bool hasItemsLeft() const { return static_cast<std::size_t>(_currItemIdx + 1) < _questions.size(); }
+    // How many items wait to be asked after the current one.
+    int itemsAfterCurrent() const {
+        return static_cast<int>(_questions.size()) - std::max(_currItemIdx + 1, 0);
+    }
     StudyList& getStudyList() { return _sh; }
     const StudyList& getStudyList() const { return _sh; }
     // Index of the current item in the study list.

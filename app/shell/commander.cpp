@@ -19,11 +19,13 @@
 #include "app/shell/sessions/multiplechoicesessiondialogcreator.h"
 #include "app/shell/sessions/presentationsessiondialogcreator.h"
 #include "app/shell/sessions/qnasessiondialogcreator.h"
+#include "app/shell/sessions/reviewstarter.h"
 #include "app/shell/sessions/settingsdlgctrl.h"
 #include "resources/resource.h"
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -137,6 +139,11 @@ void Commander::studyQuestionsAnswers() {
     refresh(ItemsChangedMessage);
 }
 
+void Commander::studyReview() {
+    ReviewStarter(_mainWindow, _studyList, [] { return static_cast<UtcTime>(std::time(nullptr)); }).run();
+    refresh(ItemsChangedMessage);
+}
+
 void Commander::studySetSettings() {
     SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline());
     if (!confirmed(Dialog::run(_mainWindow, IDD_SETTINGS, dialog)))
@@ -151,6 +158,13 @@ void Commander::studySetResetScores() {
     if (!confirm(IDS_CONFIRM_RESET_SCORES))
         return;
     _studyList.resetScores();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termForgetSchedule() {
+    if (!confirm(IDS_CONFIRM_FORGET_SCHEDULE))
+        return;
+    _studyList.forgetSchedule(_studyList.getSelection());
     refresh(ItemsChangedMessage);
 }
 
