@@ -4,8 +4,10 @@
 
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
-#include "app/files/schedulesections.h"
+#include "app/model/schedulesections.h"
 #include "app/sessions/reviewchoice.h"
+
+#include "WinLib/io/memoryserializer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -86,8 +88,11 @@ void BM_WriteScheduleSections(benchmark::State& state) {
     list.setReviewLog(std::move(log));
     std::size_t scheduleBytes = 0, logBytes = 0;
     for (auto _ : state) {
-        scheduleBytes = ScheduleSections::writeSchedule(list).size();
-        logBytes = ScheduleSections::writeReviewLog(list).size();
+        Win::IO::MemorySerializer schedule, reviews;
+        ScheduleSections::writeSchedule(list, schedule);
+        ScheduleSections::writeReviewLog(list, reviews);
+        scheduleBytes = schedule.getBytes().size();
+        logBytes = reviews.getBytes().size();
     }
     list.setReviewLog(ReviewLog());
     state.counters["schedule_MB"] = static_cast<double>(scheduleBytes) / 1e6;

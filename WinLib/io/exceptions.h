@@ -35,5 +35,12 @@ public:
     explicit EOFException(const char* message) : IOException(message) {}
 };
 
+// A serializer that writes text in the legacy code page met a text the code page cannot hold; the
+// document writer then starts again in a version that holds every script.
+class TextDoesNotFitException : public IOException {
+public:
+    TextDoesNotFitException() : IOException("Text does not fit the code page") {}
+};
+
 } // namespace IO
 } // namespace Win

@@ -1,9 +1,12 @@
 #include "serializer.h"
 
 #include "exceptions.h"
+#include "legacycodepage.h"
+#include "utf8.h"
 
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace Win::IO {
 
@@ -31,6 +34,16 @@ void Serializer::writeBool(bool value) {
 void Serializer::writeString(std::string_view text) {
     // A longer text has no encoding; failing beats writing a length that lies.
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw IOException("File write failed");
+    std::optional<std::string> legacy;
+    if (_textCoding == TextCoding::LegacyCodePage && !Utf8::isAscii(text)) {
+        legacy = LegacyCodePage::fromUtf8(text);
+        if (!legacy)
+            throw TextDoesNotFitException();
+        text = *legacy;
+    }
+    // Text the reader would refuse is not written: the old file stays instead.
+    if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(text))
         throw IOException("File write failed");
     write(&StringMarker, 1);
     writeInt(static_cast<std::int32_t>(text.size()));
@@ -83,10 +96,27 @@ void DeSerializer::appendString(std::string& text) {
     text.resize(begin + static_cast<std::size_t>(length));
     try {
         take(text.data() + begin, static_cast<std::size_t>(length));
+        decodeText(text, begin);
     } catch (...) {
         text.resize(begin);
         throw;
     }
+}
+
+void DeSerializer::decodeText(std::string& text, std::size_t begin) const {
+    const std::string_view read = std::string_view(text).substr(begin);
+    if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(read))
+        throw DataCorruptionException("Data corruption in file");
+    if (_textCoding == TextCoding::LegacyCodePage && !Utf8::isAscii(read))
+        text.replace(begin, std::string::npos, LegacyCodePage::toUtf8(read));
+}
+
+std::string DeSerializer::readBytes(std::size_t size) {
+    if (size > getBytesLeft())
+        throw EOFException("Unexpected End Of File");
+    std::string bytes(size, '\0');
+    take(bytes.data(), size);
+    return bytes;
 }
 
 void DeSerializer::checkCount(std::int32_t count, std::uint64_t minBytesEach) const {

@@ -7,6 +7,10 @@
 
 namespace Win::IO {
 
+// How strings are stored: as they are; as UTF-8, which a reader checks; or in the legacy code page,
+// converted from and to the program's UTF-8.
+enum class TextCoding { Bytes, Utf8, LegacyCodePage };
+
 // Typed binary writer: integers are 4 bytes little-endian, booleans 4-byte markers,
 // strings a 0xC5 marker, a 4-byte length and the bytes.
 class Serializer {
@@ -20,7 +24,13 @@ public:
 
     void writeInt(std::int32_t value);
     void writeBool(bool value);
+    // In the legacy code page, throws TextDoesNotFitException for a text the code page cannot hold.
     void writeString(std::string_view text);
+
+    void setTextCoding(TextCoding coding) { _textCoding = coding; }
+
+private:
+    TextCoding _textCoding = TextCoding::Bytes;
 };
 
 // Typed binary reader matching Serializer. Knows how many bytes are left, so that readers can
@@ -37,10 +47,15 @@ public:
 
     std::int32_t readInt();
     bool readBool();
+    // As UTF-8, a string that is no UTF-8 is DataCorruptionException ("Data corruption in file").
     std::string readString();
     // Reads a string onto the end of text: a reader that gathers many strings in one buffer
     // allocates nothing per string.
     void appendString(std::string& text);
+    // size bytes as they are; EOFException when fewer are left.
+    std::string readBytes(std::size_t size);
+
+    void setTextCoding(TextCoding coding) { _textCoding = coding; }
 
     // Throws DataCorruptionException ("Data corruption") for a negative count or one whose
     // elements, each at least minBytesEach long, cannot fit in the bytes left.
@@ -55,6 +70,9 @@ protected:
 
 private:
     void take(void* buffer, std::size_t size);
+    void decodeText(std::string& text, std::size_t begin) const;
+
+    TextCoding _textCoding = TextCoding::Bytes;
 };
 
 inline constexpr std::uint32_t TrueMarker = 0xBABEFAB7u;

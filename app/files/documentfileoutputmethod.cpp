@@ -1,6 +1,6 @@
 #include "documentfileoutputmethod.h"
 
-#include "documentsignature.h"
+#include "documentformat.h"
 
 #include "app/model/lorvant.h"
 
@@ -8,6 +8,7 @@
 #include "WinLib/io/fileserializer.h"
 #include "WinLib/io/platformfiles.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -41,11 +42,13 @@ void DocumentFileOutputMethod::write(const std::string& path) {
     TempFile temp(Files::createTempFile(Files::getFolder(path)));
     const bool wasModified = _studyList.isModified();
     try {
-        Win::IO::FileSerializer out(temp.getPath());
-        out.writeInt(DocumentSignature);
-        _studyList.serialize(out);
-        out.commit();
-        out.close();
+        std::optional<Win::IO::FileSerializer> out;
+        DocumentFormat::write(_studyList, [&]() -> Win::IO::Serializer& {
+            out.reset();
+            return out.emplace(temp.getPath());
+        });
+        out->commit();
+        out->close();
         if (!Files::replaceFile(temp.getPath(), path))
             throw Win::IO::FileOpenException("Couldn't replace file");
     } catch (...) {

@@ -1,6 +1,10 @@
 #include "htmlexporter.h"
 
+#include "exporttext.h"
+
 #include "app/model/lorvant.h"
+
+#include "WinLib/io/legacycodepage.h"
 
 #include <string_view>
 
@@ -35,7 +39,7 @@ void writeEscaped(std::ostream& out, std::string_view text) {
     out << text.substr(start);
 }
 
-void writeCell(std::ostream& out, const char* tag, std::string_view text) {
+void writeCell(std::ostream& out, const char* tag, const std::string& text) {
     out << '<' << tag << '>';
     writeEscaped(out, text);
     out << "</" << tag << '>';
@@ -53,8 +57,12 @@ std::string_view getTitle(const StudyList& studyList) {
 
 void HtmlExporter::exportTo(std::ostream& out) const {
     const Outline& outline = _studyList.getOutline();
-    out << "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"windows-1252\">\r\n<title>";
-    writeEscaped(out, getTitle(_studyList));
+    const char* legacyCharset = Win::IO::LegacyCodePage::charsetName();
+    // A code page without a name a browser knows is never written.
+    const ExportText text(_studyList, {getTitle(_studyList)}, legacyCharset != nullptr);
+    out << "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\""
+        << (text.isUtf8() ? "utf-8" : legacyCharset) << "\">\r\n<title>";
+    writeEscaped(out, text(getTitle(_studyList)));
     out << "</title>\r\n"
            "<style>\r\n"
            "table { border-collapse: collapse; }\r\n"
@@ -62,18 +70,18 @@ void HtmlExporter::exportTo(std::ostream& out) const {
            "white-space: pre-wrap; }\r\n"
            "</style>\r\n"
            "</head>\r\n<body>\r\n<table>\r\n<thead>\r\n<tr>";
-    writeCell(out, "th", outline.getItemType());
+    writeCell(out, "th", text(outline.getItemType()));
     for (int i = 0; i < outline.getDefCount(); ++i)
-        writeCell(out, "th", outline.getDef(i));
-    writeCell(out, "th", "Comment");
+        writeCell(out, "th", text(outline.getDef(i)));
+    writeCell(out, "th", std::string("Comment"));
     out << "</tr>\r\n</thead>\r\n<tbody>\r\n";
     for (int idx = 0; idx < _studyList.getTermSetCount(); ++idx) {
         const TermSet& termSet = _studyList.getTermSet(static_cast<std::size_t>(idx));
         out << "<tr>";
-        writeCell(out, "td", termSet.getTerm());
+        writeCell(out, "td", text(termSet.getTerm()));
         for (int i = 0; i < outline.getDefCount(); ++i)
-            writeCell(out, "td", termSet.getFieldView(i));
-        writeCell(out, "td", termSet.getComment());
+            writeCell(out, "td", text(termSet.getFieldView(i)));
+        writeCell(out, "td", text(termSet.getComment()));
         out << "</tr>\r\n";
     }
     out << "</tbody>\r\n</table>\r\n</body>\r\n</html>\r\n";

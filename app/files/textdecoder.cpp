@@ -1,8 +1,11 @@
 #include "textdecoder.h"
 
-#include "windows1252.h"
+#include "WinLib/io/legacycodepage.h"
+#include "WinLib/io/utf8.h"
 
 #include <utility>
+
+namespace Utf8 = Win::IO::Utf8;
 
 namespace {
 
@@ -10,162 +13,83 @@ constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 
-// One character read from the bytes; length 0 when they hold none there.
-struct Character {
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-};
-
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The well-formed UTF-8 sequence at the start of bytes: no overlong forms, no surrogates, nothing
-// beyond U+10FFFF.
-Character readUtf8(std::string_view bytes) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length;
-    char32_t codePoint;
-    char32_t smallest;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (bytes.size() < length)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (!isContinuation(byte))
-            return {};
-        codePoint = (codePoint << 6) | (byte & 0x3F);
-    }
-    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return {};
-    return {codePoint, length};
-}
-
-bool isUtf8WithHighBytes(std::string_view bytes) {
-    bool high = false;
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const Character character = readUtf8(bytes.substr(at));
-        if (character.length == 0)
-            return false;
-        high = true;
-        at += character.length;
-    }
-    return high;
-}
-
-// Converts the text in place: no encoding takes fewer bytes for a character than windows-1252, so
-// the converted text never overtakes what is still to be read.
-class Converter {
+// Puts "?" for what cannot be read, and counts it with the line it is on.
+class Replacements {
 public:
-    Converter(DecodedText& decoded, std::size_t start)
-        : _text(decoded.text), _decoded(decoded), _read(start) {}
-    ~Converter() { _decoded.text.resize(_written); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    explicit Replacements(LineTally& tally) : _tally(tally) {}
 
-    std::string_view unread() const { return std::string_view(_text).substr(_read); }
-    // UTF-8 keeps ASCII as it is; most text is made of it.
-    void copyAscii() {
-        while (_read < _text.size() && static_cast<unsigned char>(_text[_read]) < 0x80)
-            _text[_written++] = _text[_read++];
-    }
-    void skip(std::size_t count) { _read += count; }
-
-    void put(char32_t character) {
-        const int byte = Windows1252::fromUnicode(character);
-        if (byte < 0)
-            replace();
+    void replace(std::string& text) {
+        if (_tally.count == 0)
+            _tally.add(lineAtEnd(text));
         else
-            _text[_written++] = static_cast<char>(byte);
-    }
-
-    void replace() {
-        if (_decoded.replacedCharacters.count == 0)
-            _decoded.replacedCharacters.add(currentLine());
-        else
-            ++_decoded.replacedCharacters.count;
-        _text[_written++] = '?';
+            ++_tally.count;
+        text.push_back('?');
     }
 
 private:
     // Counted as the table reader counts lines: CR LF, LF and a lone CR each end one.
-    int currentLine() const {
+    static int lineAtEnd(const std::string& text) {
         int line = 1;
-        for (std::size_t i = 0; i < _written; ++i) {
-            if (_text[i] == '\n' || (_text[i] == '\r' && (i + 1 == _written || _text[i + 1] != '\n')))
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
                 ++line;
         }
         return line;
     }
 
-    std::string& _text;
-    DecodedText& _decoded;
-    std::size_t _read;
-    std::size_t _written = 0;
+    LineTally& _tally;
 };
 
-void decodeUtf8(DecodedText& decoded, std::size_t start) {
-    Converter converter(decoded, start);
-    for (;;) {
-        converter.copyAscii();
-        const std::string_view unread = converter.unread();
-        if (unread.empty())
-            break;
-        const Character character = readUtf8(unread);
+// Drops the mark; each byte of a malformed sequence becomes "?".
+void repairUtf8(DecodedText& decoded, std::size_t start) {
+    std::string& text = decoded.text;
+    if (Utf8::isValid(std::string_view(text).substr(start))) {
+        text.erase(0, start);
+        return;
+    }
+    Replacements replacements(decoded.replacedCharacters);
+    std::string repaired;
+    repaired.reserve(text.size());
+    std::size_t read = start;
+    while (read < text.size()) {
+        const Utf8::Character character = Utf8::decode(std::string_view(text).substr(read));
         if (character.length == 0) {
-            converter.replace();
-            converter.skip(1);
+            replacements.replace(repaired);
+            ++read;
         } else {
-            converter.put(character.codePoint);
-            converter.skip(character.length);
+            repaired.append(text, read, character.length);
+            read += character.length;
         }
     }
+    text = std::move(repaired);
 }
 
 void decodeUtf16(DecodedText& decoded, std::size_t start, bool bigEndian) {
-    Converter converter(decoded, start);
-    const auto unitAt = [bigEndian](std::string_view bytes, std::size_t at) -> char32_t {
+    const std::string_view bytes = decoded.text;
+    const auto unitAt = [&](std::size_t at) -> char32_t {
         const auto first = static_cast<unsigned char>(bytes[at]);
         const auto second = static_cast<unsigned char>(bytes[at + 1]);
         return bigEndian ? (first << 8) | second : (second << 8) | first;
     };
-    std::string_view unread = converter.unread();
-    for (; unread.size() >= 2; unread = converter.unread()) {
-        const char32_t unit = unitAt(unread, 0);
-        converter.skip(2);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 2);
+    Replacements replacements(decoded.replacedCharacters);
+    std::size_t at = start;
+    for (; at + 2 <= bytes.size(); at += 2) {
+        const char32_t unit = unitAt(at);
         if (unit < 0xD800 || unit > 0xDFFF) {
-            converter.put(unit);
-        } else if (unit <= 0xDBFF && unread.size() >= 4 && unitAt(unread, 2) >= 0xDC00 &&
-                   unitAt(unread, 2) <= 0xDFFF) {
-            // Every character beyond the basic plane is beyond the code page too.
-            converter.replace();
-            converter.skip(2);
+            Utf8::append(text, unit);
+        } else if (unit <= 0xDBFF && at + 4 <= bytes.size() && unitAt(at + 2) >= 0xDC00 &&
+                   unitAt(at + 2) <= 0xDFFF) {
+            Utf8::append(text, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(at + 2) - 0xDC00));
+            at += 2;
         } else {
-            converter.replace();
+            replacements.replace(text);
         }
     }
-    if (!unread.empty())
-        converter.replace();
+    if (at < bytes.size())
+        replacements.replace(text);
+    decoded.text = std::move(text);
 }
 
 } // namespace
@@ -176,16 +100,17 @@ DecodedText decodeText(std::string bytes) {
     const std::string_view text = decoded.text;
     if (text.starts_with(Utf8Mark)) {
         decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(decoded, Utf8Mark.size());
+        repairUtf8(decoded, Utf8Mark.size());
     } else if (text.starts_with(Utf16LittleEndianMark)) {
         decoded.encoding = TextEncoding::Utf16LittleEndian;
         decodeUtf16(decoded, Utf16LittleEndianMark.size(), false);
     } else if (text.starts_with(Utf16BigEndianMark)) {
         decoded.encoding = TextEncoding::Utf16BigEndian;
         decodeUtf16(decoded, Utf16BigEndianMark.size(), true);
-    } else if (isUtf8WithHighBytes(text)) {
+    } else if (!Utf8::isAscii(text) && Utf8::isValid(text)) {
         decoded.encoding = TextEncoding::Utf8;
-        decodeUtf8(decoded, 0);
+    } else {
+        decoded.text = Win::IO::LegacyCodePage::toUtf8(text);
     }
     return decoded;
 }

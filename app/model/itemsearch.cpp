@@ -1,22 +1,22 @@
 #include "itemsearch.h"
 
+#include "casefolding.h"
 #include "lorvant.h"
+
+#include "WinLib/io/utf8.h"
 
 #include <array>
 #include <utility>
 
 namespace {
 
-char foldAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Each byte with small letters made capital, looked up rather than tested in the search's inner loop.
+// Each byte of ASCII text folded (capital letters made small), looked up rather than tested in the
+// search's inner loop; text beyond ASCII is folded whole before the search, and stays as it is here.
 constexpr std::array<unsigned char, 256> FoldTable = [] {
     std::array<unsigned char, 256> table{};
     for (int c = 0; c < 256; ++c)
         table[static_cast<std::size_t>(c)] =
-            static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+            static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return table;
 }();
 
@@ -25,8 +25,7 @@ constexpr std::array<unsigned char, 256> FoldTable = [] {
 ItemSearch::ItemSearch(std::string text, bool matchCase) : _text(std::move(text)), _matchCase(matchCase) {
     if (_matchCase)
         return;
-    for (char c : _text)
-        _folded.push_back(foldAscii(c));
+    CaseFolding::appendFolded(_folded, _text);
     // Skipping by the last byte of each window, in either case, keeps a case-insensitive search of the
     // largest list about as quick as a case-sensitive one.
     const std::size_t length = _folded.size();
@@ -34,14 +33,23 @@ ItemSearch::ItemSearch(std::string text, bool matchCase) : _text(std::move(text)
     for (std::size_t i = 0; i + 1 < length; ++i) {
         const unsigned char c = static_cast<unsigned char>(_folded[i]);
         _shift[c] = length - 1 - i;
-        if (c >= 'A' && c <= 'Z')
-            _shift[c - 'A' + 'a'] = length - 1 - i;
+        if (c >= 'a' && c <= 'z')
+            _shift[c - 'a' + 'A'] = length - 1 - i;
     }
 }
 
 bool ItemSearch::isFoundIn(std::string_view text) const {
     if (_matchCase)
         return text.find(_text) != std::string_view::npos;
+    if (Win::IO::Utf8::isAscii(text))
+        return isFoundInFolded(text);
+    _foldedText.clear();
+    CaseFolding::appendFolded(_foldedText, text);
+    return isFoundInFolded(_foldedText);
+}
+
+// The search itself, over text that is folded already or ASCII (which FoldTable folds on the way).
+bool ItemSearch::isFoundInFolded(std::string_view text) const {
     const std::size_t length = _folded.size();
     if (length == 0)
         return true;

@@ -8,8 +8,8 @@
 class StudyList;
 class TermSet;
 
-// What Find looks for: a text anywhere in an item's term, fields or comment. Without match case only the
-// letters A to Z match their small letters, as the sessions judge answers; other bytes must be equal.
+// What Find looks for: a text anywhere in an item's term, fields or comment. Without match case the letters
+// of every script match in either case (CaseFolding), as the sessions judge answers.
 class ItemSearch {
 public:
     ItemSearch(std::string text, bool matchCase);
@@ -28,8 +28,12 @@ public:
 private:
     std::string _text;
     bool _matchCase;
-    // Without match case: the text with small letters made capital, and how far each byte that ends a
-    // failed comparison lets the search move on.
+    bool isFoundInFolded(std::string_view text) const;
+
+    // Without match case: the text folded, and how far each byte that ends a failed comparison lets the
+    // search move on.
     std::string _folded;
     std::array<std::size_t, 256> _shift{};
+    // A text beyond ASCII, folded for the search; kept to spare an allocation per text.
+    mutable std::string _foldedText;
 };

@@ -30,6 +30,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     std::vector<TermSet> termSets = other._termSets;
     ReviewLog reviewLog = other._reviewLog;
     std::string fileName = other._fileName;
+    std::vector<StoredSection> unknownSections = other._unknownSections;
 
     _selection.clear();
     swap(_outline, outline);
@@ -40,6 +41,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     _settings = other._settings;
     _reviewSettings = other._reviewSettings;
     _reviewLog = std::move(reviewLog);
+    _unknownSections = std::move(unknownSections);
     _modified = other._modified;
     _fileName = std::move(fileName);
     return *this;
@@ -57,6 +59,7 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     _settings = other._settings;
     _reviewSettings = other._reviewSettings;
     _reviewLog = std::move(other._reviewLog);
+    _unknownSections = std::move(other._unknownSections);
     _modified = other._modified;
     _fileName = std::move(other._fileName);
     other._termSets.clear();
@@ -149,12 +152,6 @@ void StudyList::forgetSchedule(const std::vector<int>& indices) {
     _modified = true;
 }
 
-bool StudyList::hasScheduleData() const {
-    return !_reviewLog.isEmpty() || !(_reviewSettings == ReviewSettings()) ||
-           std::any_of(_termSets.begin(), _termSets.end(),
-                       [](const TermSet& termSet) { return !termSet.getSchedule().isNew(); });
-}
-
 void StudyList::clear() {
     _selection.clear();
     _termSets.clear();
@@ -162,6 +159,7 @@ void StudyList::clear() {
     _store = FieldValues::Store();
     _outline.setDefaults();
     _settings.adjustToOutline();
+    _unknownSections.clear();
     _fileName.clear();
     _modified = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentsections.h"
 #include "itemselection.h"
 #include "outline.h"
 #include "reviewlog.h"
@@ -24,7 +25,7 @@ public:
     // the recent documents stay behind, as in assignment.
     StudyList(const StudyList& other);
     StudyList(StudyList&& other);
-    // Clears the selection and takes over outline, items, settings, modified flag and file name;
+    // Clears the selection and takes over outline, items, settings, sections, modified flag and file name;
     // keeps this list's recent documents.
     StudyList& operator=(const StudyList& other);
     StudyList& operator=(StudyList&& other) noexcept;
@@ -63,8 +64,6 @@ public:
     void reviewItem(std::size_t idx, UtcTime now, Grade grade);
     // The items become new again; their earlier reviews stay in the log.
     void forgetSchedule(const std::vector<int>& indices);
-    // True once anything of the schedule differs from a list never reviewed on it.
-    bool hasScheduleData() const;
     void setModified() { _modified = true; }
     bool isModified() const { return _modified; }
     const std::string& getFileName() const { return _fileName; }
@@ -82,6 +81,10 @@ public:
     void serialize(Win::IO::Serializer& out);
     void deserialize(Win::IO::DeSerializer& in);
 
+    // The sections of its file this program does not know (DocumentSections), for saving.
+    const std::vector<StoredSection>& getUnknownSections() const { return _unknownSections; }
+    void setUnknownSections(std::vector<StoredSection> sections) { _unknownSections = std::move(sections); }
+
 private:
     ItemSelection _selection;
     Outline _outline;
@@ -92,6 +95,7 @@ private:
     Setting _settings;
     ReviewSettings _reviewSettings;
     ReviewLog _reviewLog;
+    std::vector<StoredSection> _unknownSections;
     std::string _fileName;
     bool _modified = false;
     std::vector<std::string> _recentDocs;

@@ -2,6 +2,7 @@
 
 #include "random.h"
 
+#include "app/model/casefolding.h"
 #include "app/model/lorvant.h"
 
 #include <algorithm>
@@ -12,21 +13,6 @@
 namespace {
 
 constexpr int NoField = -2;
-
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Only A to Z match their small letters: other bytes of the ANSI code page must be equal.
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upperAscii(a[i]) != upperAscii(b[i]))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -59,7 +45,7 @@ void StudySession::askNext(int idx) {
 bool StudySession::answer(std::string_view given) {
     const std::string_view right = fieldText(_toIdx);
     const bool correct =
-        given == right || (!_settings.isCaseSensitive() && equalIgnoringAsciiCase(given, right));
+        given == right || (!_settings.isCaseSensitive() && CaseFolding::equalIgnoringCase(given, right));
     TermSet& item = _sh.getTermSet(static_cast<std::size_t>(getCurrentItemIdx()));
     ++_questionsAskedCnt;
     if (correct) {

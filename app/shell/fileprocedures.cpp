@@ -40,7 +40,7 @@ template <class... Arguments> std::string format(int formatId, Arguments... argu
 bool isDocumentFile(const std::string& path) {
     try {
         Win::IO::FileDeSerializer in(path);
-        return in.getBytesLeft() >= 4 && in.readInt() == DocumentSignature;
+        return in.getBytesLeft() >= 4 && isDocumentSignature(in.readInt());
     } catch (const Win::SimpleException&) {
         return false;
     }

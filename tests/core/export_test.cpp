@@ -28,11 +28,16 @@ TEST(Export, TabSeparatedText) {
     writeFile(path, "previous, longer contents that must go");
     StudyList list = makeStudyList({"Definition"}, {});
     EXPECT_EQ(exported<CSVFileOutputMethod>(list, path), "Term\tDefinition\tComment");
+    // In the legacy code page while every text fits it, in UTF-8 with its mark otherwise.
     list = makeStudyList({"Definition", "Example"},
-                         {{"caf\xE9", "coffee", "", ""}, {"dog", "", "a dog\tbarks\n", "loud"}});
+                         {{"caf\xC3\xA9", "coffee", "", ""}, {"dog", "", "a dog\tbarks\n", "loud"}});
     list.setFileName(folder.file("cats.lvd"));
     EXPECT_EQ(exported<CSVFileOutputMethod>(list, path),
               "Term\tDefinition\tExample\tComment\r\ncaf\xE9\tcoffee\t\t\r\ndog\t\ta dog\tbarks\n\tloud");
+    list.getTermSet(1).setComment("\xD0\xBB\xD0\xB0\xD0\xB9");
+    EXPECT_EQ(exported<CSVFileOutputMethod>(list, path),
+              "\xEF\xBB\xBFTerm\tDefinition\tExample\tComment\r\ncaf\xC3\xA9\tcoffee\t\t\r\n"
+              "dog\t\ta dog\tbarks\n\t\xD0\xBB\xD0\xB0\xD0\xB9");
     EXPECT_EQ(list.getFileName(), folder.file("cats.lvd"));
     EXPECT_TRUE(list.isModified());
     EXPECT_EQ(failureOf([&] { CSVFileOutputMethod(list).write(folder.file("missing") + "/out.txt"); }),
@@ -65,10 +70,10 @@ TEST(Export, HtmlPageIsAnEscapedTable) {
 }
 
 TEST(Export, CsvForSpreadsheetsIsUtf8WithAMarkCommasAndQuotesWhereNeeded) {
-    StudyList list =
-        makeStudyList({"Definition", "Example"},
-                      {{"Stra\337e \x80", "street", "\"Hauptstra\337e\" is long", "two\r\nlines"},
-                       {"\"train on line\" indication"}});
+    StudyList list = makeStudyList(
+        {"Definition", "Example"},
+        {{"Stra\xC3\237e \xE2\x82\xAC", "street", "\"Hauptstra\xC3\237e\" is long", "two\r\nlines"},
+         {"\"train on line\" indication"}});
     Outline outline = list.getOutline();
     outline.setItemType("Wort, deutsch");
     list.setOutline(outline);

@@ -40,7 +40,7 @@ inline std::string makeHostileDocument(HostileShape shape) {
     const int fieldCount = longNames ? Outline::MaxDefCount : 0;
     const int itemCount = longNames ? 300 : 999999;
     Win::IO::MemorySerializer out;
-    out.writeInt(DocumentSignature);
+    out.writeInt(DocumentSignatureV1);
     out.writeString("Term");
     out.writeInt(fieldCount);
     for (int i = 0; i < fieldCount; ++i) {

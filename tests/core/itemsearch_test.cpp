@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ItemSearch, FindsTextsFoldingOnlyAsciiLettersWithoutMatchCase) {
+TEST(ItemSearch, FindsTextsFoldingTheLettersOfEveryScriptWithoutMatchCase) {
     const struct {
         const char* text;
         const char* within;
@@ -19,10 +19,15 @@ TEST(ItemSearch, FindsTextsFoldingOnlyAsciiLettersWithoutMatchCase) {
         {"in", "in Paris today", false, true},  // at the very start
         {"ababc", "abababc", false, true},      // after a partial match
         {"ababc", "ababab", false, false},
-        {"long text", "long tex", false, false},  // longer than the text searched
-        {"\xC9t\xC9", "\xE9t\xE9", false, false}, // accented capitals are not small letters
-        {"\xE9T\xE9", "\xE9t\xE9", false, true},
-        {"[", "{", false, false}, // bytes next to the letters do not fold
+        {"long text", "long tex", false, false},                 // longer than the text searched
+        {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9", false, true}, // "ÉtÉ" in "été"
+        {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9", true, false},
+        {"\xCE\xA3\xCE\x9F\xCE\xA6", "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1", false,
+         true},                             // "ΣΟΦ" in "σοφία"
+        {"K", "\xE2\x84\xAA", false, true}, // the Kelvin sign folds to k
+        {"\xE2\x84\xAA", "k", false, true},
+        {"\xC3\xA9", "e", false, false}, // accents are letters of their own
+        {"[", "{", false, false},        // bytes next to the letters do not fold
         {"@", "`", false, false},
         {"", "", true, true},
     };

@@ -1,7 +1,10 @@
 #include "testfiles.h"
 #include "testlists.h"
 
-#include "app/files/schedulesections.h"
+#include "app/model/documentsections.h"
+#include "app/model/schedulesections.h"
+
+#include "WinLib/io/memoryserializer.h"
 
 #include <gtest/gtest.h>
 
@@ -31,14 +34,28 @@ StudyList withoutSchedule(const StudyList& list) {
     return copy;
 }
 
+using SectionWriter = void (*)(const StudyList&, Win::IO::Serializer&);
+using SectionReader = void (*)(StudyList&, Win::IO::DeSerializer&);
+
+std::string sectionOf(const StudyList& list, SectionWriter write) {
+    Win::IO::MemorySerializer out;
+    write(list, out);
+    return out.getBytes();
+}
+
+void readSection(StudyList& list, SectionReader read, const std::string& bytes) {
+    Win::IO::MemoryDeSerializer in(bytes);
+    read(list, in);
+}
+
 std::string readScheduleFailure(const std::string& bytes) {
     StudyList list = withoutSchedule(reviewedList());
-    return failureOf([&] { ScheduleSections::readSchedule(bytes, list); });
+    return failureOf([&] { readSection(list, &ScheduleSections::readSchedule, bytes); });
 }
 
 std::string readLogFailure(const std::string& bytes) {
     StudyList list = withoutSchedule(reviewedList());
-    return failureOf([&] { ScheduleSections::readReviewLog(bytes, list); });
+    return failureOf([&] { readSection(list, &ScheduleSections::readReviewLog, bytes); });
 }
 
 // Replaces bytes of a section at an offset.
@@ -51,22 +68,22 @@ std::string patched(std::string bytes, std::size_t offset, const std::string& wi
 TEST(ScheduleSections, RoundTripKeepsEveryItemsStateTheLogAndTheSettings) {
     const StudyList list = reviewedList();
     StudyList read = withoutSchedule(list);
-    ScheduleSections::readSchedule(ScheduleSections::writeSchedule(list), read);
-    ScheduleSections::readReviewLog(ScheduleSections::writeReviewLog(list), read);
+    readSection(read, &ScheduleSections::readSchedule, sectionOf(list, &ScheduleSections::writeSchedule));
+    readSection(read, &ScheduleSections::readReviewLog, sectionOf(list, &ScheduleSections::writeReviewLog));
     for (int idx = 0; idx < list.getTermSetCount(); ++idx)
         EXPECT_EQ(read.getTermSet(static_cast<std::size_t>(idx)),
                   list.getTermSet(static_cast<std::size_t>(idx)));
     EXPECT_EQ(read.getReviewLog(), list.getReviewLog());
     EXPECT_EQ(read.getReviewSettings(), list.getReviewSettings());
     // A new item takes one byte, a scheduled one 42; a review 22.
-    EXPECT_EQ(ScheduleSections::writeSchedule(list).size(), 16u + 1 + 3 * 42);
-    EXPECT_EQ(ScheduleSections::writeReviewLog(list).size(), 4u + 4 * 22);
+    EXPECT_EQ(sectionOf(list, &ScheduleSections::writeSchedule).size(), 16u + 1 + 3 * 42);
+    EXPECT_EQ(sectionOf(list, &ScheduleSections::writeReviewLog).size(), 4u + 4 * 22);
 }
 
 // Every value out of range, a count that is not the document's, a short or long section: all
 // refused as a corrupt file.
 TEST(ScheduleSections, RefusesBadSchedules) {
-    const std::string good = ScheduleSections::writeSchedule(reviewedList());
+    const std::string good = sectionOf(reviewedList(), &ScheduleSections::writeSchedule);
     ASSERT_EQ(readScheduleFailure(good), "");
     const std::string corrupt = "corrupt: Data corruption";
     // The first item (offset 16) is scheduled: state, step, stability, difficulty, due, last
@@ -96,7 +113,7 @@ TEST(ScheduleSections, RefusesBadSchedules) {
 }
 
 TEST(ScheduleSections, RefusesBadReviewLogs) {
-    const std::string good = ScheduleSections::writeReviewLog(reviewedList());
+    const std::string good = sectionOf(reviewedList(), &ScheduleSections::writeReviewLog);
     ASSERT_EQ(readLogFailure(good), "");
     const std::string corrupt = "corrupt: Data corruption";
     const struct {

@@ -8,6 +8,8 @@
 #include "app/files/textimporter.h"
 
 #include "WinLib/io/exceptions.h"
+#include "WinLib/io/legacycodepage.h"
+#include "WinLib/io/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +41,24 @@ TextImporter::Error refusalOf(const std::string& text) {
 
 } // namespace
 
-TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
+TEST(TextDecoder, ConvertsEveryEncodingToUtf8) {
     const struct {
         std::string bytes;
         std::string text;
         TextEncoding encoding;
     } cases[] = {
-        {"Aalspie\xC3\x9F gro\xC3\x9F \xE2\x82\xAC", "Aalspie\xDF gro\xDF \x80", TextEncoding::Utf8},
+        {"Aalspie\xC3\x9F gro\xC3\x9F \xE2\x82\xAC", "Aalspie\xC3\x9F gro\xC3\x9F \xE2\x82\xAC",
+         TextEncoding::Utf8},
         {"\xEF\xBB\xBFGerman\tEnglish", "German\tEnglish", TextEncoding::Utf8},
-        {bytes({0xFF, 0xFE, 'G', 0, 0xDF, 0, 0xAC, 0x20}), "G\xDF\x80", TextEncoding::Utf16LittleEndian},
-        {bytes({0xFE, 0xFF, 0, 'G', 0, 0xDF, 0x20, 0xAC}), "G\xDF\x80", TextEncoding::Utf16BigEndian},
-        // Not UTF-8: an overlong form, a lone continuation byte, a cut sequence.
-        {"caf\xE9", "caf\xE9", TextEncoding::Windows1252},
-        {"\xC0\xAF x \x80 y \xC3", "\xC0\xAF x \x80 y \xC3", TextEncoding::Windows1252},
+        {bytes({0xFF, 0xFE, 'G', 0, 0xDF, 0, 0xAC, 0x20}), "G\xC3\x9F\xE2\x82\xAC",
+         TextEncoding::Utf16LittleEndian},
+        {bytes({0xFE, 0xFF, 0, 'G', 0, 0xDF, 0x20, 0xAC}), "G\xC3\x9F\xE2\x82\xAC",
+         TextEncoding::Utf16BigEndian},
+        // Beyond the basic plane, from a surrogate pair.
+        {bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE}), "\xF0\x9F\x98\x80", TextEncoding::Utf16LittleEndian},
+        // Not UTF-8 (an overlong form, a lone continuation byte, a cut sequence): windows-1252.
+        {"caf\xE9", "caf\xC3\xA9", TextEncoding::Windows1252},
+        {"\xC0\xAF x \x80 y \xC3", "\xC3\x80\xC2\xAF x \xE2\x82\xAC y \xC3\x83", TextEncoding::Windows1252},
         {"plain", "plain", TextEncoding::Windows1252},
     };
     for (const auto& c : cases) {
@@ -62,21 +69,20 @@ TEST(TextDecoder, ConvertsEveryEncodingToTheProgramsCodePage) {
     }
 }
 
-TEST(TextDecoder, CountsWhatTheCodePageCannotHold) {
-    // A Polish letter, a Chinese one, one beyond the basic plane, a byte that is no UTF-8 and the last
-    // character of two bytes behind a byte-order mark, on lines ended three ways.
+TEST(TextDecoder, ReplacesOnlyWhatIsNoCharacterOfTheEncoding) {
+    // Behind a byte-order mark, on lines ended three ways: Polish, Chinese and a character beyond the
+    // basic plane are kept; a byte that is no UTF-8 and a cut sequence are not.
     const DecodedText utf8 = decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA "
-                                        "\xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF \xDF\xBF");
-    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r?\363d? ?? ? ?");
-    EXPECT_EQ(utf8.replacedCharacters.count, 6);
+                                        "\xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF \xE4\xB8");
+    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 ? ??");
+    EXPECT_EQ(utf8.replacedCharacters.count, 3);
     EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
 
-    // Beyond the basic plane (a surrogate pair) is one character; a lone surrogate and an odd
-    // last byte are replaced as well.
+    // A lone surrogate and an odd last byte.
     const DecodedText utf16 =
         decodeText(bytes({0xFF, 0xFE, 'a', 0, 0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC, 'b', 0, 'c'}));
-    EXPECT_EQ(utf16.text, "a??b?");
-    EXPECT_EQ(utf16.replacedCharacters.count, 3);
+    EXPECT_EQ(utf16.text, "a\xF0\x9F\x98\x80?b?");
+    EXPECT_EQ(utf16.replacedCharacters.count, 2);
     EXPECT_EQ(utf16.replacedCharacters.firstLine, 1);
 }
 
@@ -181,26 +187,33 @@ TEST(TextImporter, ReadsTheOutlineAndItemsAsTheFileLaysThemOut) {
     EXPECT_TRUE(report.changedAnything());
 }
 
-// Lists of texts made to trouble a table (separators, quotes, line breaks of every kind, every byte value)
-// come back from the spreadsheet export unchanged.
+// Lists of texts made to trouble a table (separators, quotes, line breaks of every kind, characters of
+// every length) come back from the spreadsheet export unchanged.
 TEST(TextImporter, TheSpreadsheetExportReadsBackTheSameItems) {
     std::mt19937 random(20261206);
-    const std::string pieces[] = {",",      ";", "\t", "\"",   "\"\"", "\r",   "\n",
-                                  "\r\n",   " ", "ab", "\xDF", "\x80", "\x81", std::string(1, '\0'),
-                                  "Comment"};
+    const std::string pieces[] = {
+        ",",      ";", "\t", "\"",       "\"\"",         "\r",       "\n",
+        "\r\n",   " ", "ab", "\xC3\x9F", "\xE2\x82\xAC", "\xC2\x81", std::string(1, '\0'),
+        "Comment"};
+    const auto randomCharacter = [&] {
+        const char32_t limits[] = {0x80, 0x800, 0xD800, 0x110000};
+        const auto codePoint = static_cast<char32_t>(random() % limits[random() % std::size(limits)]);
+        return codePoint >= 0xD800 && codePoint <= 0xDFFF ? U'?' : codePoint;
+    };
     const auto text = [&](bool nonEmpty) {
         std::string made;
         for (std::size_t length = random() % 6 + (nonEmpty ? 1 : 0); length > 0; --length) {
             if (random() % 2 == 0)
                 made += pieces[random() % std::size(pieces)];
             else
-                made.push_back(static_cast<char>(random() % 256));
+                Win::IO::Utf8::append(made, randomCharacter());
         }
         return made;
     };
     std::string everyByte;
     for (int byte = 0; byte < 256; ++byte)
         everyByte.push_back(static_cast<char>(byte));
+    everyByte = Win::IO::LegacyCodePage::toUtf8(everyByte);
     for (int round = 0; round < 200; ++round) {
         std::vector<std::string> fields;
         for (std::size_t i = random() % 4; i > 0; --i)
@@ -265,12 +278,17 @@ TEST(TextImporter, RefusesWhatWouldLoseDataAndNamesTheLine) {
 }
 
 TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifiedList) {
-    const Table items{{"Aalspie\xDF", "eel spear", ""},
-                      {"gro\xDF, sehr gro\xDF", "big; very big", "\xDF \xE4 \xE9 \x80"},
-                      {"\"train on line\" indication (railway)", "Zugmeldung", "quote first"},
-                      {"Stra\337e\nWeg", "street", "two lines"},
-                      {"?\363d?", "Lodz", ""},
-                      {"Tabulator", "tab\tstop", ""}};
+    const Table items{
+        {"Aalspie\xC3\x9F", "eel spear", ""},
+        {"gro\xC3\x9F, sehr gro\xC3\x9F", "big; very big", "\xC3\x9F \xC3\xA4 \xC3\xA9 \xE2\x82\xAC"},
+        {"\"train on line\" indication (railway)", "Zugmeldung", "quote first"},
+        {"Stra\xC3\x9F"
+         "e\nWeg",
+         "street", "two lines"},
+        {"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "Lodz", ""},
+        {"Tabulator", "tab\tstop", ""}};
     for (const char* name : {"words.csv", "words-semicolon.csv", "words-tab.txt", "words-utf16.txt"}) {
         SCOPED_TRACE(name);
         TextFileInputMethod reader;
@@ -278,8 +296,7 @@ TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifie
         EXPECT_EQ(namesOf(list.getOutline()), (std::vector<std::string>{"German", "English"}));
         EXPECT_EQ(itemsOf(list), items);
         EXPECT_EQ(reader.getReport().rowsWithoutTerm.firstLine, 7);
-        EXPECT_EQ(reader.getReport().replacedCharacters.count, 2);
-        EXPECT_EQ(reader.getReport().replacedCharacters.firstLine, 8);
+        EXPECT_EQ(reader.getReport().replacedCharacters.count, 0);
         EXPECT_EQ(list.getFileName(), "");
         EXPECT_TRUE(list.isModified());
     }

@@ -7,7 +7,7 @@
 #include "tests/core/countingallocator.h"
 
 #include "app/files/documentfileinputmethod.h"
-#include "app/files/documentsignature.h"
+#include "app/files/documentformat.h"
 
 #include "WinLib/io/exceptions.h"
 #include "WinLib/io/memoryserializer.h"
@@ -66,11 +66,7 @@ std::optional<StudyList> openFile(const std::string& path) {
 std::optional<StudyList> readMemory(std::string_view bytes) {
     try {
         Win::IO::MemoryDeSerializer in(bytes);
-        if (in.readInt() != DocumentSignature)
-            return std::nullopt;
-        StudyList studyList;
-        studyList.deserialize(in);
-        return studyList;
+        return DocumentFormat::read(in);
     } catch (const Win::SimpleException&) {
     } catch (const std::exception&) {
     }
@@ -79,7 +75,7 @@ std::optional<StudyList> readMemory(std::string_view bytes) {
 
 bool sameDocument(const StudyList& a, const StudyList& b) {
     if (!(a.getOutline() == b.getOutline()) || !(a.getSettings() == b.getSettings()) ||
-        a.getTermSetCount() != b.getTermSetCount())
+        a.getTermSetCount() != b.getTermSetCount() || a.getUnknownSections() != b.getUnknownSections())
         return false;
     for (std::size_t i = 0; i < static_cast<std::size_t>(a.getTermSetCount()); ++i) {
         if (!(a.getTermSet(i) == b.getTermSet(i)))
@@ -110,10 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
 
     StudyList saved = *opened;
-    Win::IO::MemorySerializer out;
-    out.writeInt(DocumentSignature);
-    saved.serialize(out);
-    const std::optional<StudyList> reopened = readMemory(out.getBytes());
+    std::optional<Win::IO::MemorySerializer> out;
+    DocumentFormat::write(saved, [&]() -> Win::IO::Serializer& {
+        out.reset();
+        return out.emplace();
+    });
+    const std::optional<StudyList> reopened = readMemory(out->getBytes());
     if (!reopened || !sameDocument(*opened, *reopened))
         __builtin_trap();
     return 0;

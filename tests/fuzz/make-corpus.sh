@@ -13,7 +13,7 @@ table() { # name, then the table's text for printf
     name=$1
     shift
     printf "$@" > "$work/$name.txt"
-    "$lvdtool" import "$work/$name.txt" "$out/$name.lvd"
+    "$lvdtool" import "$work/$name.txt" "$out/$name.lvd" > /dev/null
 }
 
 table empty 'Term\tDefinition\tComment'
@@ -35,6 +35,18 @@ header=Term
 row=a
 for i in $(seq 100 111); do header="$header\\t$long$i"; row="$row\\tv"; done
 table long-field-names "$header\\tComment\\r\\n$row\\t\\r\\n$row\\tc\\r\\n$row\\t"
+
+# Version 2: text beyond the legacy code page, and sections the reader does not know (kept, written back).
+table scripts 'Word\tMeaning\tComment\r\n\305\201\303\263d\305\272\tcity\t\r\n\317\203\316\277\317\206\316\257\316\261\twisdom\t\360\237\230\200\r\n\346\227\245\346\234\254\tJapan\t'
+size=$(wc -c < "$out/scripts.lvd")
+{ head -c $((size - 8)) "$out/scripts.lvd"; printf 'DSCH\003\000\000\000abc\007\000\000\000\000\000\000\000'; \
+  printf '\000\000\000\000\000\000\000\000'; } > "$out/sections.lvd"
+
+# The review schedule: a list reviewed through lvdtool, with its schedule and review log sections.
+"$lvdtool" gen 4 "$work/schedule.lvd"
+printf '1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-31T08:10:00Z\t3\n2\t2026-01-31T08:00:00Z\t1\n3\t2026-02-02T08:00:00Z\t4\n1\t2026-02-05T08:00:00Z\t2\n' \
+    > "$work/schedule.tsv"
+"$lvdtool" review "$work/schedule.lvd" "$work/schedule.tsv" --save "$out/schedule.lvd" > /dev/null
 
 # Bytes after the settings record are ignored by the reader.
 { cat "$out/few-items.lvd"; printf 'trailing\000\305\377'; } > "$out/trailing-bytes.lvd"

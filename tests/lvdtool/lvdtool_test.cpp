@@ -28,7 +28,7 @@ ToolRun lvdtool(const std::vector<std::string>& args) {
     return {exitCode, out.str(), err.str()};
 }
 
-// Three fields, an empty value, a comment, a term without comment, bytes of the upper half, quotes
+// Three fields, an empty value, a comment, a term without comment, a windows-1252 letter, quotes
 // that do not make a quoted cell.
 const std::string Table = "Word\tDefinition\tExample\tNote\tComment\r\n"
                           "cat\tanimal\tthe cat sat\t\tpet\r\n"
@@ -55,6 +55,22 @@ TEST(LvdTool, ImportThenExportAndCheck) {
     }
     ASSERT_EQ(lvdtool({"export", list, folder.file("page.html.txt")}).exitCode, 0);
     EXPECT_EQ(readFile(folder.file("page.html.txt")), Table);
+    // The spreadsheet's CSV by its extension: UTF-8 with a mark, commas.
+    ASSERT_EQ(lvdtool({"export", list, folder.file("sheet.CSV")}).exitCode, 0);
+    EXPECT_EQ(readFile(folder.file("sheet.CSV")).substr(0, 41),
+              "\xEF\xBB\xBFWord,Definition,Example,Note,Comment\r\n");
+    EXPECT_NE(readFile(folder.file("sheet.CSV")).find("caf\xC3\xA9,place,,short,"), std::string::npos);
+
+    // Paths and texts in any script, in UTF-8.
+    const std::string polish = folder.file("s\xC5\x82\xC3\xB3wka \xE6\x97\xA5\xE6\x9C\xAC.txt");
+    const std::string polishTable =
+        "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t";
+    writeFile(polish, polishTable);
+    ASSERT_EQ(lvdtool({"import", polish, list}).exitCode, 0);
+    EXPECT_EQ(lvdtool({"check", list}).out, list + ": 1 item, 1 field\n");
+    ASSERT_EQ(lvdtool({"export", list, polish}).exitCode, 0);
+    EXPECT_EQ(readFile(polish),
+              "\xEF\xBB\xBFTerm\tDefinition\tComment\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\tcity\t");
 
     // Cut inside the settings record, not a document at all, or missing: nothing is written.
     const std::string document = readFile(list);
@@ -82,9 +98,8 @@ TEST(LvdTool, ImportReportsWhatItMadeOfTheFileOrWhyItRefusedIt) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, in + ": 3 items, UTF-8, comma-separated, no header line\n"
                             "  rows without a term, skipped: 1 (first on line 2)\n"
-                            "  characters replaced by \"?\": 2 (first on line 4)\n"
                             "  items repeating an earlier term: 1 (first on line 3)\n");
-    EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(2).getTerm(), "?\363d?");
+    EXPECT_EQ(DocumentFileInputMethod().read(out).getTermSet(2).getTerm(), "\xC5\x81\xC3\263d\xC5\xBA");
 
     // The separator can be named when the first rows mislead.
     writeFile(in, "a;b,c\nd;e,f\n");
@@ -141,4 +156,51 @@ TEST(LvdTool, GenMakesTheSameListEachTimeAndBadArgumentsShowTheUsage) {
         EXPECT_EQ(run.err.rfind("usage: lvdtool", 0), 0u);
     }
     EXPECT_EQ(folder.list().size(), 3u);
+}
+
+// Reviews applied in order print each item's schedule after its review; the items a review takes
+// follow from them; a bad line is refused with its number and nothing is printed or saved.
+TEST(LvdTool, ReviewAppliesALogAndDueListsTheItemsOfAReview) {
+    TempFolder folder;
+    const std::string list = folder.file("list.lvd"), log = folder.file("log.tsv"),
+                      out = folder.file("out.lvd");
+    ASSERT_EQ(lvdtool({"gen", "4", list}).exitCode, 0);
+    writeFile(log, "1\t2026-01-31T08:00:00Z\t3\r\n"
+                   "1\t2026-01-31T08:10:00Z\t3\n"
+                   "2\t2026-01-31T08:00:00Z\t1\n"
+                   "1\t2026-02-02T08:00:00Z\t4\n");
+    const ToolRun run = lvdtool({"review", list, log, "--save", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1\tlearning\t2026-01-31T08:10:00Z\t2.306500\t2.118104\t1\t0\n"
+                       "1\treview\t2026-02-02T08:10:00Z\t2.306500\t2.111214\t2\t0\n"
+                       "2\tlearning\t2026-01-31T08:01:00Z\t0.212000\t6.413300\t1\t0\n"
+                       "1\treview\t2026-02-21T08:00:00Z\t18.534332\t1.000000\t3\t0\n");
+    // Item 2's step has passed; 3 and 4 are new, so they come last in list order.
+    EXPECT_EQ(lvdtool({"due", out, "--now", "2026-02-02T09:00:00Z"}).out, "2\n3\n4\n");
+    EXPECT_EQ(lvdtool({"due", out, "--now", "2026-02-21T09:00:00Z"}).out, "2\n1\n3\n4\n");
+    EXPECT_EQ(lvdtool({"reviews", out}).out, "1\t2026-01-31T08:00:00Z\t3\t0\tnew\n"
+                                             "1\t2026-01-31T08:10:00Z\t3\t600\tlearning\n"
+                                             "2\t2026-01-31T08:00:00Z\t1\t0\tnew\n"
+                                             "1\t2026-02-02T08:00:00Z\t4\t172200\treview\n");
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-31T08:00:00Z\t5\n",
+         ", line 2: bad grade \"5\" (expected 1 to 4)\n"},
+        {"9\t2026-01-31T08:00:00Z\t3\n", ", line 1: no item numbered 9\n"},
+        {"1\t2026-02-30T08:00:00Z\t3\n",
+         ", line 1: bad time \"2026-02-30T08:00:00Z\" (expected the form 2026-01-31T08:00:00Z)\n"},
+        {"1\t2026-01-31T08:00:00Z\n", ", line 1: expected item number, time and grade separated by tabs\n"},
+        {"1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-30T08:00:00Z\t3\n",
+         ", line 2: time before the item's last review\n"},
+    };
+    const std::string saved = readFile(out);
+    for (const auto& [text, message] : refused) {
+        writeFile(log, text);
+        const ToolRun refusal = lvdtool({"review", list, log, "--save", out});
+        EXPECT_EQ(refusal.exitCode, 1);
+        EXPECT_EQ(refusal.err, log + message);
+        EXPECT_EQ(refusal.out, "");
+        EXPECT_EQ(readFile(out), saved);
+    }
+    EXPECT_EQ(lvdtool({"due", out, "--now", "yesterday"}).exitCode, 2);
 }

@@ -1,5 +1,6 @@
 #include "tests/core/testlists.h"
 
+#include "app/model/documentsections.h"
 #include "app/model/sorter.h"
 #include "app/sessions/reviewchoice.h"
 
@@ -117,16 +118,16 @@ TEST(ReviewLog, RowsFollowTheirItems) {
 // as never reviewed.
 TEST(ReviewLog, ForgetScheduleMakesItemsNew) {
     StudyList list = listOf(3);
-    EXPECT_FALSE(list.hasScheduleData());
+    EXPECT_FALSE(DocumentSections::anyToWrite(list));
     list.reviewItem(1, Noon, Grade::GOOD);
-    EXPECT_TRUE(list.hasScheduleData());
+    EXPECT_TRUE(DocumentSections::anyToWrite(list));
     list.forgetSchedule({1});
     EXPECT_TRUE(list.getTermSet(1).getSchedule().isNew());
     EXPECT_EQ(list.getReviewLog().getCount(), 1u);
     list.setReviewLog(ReviewLog());
-    EXPECT_FALSE(list.hasScheduleData());
+    EXPECT_FALSE(DocumentSections::anyToWrite(list));
     ReviewSettings settings;
     settings.desiredRetention = 85;
     list.setReviewSettings(settings);
-    EXPECT_TRUE(list.hasScheduleData());
+    EXPECT_TRUE(DocumentSections::anyToWrite(list));
 }

@@ -7,6 +7,7 @@
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
 #include "app/files/htmlfileoutputmethod.h"
+#include "app/files/spreadsheetcsvfileoutputmethod.h"
 #include "app/files/textfileinputmethod.h"
 
 #include "WinLib/io/exceptions.h"
@@ -19,7 +20,7 @@
 namespace {
 
 constexpr const char* UsageText = "usage: lvdtool import [--separator=tab|comma|semicolon] IN.txt OUT.lvd\n"
-                                  "       lvdtool export IN.lvd OUT.txt|OUT.html\n"
+                                  "       lvdtool export IN.lvd OUT.txt|OUT.csv|OUT.html\n"
                                   "       lvdtool check FILE.lvd\n"
                                   "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n"
                                   "       lvdtool review DOC.lvd LOG.tsv [--save OUT.lvd]\n"
@@ -172,6 +173,8 @@ int LvdTool::exportDocument(const std::string& documentPath, const std::string& 
     std::unique_ptr<FileOutputMethod> writer;
     if (endsWithNoCase(outPath, ".html") || endsWithNoCase(outPath, ".htm"))
         writer = std::make_unique<HtmlFileOutputMethod>(*studyList);
+    else if (endsWithNoCase(outPath, ".csv"))
+        writer = std::make_unique<SpreadsheetCSVFileOutputMethod>(*studyList);
     else
         writer = std::make_unique<CSVFileOutputMethod>(*studyList);
     return save(*writer, outPath) ? Done : Refused;

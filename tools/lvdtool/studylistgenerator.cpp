@@ -8,9 +8,9 @@ namespace {
 // Drawn with roughly the frequencies of English text.
 constexpr std::string_view Letters = "eeeeeeeeeeeetttttttttaaaaaaaaooooooooiiiiiiinnnnnnnssssss"
                                      "hhhhhhrrrrrrddddllllcccuuummwwffggyypbvkjxqz";
-// A few letters beyond ASCII (e acute, u umlaut, n tilde, a grave in the Western code page), so
-// that byte order and 8-bit text get their share.
-constexpr unsigned char AccentedLetters[] = {0xE9, 0xFC, 0xF1, 0xE0};
+// A few letters beyond ASCII (e acute, u umlaut, n tilde, a grave), so that byte order and text
+// beyond ASCII get their share. They fit the legacy code page: the list is saved as version 1.
+constexpr std::string_view AccentedLetters[] = {"\xC3\xA9", "\xC3\xBC", "\xC3\xB1", "\xC3\xA0"};
 
 } // namespace
 
@@ -23,8 +23,9 @@ std::string StudyListGenerator::makeText(int minLength, int maxLength) {
     std::string text;
     text.reserve(static_cast<std::size_t>(length));
     int wordLeft = between(2, 9);
-    while (static_cast<int>(text.size()) < length) {
-        if (wordLeft == 0 && static_cast<int>(text.size()) < length - 1) {
+    // Counted in characters, so that a seed makes the same text however its letters are encoded.
+    for (int characters = 0; characters < length; ++characters) {
+        if (wordLeft == 0 && characters < length - 1) {
             text.push_back(' ');
             wordLeft = between(2, 9);
             continue;
@@ -33,7 +34,7 @@ std::string StudyListGenerator::makeText(int minLength, int maxLength) {
         const char letter =
             Letters[static_cast<std::size_t>(between(0, static_cast<int>(Letters.size()) - 1))];
         if (pick < 2)
-            text.push_back(static_cast<char>(AccentedLetters[pick + 2 * between(0, 1)]));
+            text += AccentedLetters[pick + 2 * between(0, 1)];
         else if (text.empty() && pick < 40)
             text.push_back(static_cast<char>(letter - 'a' + 'A'));
         else

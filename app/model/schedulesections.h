@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 class StudyList;
+
+namespace Win::IO {
+class Serializer;
+class DeSerializer;
+} // namespace Win::IO
 
 // The two document sections of the review schedule. Their bytes are little-endian:
 // - "SCHD": desired retention, new items per day and maximum reviews per day (4 bytes each),
@@ -27,10 +30,14 @@ inline constexpr std::uint32_t tagOf(const char (&name)[5]) {
 inline constexpr std::uint32_t ScheduleTag = tagOf("SCHD");
 inline constexpr std::uint32_t ReviewLogTag = tagOf("RLOG");
 
-std::string writeSchedule(const StudyList& list);
-// The list's items must have been read already: the section must hold one state per item.
-void readSchedule(std::string_view bytes, StudyList& list);
-std::string writeReviewLog(const StudyList& list);
-void readReviewLog(std::string_view bytes, StudyList& list);
+// True for a list never reviewed on the schedule, whose review settings are the defaults.
+bool isScheduleEmpty(const StudyList& list);
+void writeSchedule(const StudyList& list, Win::IO::Serializer& out);
+// The list's items must have been read already: the section must hold one state per item. Reads
+// the section to its end.
+void readSchedule(StudyList& list, Win::IO::DeSerializer& in);
+bool isReviewLogEmpty(const StudyList& list);
+void writeReviewLog(const StudyList& list, Win::IO::Serializer& out);
+void readReviewLog(StudyList& list, Win::IO::DeSerializer& in);
 
 } // namespace ScheduleSections

@@ -11,11 +11,11 @@ constexpr char32_t HighControls[32] = {
 
 } // namespace
 
-char32_t Windows1252::toUnicode(unsigned char byte) {
+char32_t Win::IO::Windows1252::toUnicode(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? HighControls[byte - 0x80] : byte;
 }
 
-int Windows1252::fromUnicode(char32_t character) {
+int Win::IO::Windows1252::fromUnicode(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
         return static_cast<int>(character);
     for (int i = 0; i < 32; ++i) {

@@ -1,8 +1,9 @@
 #include "schedulesections.h"
 
-#include "app/model/lorvant.h"
+#include "lorvant.h"
 
 #include "WinLib/io/exceptions.h"
+#include "WinLib/io/serializer.h"
 
 #include <bit>
 #include <cmath>
@@ -20,27 +21,43 @@ constexpr std::size_t ReviewBytes = 4 + 1 + 1 + 8 + 8;
     throw Win::IO::DataCorruptionException("Data corruption");
 }
 
+// Gathers one record and hands it to the serializer whole: a million small writes would cost more.
 class Writer {
 public:
-    void u8(unsigned value) { _bytes.push_back(static_cast<char>(value)); }
+    explicit Writer(Win::IO::Serializer& out) : _out(out) {}
+    ~Writer() = default;
+    void u8(unsigned value) { _record[_size++] = static_cast<char>(value); }
     void u32(std::uint32_t value) { bytes(value, 4); }
     void i64(std::int64_t value) { bytes(static_cast<std::uint64_t>(value), 8); }
     void f64(double value) { bytes(std::bit_cast<std::uint64_t>(value), 8); }
-    void reserve(std::size_t size) { _bytes.reserve(size); }
-    std::string take() { return std::move(_bytes); }
+    void flush() {
+        _out.write(_record, _size);
+        _size = 0;
+    }
 
 private:
     void bytes(std::uint64_t value, int count) {
         for (int i = 0; i < count; ++i)
-            _bytes.push_back(static_cast<char>(value >> (8 * i)));
+            _record[_size++] = static_cast<char>(value >> (8 * i));
     }
-    std::string _bytes;
+    Win::IO::Serializer& _out;
+    char _record[64];
+    std::size_t _size = 0;
 };
 
+// Reads one record at a time from the section's bytes.
 class Reader {
 public:
-    explicit Reader(std::string_view bytes) : _bytes(bytes) {}
-    std::size_t left() const { return _bytes.size() - _pos; }
+    explicit Reader(Win::IO::DeSerializer& in) : _in(in) {}
+    std::uint64_t left() const { return _in.getBytesLeft() + (_size - _pos); }
+    // The next record of size bytes; the section must hold it.
+    void record(std::size_t size) {
+        if (_in.getBytesLeft() < size)
+            corrupt();
+        _in.read(_record, size);
+        _size = size;
+        _pos = 0;
+    }
     unsigned u8() { return static_cast<unsigned char>(take(1)[0]); }
     std::uint32_t u32() { return static_cast<std::uint32_t>(bytes(4)); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
@@ -54,26 +71,28 @@ public:
         return static_cast<std::size_t>(value);
     }
     void end() const {
-        if (_pos != _bytes.size())
+        if (left() != 0)
             corrupt();
     }
 
 private:
-    std::string_view take(std::size_t size) {
-        if (left() < size)
+    const char* take(std::size_t size) {
+        if (_size - _pos < size)
             corrupt();
-        const std::string_view part = _bytes.substr(_pos, size);
+        const char* part = _record + _pos;
         _pos += size;
         return part;
     }
     std::uint64_t bytes(std::size_t size) {
-        const std::string_view part = take(size);
+        const char* part = take(size);
         std::uint64_t value = 0;
         for (std::size_t i = 0; i < size; ++i)
             value |= static_cast<std::uint64_t>(static_cast<unsigned char>(part[i])) << (8 * i);
         return value;
     }
-    std::string_view _bytes;
+    Win::IO::DeSerializer& _in;
+    char _record[64];
+    std::size_t _size = 0;
     std::size_t _pos = 0;
 };
 
@@ -87,12 +106,14 @@ bool inRange(double value, double low, double high) {
 
 ItemSchedule readItem(Reader& in) {
     ItemSchedule item;
+    in.record(1);
     const unsigned state = in.u8();
     if (state > ItemSchedule::RELEARNING)
         corrupt();
     item.state = static_cast<ItemSchedule::State>(state);
     if (item.isNew())
         return item;
+    in.record(ScheduledItemBytes - 1);
     item.step = static_cast<std::uint8_t>(in.u8());
     item.stability = in.f64();
     item.difficulty = in.f64();
@@ -110,18 +131,31 @@ ItemSchedule readItem(Reader& in) {
 
 } // namespace
 
-std::string writeSchedule(const StudyList& list) {
-    Writer out;
+bool isScheduleEmpty(const StudyList& list) {
+    if (!(list.getReviewSettings() == ReviewSettings()))
+        return false;
+    for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
+        if (!list.getTermSet(static_cast<std::size_t>(idx)).getSchedule().isNew())
+            return false;
+    }
+    return true;
+}
+
+void writeSchedule(const StudyList& list, Win::IO::Serializer& serializer) {
+    Writer out(serializer);
     const ReviewSettings& settings = list.getReviewSettings();
     out.u32(static_cast<std::uint32_t>(settings.desiredRetention));
     out.u32(static_cast<std::uint32_t>(settings.newPerDay));
     out.u32(static_cast<std::uint32_t>(settings.maxReviewsPerDay));
     out.u32(static_cast<std::uint32_t>(list.getTermSetCount()));
+    out.flush();
     for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
         const ItemSchedule& item = list.getTermSet(static_cast<std::size_t>(idx)).getSchedule();
         out.u8(item.state);
-        if (item.isNew())
+        if (item.isNew()) {
+            out.flush();
             continue;
+        }
         out.u8(item.step);
         out.f64(item.stability);
         out.f64(item.difficulty);
@@ -129,12 +163,13 @@ std::string writeSchedule(const StudyList& list) {
         out.i64(item.lastReview);
         out.u32(static_cast<std::uint32_t>(item.reviews));
         out.u32(static_cast<std::uint32_t>(item.lapses));
+        out.flush();
     }
-    return out.take();
 }
 
-void readSchedule(std::string_view bytes, StudyList& list) {
-    Reader in(bytes);
+void readSchedule(StudyList& list, Win::IO::DeSerializer& deserializer) {
+    Reader in(deserializer);
+    in.record(16);
     ReviewSettings settings;
     settings.desiredRetention = in.i32();
     settings.newPerDay = in.i32();
@@ -149,26 +184,32 @@ void readSchedule(std::string_view bytes, StudyList& list) {
     list.setReviewSettings(settings);
 }
 
-std::string writeReviewLog(const StudyList& list) {
-    Writer out;
+bool isReviewLogEmpty(const StudyList& list) {
+    return list.getReviewLog().isEmpty();
+}
+
+void writeReviewLog(const StudyList& list, Win::IO::Serializer& serializer) {
+    Writer out(serializer);
     const std::vector<ReviewRecord>& records = list.getReviewLog().getRecords();
-    out.reserve(4 + records.size() * ReviewBytes);
     out.u32(static_cast<std::uint32_t>(records.size()));
+    out.flush();
     for (const ReviewRecord& record : records) {
         out.u32(static_cast<std::uint32_t>(record.item));
         out.u8(record.stateBefore);
         out.u8(static_cast<unsigned>(record.grade));
         out.i64(record.time);
         out.i64(record.sinceLast);
+        out.flush();
     }
-    return out.take();
 }
 
-void readReviewLog(std::string_view bytes, StudyList& list) {
-    Reader in(bytes);
+void readReviewLog(StudyList& list, Win::IO::DeSerializer& deserializer) {
+    Reader in(deserializer);
+    in.record(4);
     const std::size_t count = in.count(ReviewBytes);
     ReviewLog log;
     for (std::size_t i = 0; i < count; ++i) {
+        in.record(ReviewBytes);
         ReviewRecord record;
         record.item = in.i32();
         const unsigned state = in.u8();

@@ -1,0 +1,111 @@
+#include "legacycodepage.h"
+
+#include "utf8.h"
+
+#include <windows.h>
+
+#include <climits>
+
+// The program runs in UTF-8 (its manifest says so), so GetACP() no longer names the code page it
+// used to run in: that is the system locale's ANSI code page.
+namespace Win::IO::LegacyCodePage {
+
+namespace {
+
+UINT legacyCodePage() {
+    static const UINT codePage = [] {
+        DWORD value = 0;
+        const int got =
+            ::GetLocaleInfoEx(LOCALE_NAME_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                              reinterpret_cast<LPWSTR>(&value), sizeof value / sizeof(WCHAR));
+        // A locale with no ANSI code page of its own (0) ran the program in windows-1252.
+        return got == 0 || value == 0 ? 1252u : static_cast<UINT>(value);
+    }();
+    return codePage;
+}
+
+std::wstring toWide(UINT codePage, DWORD flags, std::string_view text) {
+    if (text.empty() || text.size() > INT_MAX)
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+// Flags as WideCharToMultiByte takes them: UTF-8 and a few other code pages refuse the default character.
+std::string fromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const DWORD flags = usedDefault != nullptr ? WC_NO_BEST_FIT_CHARS : 0;
+    const int length =
+        ::WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    if (length > 0)
+        ::WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, usedDefault);
+    return text;
+}
+
+} // namespace
+
+const char* charsetName() {
+    switch (legacyCodePage()) {
+    case 874:
+        return "windows-874";
+    case 932:
+        return "shift_jis";
+    case 936:
+        return "gbk";
+    case 949:
+        return "euc-kr";
+    case 950:
+        return "big5";
+    case 1250:
+        return "windows-1250";
+    case 1251:
+        return "windows-1251";
+    case 1252:
+        return "windows-1252";
+    case 1253:
+        return "windows-1253";
+    case 1254:
+        return "windows-1254";
+    case 1255:
+        return "windows-1255";
+    case 1256:
+        return "windows-1256";
+    case 1257:
+        return "windows-1257";
+    case 1258:
+        return "windows-1258";
+    default:
+        return nullptr;
+    }
+}
+
+std::string toUtf8(std::string_view legacy) {
+    if (Utf8::isAscii(legacy) || legacyCodePage() == CP_UTF8)
+        return std::string(legacy);
+    return fromWide(CP_UTF8, toWide(legacyCodePage(), 0, legacy), nullptr);
+}
+
+std::optional<std::string> fromUtf8(std::string_view utf8) {
+    if (Utf8::isAscii(utf8))
+        return std::string(utf8);
+    if (!Utf8::isValid(utf8) || utf8.size() > INT_MAX)
+        return std::nullopt;
+    if (legacyCodePage() == CP_UTF8)
+        return std::string(utf8);
+    const std::wstring wide = toWide(CP_UTF8, 0, utf8);
+    BOOL usedDefault = FALSE;
+    std::string legacy = fromWide(legacyCodePage(), wide, &usedDefault);
+    // A character that has no byte, or one whose byte reads back as another character, does not fit.
+    if (usedDefault || legacy.empty() || toWide(legacyCodePage(), 0, legacy) != wide)
+        return std::nullopt;
+    return legacy;
+}
+
+} // namespace Win::IO::LegacyCodePage
