@@ -145,13 +145,15 @@ void Commander::studyReview() {
 }
 
 void Commander::studySetSettings() {
-    SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline());
+    SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline(), _studyList.getReviewSettings());
     if (!confirmed(Dialog::run(_mainWindow, IDD_SETTINGS, dialog)))
         return;
     // The settings are stored in the document file: a change must not be lost without a question.
-    if (!(dialog.getSetting() == _studyList.getSettings()))
+    if (!(dialog.getSetting() == _studyList.getSettings()) ||
+        !(dialog.getReviewSettings() == _studyList.getReviewSettings()))
         _studyList.setModified();
     _studyList.getSettings() = dialog.getSetting();
+    _studyList.setReviewSettings(dialog.getReviewSettings());
 }
 
 void Commander::studySetResetScores() {
