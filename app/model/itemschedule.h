@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 // Seconds since 1970-01-01 00:00 UTC.
 using UtcTime = std::int64_t;
@@ -22,6 +23,39 @@ struct ItemSchedule {
 
     bool isNew() const { return state == NEW; }
     bool operator==(const ItemSchedule&) const = default;
+};
+
+// An item's schedule, held apart from the item: the many items never reviewed cost one pointer, so
+// a document's memory stays bounded by its file's size.
+class ItemScheduleSlot {
+public:
+    ItemScheduleSlot() = default;
+    ItemScheduleSlot(const ItemScheduleSlot& other) { *this = other; }
+    ItemScheduleSlot(ItemScheduleSlot&&) noexcept = default;
+    ItemScheduleSlot& operator=(const ItemScheduleSlot& other) {
+        if (this != &other)
+            set(other.get());
+        return *this;
+    }
+    ItemScheduleSlot& operator=(ItemScheduleSlot&&) noexcept = default;
+
+    const ItemSchedule& get() const {
+        static const ItemSchedule fresh;
+        return _schedule ? *_schedule : fresh;
+    }
+    // A new item keeps nothing.
+    void set(const ItemSchedule& schedule) {
+        if (schedule.isNew())
+            _schedule.reset();
+        else if (_schedule)
+            *_schedule = schedule;
+        else
+            _schedule = std::make_unique<ItemSchedule>(schedule);
+    }
+    bool operator==(const ItemScheduleSlot& other) const { return get() == other.get(); }
+
+private:
+    std::unique_ptr<ItemSchedule> _schedule;
 };
 
 // Grades a review gives an item.

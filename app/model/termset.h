@@ -48,8 +48,8 @@ public:
     void addWrongAnswer();
     void resetScores();
 
-    const ItemSchedule& getSchedule() const { return _schedule; }
-    void setSchedule(const ItemSchedule& schedule) { _schedule = schedule; }
+    const ItemSchedule& getSchedule() const { return _schedule.get(); }
+    void setSchedule(const ItemSchedule& schedule) { _schedule.set(schedule); }
 
     const Outline& getOutline() const { return *_outline; }
 
@@ -73,6 +73,6 @@ private:
     std::string _comment;
     int _timesAsked = 0;
     int _correctAnswers = 0;
-    ItemSchedule _schedule;
+    ItemScheduleSlot _schedule;
     const Outline* _outline;
 };
