@@ -317,7 +317,7 @@ TEST(SettingsDialog, StoresTheReviewScheduleSettings) {
     EXPECT_EQ(run([](ScriptedUser& user, HWND dialog) {
                   user.type(dialog, IDC_RETENTION, "100");
                   user.type(dialog, IDC_NEW_PER_DAY, "10000");
-                  user.setText(dialog, IDC_MAX_REVIEWS, "");
+                  user.type(dialog, IDC_MAX_REVIEWS, "100000");
                   user.click(dialog, IDOK);
               }),
               before);
