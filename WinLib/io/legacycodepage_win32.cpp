@@ -86,26 +86,38 @@ const char* charsetName() {
     }
 }
 
-std::string toUtf8(std::string_view legacy) {
+void appendUtf8(std::string& out, std::string_view legacy) {
     if (Utf8::isAscii(legacy) || legacyCodePage() == CP_UTF8)
-        return std::string(legacy);
-    return fromWide(CP_UTF8, toWide(legacyCodePage(), 0, legacy), nullptr);
+        out += legacy;
+    else
+        out += fromWide(CP_UTF8, toWide(legacyCodePage(), 0, legacy), nullptr);
 }
 
-std::optional<std::string> fromUtf8(std::string_view utf8) {
-    if (Utf8::isAscii(utf8))
-        return std::string(utf8);
+void convertToUtf8(std::string& text, std::size_t begin) {
+    const std::string legacy = text.substr(begin);
+    text.resize(begin);
+    appendUtf8(text, legacy);
+}
+
+bool appendLegacy(std::string& out, std::string_view utf8) {
+    if (Utf8::isAscii(utf8)) {
+        out += utf8;
+        return true;
+    }
     if (!Utf8::isValid(utf8) || utf8.size() > INT_MAX)
-        return std::nullopt;
-    if (legacyCodePage() == CP_UTF8)
-        return std::string(utf8);
+        return false;
+    if (legacyCodePage() == CP_UTF8) {
+        out += utf8;
+        return true;
+    }
     const std::wstring wide = toWide(CP_UTF8, 0, utf8);
     BOOL usedDefault = FALSE;
-    std::string legacy = fromWide(legacyCodePage(), wide, &usedDefault);
+    const std::string legacy = fromWide(legacyCodePage(), wide, &usedDefault);
     // A character that has no byte, or one whose byte reads back as another character, does not fit.
     if (usedDefault || legacy.empty() || toWide(legacyCodePage(), 0, legacy) != wide)
-        return std::nullopt;
-    return legacy;
+        return false;
+    out += legacy;
+    return true;
 }
 
 } // namespace Win::IO::LegacyCodePage

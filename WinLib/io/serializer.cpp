@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <limits>
-#include <optional>
 
 namespace Win::IO {
 
@@ -35,12 +34,11 @@ void Serializer::writeString(std::string_view text) {
     // A longer text has no encoding; failing beats writing a length that lies.
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw IOException("File write failed");
-    std::optional<std::string> legacy;
     if (_textCoding == TextCoding::LegacyCodePage && !Utf8::isAscii(text)) {
-        legacy = LegacyCodePage::fromUtf8(text);
-        if (!legacy)
+        _converted.clear();
+        if (!LegacyCodePage::appendLegacy(_converted, text))
             throw TextDoesNotFitException();
-        text = *legacy;
+        text = _converted;
     }
     // Text the reader would refuse is not written: the old file stays instead.
     if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(text))
@@ -107,8 +105,8 @@ void DeSerializer::decodeText(std::string& text, std::size_t begin) const {
     const std::string_view read = std::string_view(text).substr(begin);
     if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(read))
         throw DataCorruptionException("Data corruption in file");
-    if (_textCoding == TextCoding::LegacyCodePage && !Utf8::isAscii(read))
-        text.replace(begin, std::string::npos, LegacyCodePage::toUtf8(read));
+    if (_textCoding == TextCoding::LegacyCodePage)
+        LegacyCodePage::convertToUtf8(text, begin);
 }
 
 std::string DeSerializer::readBytes(std::size_t size) {

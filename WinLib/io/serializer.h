@@ -31,6 +31,7 @@ public:
 
 private:
     TextCoding _textCoding = TextCoding::Bytes;
+    std::string _converted; // a text in the legacy code page, on its way out
 };
 
 // Typed binary reader matching Serializer. Knows how many bytes are left, so that readers can

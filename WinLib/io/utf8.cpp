@@ -11,21 +11,6 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// How many bytes at the start are ASCII; eight at a time, as documents hold millions of short texts
-// that are mostly ASCII and are checked on every open and save.
-std::size_t asciiLength(std::string_view bytes) {
-    constexpr std::uint64_t HighBits = 0x8080808080808080u;
-    std::size_t at = 0;
-    for (std::uint64_t word; at + sizeof word <= bytes.size(); at += sizeof word) {
-        std::memcpy(&word, bytes.data() + at, sizeof word);
-        if ((word & HighBits) != 0)
-            break;
-    }
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
-        ++at;
-    return at;
-}
-
 } // namespace
 
 Character decode(std::string_view bytes) {
@@ -79,6 +64,21 @@ void append(std::string& out, char32_t codePoint) {
         out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
     }
+}
+
+// Eight bytes at a time: documents hold millions of short texts, mostly ASCII, checked on every open
+// and save.
+std::size_t asciiLength(std::string_view bytes) {
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (std::uint64_t word; at + sizeof word <= bytes.size(); at += sizeof word) {
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((word & HighBits) != 0)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
 }
 
 bool isAscii(std::string_view bytes) {

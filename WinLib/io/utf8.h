@@ -19,6 +19,8 @@ Character decode(std::string_view bytes);
 void append(std::string& out, char32_t codePoint);
 
 bool isAscii(std::string_view bytes);
+// How many bytes at the start are ASCII.
+std::size_t asciiLength(std::string_view bytes);
 bool isValid(std::string_view bytes);
 // The longest start of text, at most maxBytes long, that does not end inside a character.
 std::string_view truncate(std::string_view text, std::size_t maxBytes);

@@ -70,11 +70,11 @@ TEST(TextDecoder, ConvertsEveryEncodingToUtf8) {
 }
 
 TEST(TextDecoder, ReplacesOnlyWhatIsNoCharacterOfTheEncoding) {
-    // Behind a byte-order mark, on lines ended three ways: Polish, Chinese and a character beyond the
-    // basic plane are kept; a byte that is no UTF-8 and a cut sequence are not.
-    const DecodedText utf8 = decodeText("\xEF\xBB\xBFok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA "
+    // Behind a byte-order mark, on lines ended by CR, CR and CR LF: Polish, Chinese and a character beyond
+    // the basic plane are kept; a byte that is no UTF-8 and a cut sequence are not.
+    const DecodedText utf8 = decodeText("\xEF\xBB\xBFok\rstill\rok\r\n\xC5\x81\xC3\263d\xC5\xBA "
                                         "\xE4\xB8\xAD\xF0\x9F\x98\x80 \xFF \xE4\xB8");
-    EXPECT_EQ(utf8.text, "ok\r\nstill\nok\r\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 ? ??");
+    EXPECT_EQ(utf8.text, "ok\rstill\rok\r\n\xC5\x81\xC3\263d\xC5\xBA \xE4\xB8\xAD\xF0\x9F\x98\x80 ? ??");
     EXPECT_EQ(utf8.replacedCharacters.count, 3);
     EXPECT_EQ(utf8.replacedCharacters.firstLine, 4);
 
