@@ -145,7 +145,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
                                                                "&Multiple choice", "&Questions && Answers"}));
     EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)),
               (Texts{"&Remove\tDel", "&Edit...", "&Find...\tCtrl+F", "Find &Next\tF3", "Select &All\tCtrl+A",
-                     "Select &Weak Items..."}));
+                     "Select &Weak Items...", "F&orget Schedule"}));
 
     // An error that nothing else handles, here a command the program does not have, ends it with a message.
     PostMessageA(lorvant.mainWindow(), WM_COMMAND, 5000, 0);
