@@ -7,4 +7,8 @@ void Edit::clear() {
     send(WM_CLEAR);
 }
 
+void Edit::setReadOnly(bool readOnly) {
+    send(EM_SETREADONLY, readOnly ? TRUE : FALSE);
+}
+
 } // namespace Win

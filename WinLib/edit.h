@@ -10,6 +10,7 @@ public:
 
     // Empties the control (selects everything and clears it); does nothing to a read-only one.
     void clear();
+    void setReadOnly(bool readOnly);
 };
 
 } // namespace Win

@@ -27,6 +27,7 @@
 #define IDD_FIND 130              // "Find"
 #define IDD_WEAK_ITEMS 131        // "Select Weak Items"
 #define IDD_STATISTICS 132        // "Statistics"
+#define IDD_REVIEW 133            // "Review Due Items"
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -65,6 +66,12 @@
 #define IDC_TIME_OUT_ARROWS 3028
 #define IDC_CONTINUOUS 3029
 #define IDC_SHUFFLE 3030
+#define IDC_RETENTION 3127
+#define IDC_RETENTION_ARROWS 3128
+#define IDC_NEW_PER_DAY 3129
+#define IDC_NEW_PER_DAY_ARROWS 3130
+#define IDC_MAX_REVIEWS 3131
+#define IDC_MAX_REVIEWS_ARROWS 3132
 
 // Controls of the About box (102).
 #define IDC_WEB_SITE 3015
@@ -117,6 +124,23 @@
 #define IDC_RIGHT_TOTAL 3111
 #define IDC_PERCENTAGE_LABEL 3112
 #define IDC_PERCENTAGE_TOTAL 3113
+
+// Controls of the review dialog (133): the question and answer boxes are the session dialogs'; after
+// Check the right answer and the four grade buttons, captioned with their keys 1 to 4 as mnemonics, each
+// above the interval it gives.
+#define IDC_CHECK 3114
+#define IDC_RIGHT_ANSWER_LABEL 3115
+#define IDC_RIGHT_ANSWER 3116
+#define IDC_VERDICT 3117
+#define IDC_GRADE_AGAIN 3118 // Again, Hard, Good and Easy: IDC_GRADE_AGAIN + grade - 1
+#define IDC_GRADE_HARD 3119
+#define IDC_GRADE_GOOD 3120
+#define IDC_GRADE_EASY 3121
+#define IDC_INTERVAL_AGAIN 3122 // the interval of each grade: IDC_INTERVAL_AGAIN + grade - 1
+#define IDC_INTERVAL_HARD 3123
+#define IDC_INTERVAL_GOOD 3124
+#define IDC_INTERVAL_EASY 3125
+#define IDC_REVIEWS_LEFT 3126
 
 // String table.
 #define IDS_NO_QUESTIONS 2000         // "There were no questions for this session."
@@ -177,3 +201,12 @@
 #define IDS_BAND_BAR_FIRST 2075 // "0-24 %"; the other bands follow, up to "100 %" (2079)
 // The system ignored the manifest's request for UTF-8 text: Windows older than 10 version 1903.
 #define IDS_NEEDS_UTF8_WINDOWS 2095
+// Reviews on the schedule.
+#define IDS_NOTHING_DUE 2080        // nothing to review now; the next due time follows (%s)
+#define IDS_NOTHING_SCHEDULED 2081  // nothing to review and nothing scheduled
+#define IDS_REVIEW_SUMMARY 2082     // reviewed (%i), right (%i), the next due time (%s)
+#define IDS_REVIEW_SUMMARY_NONE 2083 // reviewed (%i), right (%i), nothing scheduled
+#define IDS_ANSWER_RIGHT 2084       // "Right"
+#define IDS_ANSWER_WRONG 2085       // "Wrong"
+#define IDS_REVIEWS_LEFT 2086       // items left in the review (%i)
+#define IDS_CONFIRM_FORGET_SCHEDULE 2087

@@ -1,6 +1,7 @@
 #include "documentsections.h"
 
 #include "lorvant.h"
+#include "schedulesections.h"
 
 #include "WinLib/io/exceptions.h"
 #include "WinLib/io/memoryserializer.h"
@@ -17,7 +18,12 @@ namespace {
 
 constexpr std::uint32_t EndTag = 0;
 
-constexpr std::array<Known, 0> KnownSections{};
+constexpr std::array<Known, 2> KnownSections{{
+    {ScheduleSections::ScheduleTag, &ScheduleSections::isScheduleEmpty, &ScheduleSections::writeSchedule,
+     &ScheduleSections::readSchedule},
+    {ScheduleSections::ReviewLogTag, &ScheduleSections::isReviewLogEmpty, &ScheduleSections::writeReviewLog,
+     &ScheduleSections::readReviewLog},
+}};
 
 void writeSection(Win::IO::Serializer& out, std::uint32_t tag, const std::string& bytes) {
     if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))

@@ -1,5 +1,7 @@
 #include "lorvant.h"
 
+#include "scheduler.h"
+
 #include "WinLib/io/exceptions.h"
 #include "WinLib/io/serializer.h"
 
@@ -26,6 +28,7 @@ StudyList& StudyList::operator=(const StudyList& other) {
     // this list's outline once it has become that copy.
     Outline outline = other._outline;
     std::vector<TermSet> termSets = other._termSets;
+    ReviewLog reviewLog = other._reviewLog;
     std::string fileName = other._fileName;
     std::vector<StoredSection> unknownSections = other._unknownSections;
 
@@ -36,6 +39,8 @@ StudyList& StudyList::operator=(const StudyList& other) {
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
+    _reviewSettings = other._reviewSettings;
+    _reviewLog = std::move(reviewLog);
     _unknownSections = std::move(unknownSections);
     _modified = other._modified;
     _fileName = std::move(fileName);
@@ -52,6 +57,8 @@ StudyList& StudyList::operator=(StudyList&& other) noexcept {
     for (TermSet& termSet : _termSets)
         termSet.rebind(_outline);
     _settings = other._settings;
+    _reviewSettings = other._reviewSettings;
+    _reviewLog = std::move(other._reviewLog);
     _unknownSections = std::move(other._unknownSections);
     _modified = other._modified;
     _fileName = std::move(other._fileName);
@@ -100,6 +107,7 @@ void StudyList::removeSelected() {
         ++kept;
     }
     _termSets.erase(_termSets.begin() + static_cast<std::ptrdiff_t>(kept), _termSets.end());
+    _reviewLog.removeItems(removedNumbers);
     // The indices named rows that are gone or have moved.
     _selection.clear();
     _modified = true;
@@ -128,9 +136,26 @@ void StudyList::resetScores() {
     _modified = true;
 }
 
+void StudyList::reviewItem(std::size_t idx, UtcTime now, Grade grade) {
+    TermSet& item = getTermSet(idx);
+    const ItemSchedule& before = item.getSchedule();
+    const ReviewRecord record{item.getNumber(), before.state, grade, now,
+                              before.isNew() ? 0 : now - before.lastReview};
+    item.setSchedule(Scheduler(_reviewSettings.desiredRetention / 100.0).review(before, now, grade));
+    _reviewLog.add(record);
+    _modified = true;
+}
+
+void StudyList::forgetSchedule(const std::vector<int>& indices) {
+    for (const int idx : indices)
+        getTermSet(static_cast<std::size_t>(idx)).setSchedule(ItemSchedule());
+    _modified = true;
+}
+
 void StudyList::clear() {
     _selection.clear();
     _termSets.clear();
+    _reviewLog.clear();
     _store = FieldValues::Store();
     _outline.setDefaults();
     _settings.adjustToOutline();

@@ -3,6 +3,8 @@
 #include "documentsections.h"
 #include "itemselection.h"
 #include "outline.h"
+#include "reviewlog.h"
+#include "reviewsettings.h"
 #include "setting.h"
 #include "sorter.h"
 #include "termset.h"
@@ -51,6 +53,17 @@ public:
     const Setting& getSettings() const { return _settings; }
 
     void resetScores();
+
+    // The review schedule: each item's own state lives in the item.
+    const ReviewSettings& getReviewSettings() const { return _reviewSettings; }
+    // Like the session settings, replacing them leaves the modified flag to the caller.
+    void setReviewSettings(const ReviewSettings& settings) { _reviewSettings = settings; }
+    const ReviewLog& getReviewLog() const { return _reviewLog; }
+    void setReviewLog(ReviewLog log) { _reviewLog = std::move(log); }
+    // The item's schedule moves on by the grade and the review log gains the review.
+    void reviewItem(std::size_t idx, UtcTime now, Grade grade);
+    // The items become new again; their earlier reviews stay in the log.
+    void forgetSchedule(const std::vector<int>& indices);
     void setModified() { _modified = true; }
     bool isModified() const { return _modified; }
     const std::string& getFileName() const { return _fileName; }
@@ -80,6 +93,8 @@ private:
     FieldValues::Store _store;
     std::vector<TermSet> _termSets;
     Setting _settings;
+    ReviewSettings _reviewSettings;
+    ReviewLog _reviewLog;
     std::vector<StoredSection> _unknownSections;
     std::string _fileName;
     bool _modified = false;

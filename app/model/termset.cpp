@@ -12,13 +12,14 @@ TermSet::TermSet(const Outline& outline, int number) : _number(number), _outline
 
 TermSet::TermSet(const TermSet& other, const Outline& outline)
     : _number(other._number), _term(other._term), _comment(other._comment), _timesAsked(other._timesAsked),
-      _correctAnswers(other._correctAnswers), _outline(&outline) {
+      _correctAnswers(other._correctAnswers), _schedule(other._schedule), _outline(&outline) {
     copyFieldsFrom(other);
 }
 
 TermSet::TermSet(TermSet&& other, const Outline& outline)
     : _number(other._number), _term(std::move(other._term)), _comment(std::move(other._comment)),
-      _timesAsked(other._timesAsked), _correctAnswers(other._correctAnswers), _outline(&outline) {
+      _timesAsked(other._timesAsked), _correctAnswers(other._correctAnswers), _schedule(other._schedule),
+      _outline(&outline) {
     if (other._outline == _outline)
         _fields = std::move(other._fields);
     else
@@ -33,6 +34,7 @@ TermSet& TermSet::operator=(const TermSet& other) {
         _comment = other._comment;
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
+        _schedule = other._schedule;
     }
     return *this;
 }
@@ -48,13 +50,15 @@ TermSet& TermSet::operator=(TermSet&& other) {
         _comment = std::move(other._comment);
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
+        _schedule = other._schedule;
     }
     return *this;
 }
 
 bool TermSet::operator==(const TermSet& other) const {
     return _number == other._number && _term == other._term && _comment == other._comment &&
-           _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers && sameFields(other);
+           _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers &&
+           _schedule == other._schedule && sameFields(other);
 }
 
 // Ids belong to an outline: between two outlines the values are matched by name.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fieldvalues.h"
+#include "itemschedule.h"
 
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ public:
     void addWrongAnswer();
     void resetScores();
 
+    const ItemSchedule& getSchedule() const { return _schedule.get(); }
+    void setSchedule(const ItemSchedule& schedule) { _schedule.set(schedule); }
+
     const Outline& getOutline() const { return *_outline; }
 
     // The number is written and read by the study list, not here.
@@ -69,5 +73,6 @@ private:
     std::string _comment;
     int _timesAsked = 0;
     int _correctAnswers = 0;
+    ItemScheduleSlot _schedule;
     const Outline* _outline;
 };

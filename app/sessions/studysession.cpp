@@ -5,8 +5,10 @@
 #include "app/model/casefolding.h"
 #include "app/model/lorvant.h"
 
+#include <algorithm>
 #include <cassert>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -14,7 +16,8 @@ constexpr int NoField = -2;
 
 } // namespace
 
-StudySession::StudySession(StudyList& sh, bool useAll) : _sh(sh), _settings(sh.getSettings()) {
+StudySession::StudySession(StudyList& sh, bool useAll)
+    : _sh(sh), _settings(sh.getSettings()), _continuous(_settings.isContinuous()) {
     Random::seedFromClock();
     if (useAll) {
         _questions.resize(static_cast<std::size_t>(_sh.getTermSetCount()));
@@ -27,7 +30,17 @@ StudySession::StudySession(StudyList& sh, bool useAll) : _sh(sh), _settings(sh.g
         Random::shuffle(_questions);
 }
 
+StudySession::StudySession(StudyList& sh, std::vector<int> questions)
+    : _sh(sh), _settings(sh.getSettings()), _questions(std::move(questions)), _continuous(false) {
+    Random::seedFromClock();
+}
+
 StudySession::~StudySession() = default;
+
+void StudySession::askNext(int idx) {
+    const auto at = std::min(_questions.size(), static_cast<std::size_t>(_currItemIdx + 1));
+    _questions.insert(_questions.begin() + static_cast<std::ptrdiff_t>(at), idx);
+}
 
 bool StudySession::answer(std::string_view given) {
     const std::string_view right = fieldText(_toIdx);
@@ -80,7 +93,7 @@ bool StudySession::nextItem(int& wraps) {
     _currItemIdx = size;
     // Coming to the end a second time within one call means that a whole pass found no question,
     // and none will ever come: even a continuous session ends then.
-    if (size == 0 || !_settings.isContinuous() || ++wraps > 1)
+    if (size == 0 || !_continuous || ++wraps > 1)
         return false;
     if (_settings.isShuffle())
         Random::shuffle(_questions);
@@ -152,7 +165,7 @@ int StudySession::getCurrentItemIdx() const {
 }
 
 int StudySession::getQuestionsCount() const {
-    return _settings.isContinuous() ? -1 : static_cast<int>(_questions.size());
+    return _continuous ? -1 : static_cast<int>(_questions.size());
 }
 
 int StudySession::getResult() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,16 @@ public:
     static std::string_view fieldValue(const TermSet& item, int idx);
 
 protected:
+    // Asks the given items in the given order, once each, whatever the settings say about
+    // shuffling and continuous sessions.
+    StudySession(StudyList& sh, std::vector<int> questions);
+    // Asks the item next, after the current question.
+    void askNext(int idx);
+    // How many items wait to be asked after the current one.
+    int itemsAfterCurrent() const {
+        return static_cast<int>(_questions.size()) - std::max(_currItemIdx + 1, 0);
+    }
+    StudyList& getStudyList() { return _sh; }
     const StudyList& getStudyList() const { return _sh; }
     // Index of the current item in the study list.
     int getCurrentItemIdx() const;
@@ -70,4 +81,5 @@ private:
     int _fromIdx = -1;
     int _toIdx = -1;
     int _itemCounter = 0;
+    bool _continuous;
 };

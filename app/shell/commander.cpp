@@ -19,11 +19,13 @@
 #include "app/shell/sessions/multiplechoicesessiondialogcreator.h"
 #include "app/shell/sessions/presentationsessiondialogcreator.h"
 #include "app/shell/sessions/qnasessiondialogcreator.h"
+#include "app/shell/sessions/reviewstarter.h"
 #include "app/shell/sessions/settingsdlgctrl.h"
 #include "resources/resource.h"
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -137,20 +139,34 @@ void Commander::studyQuestionsAnswers() {
     refresh(ItemsChangedMessage);
 }
 
+void Commander::studyReview() {
+    ReviewStarter(_mainWindow, _studyList, [] { return static_cast<UtcTime>(std::time(nullptr)); }).run();
+    refresh(ItemsChangedMessage);
+}
+
 void Commander::studySetSettings() {
-    SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline());
+    SettingsDlgCtrl dialog(_studyList.getSettings(), _studyList.getOutline(), _studyList.getReviewSettings());
     if (!confirmed(Dialog::run(_mainWindow, IDD_SETTINGS, dialog)))
         return;
     // The settings are stored in the document file: a change must not be lost without a question.
-    if (!(dialog.getSetting() == _studyList.getSettings()))
+    if (!(dialog.getSetting() == _studyList.getSettings()) ||
+        !(dialog.getReviewSettings() == _studyList.getReviewSettings()))
         _studyList.setModified();
     _studyList.getSettings() = dialog.getSetting();
+    _studyList.setReviewSettings(dialog.getReviewSettings());
 }
 
 void Commander::studySetResetScores() {
     if (!confirm(IDS_CONFIRM_RESET_SCORES))
         return;
     _studyList.resetScores();
+    refresh(ItemsChangedMessage);
+}
+
+void Commander::termForgetSchedule() {
+    if (!confirm(IDS_CONFIRM_FORGET_SCHEDULE))
+        return;
+    _studyList.forgetSchedule(_studyList.getSelection());
     refresh(ItemsChangedMessage);
 }
 

@@ -32,6 +32,7 @@ public:
     void studyPresentation();
     void studyMultipleChoice();
     void studyQuestionsAnswers();
+    void studyReview();
     void studySetSettings();
     void studySetResetScores();
     void studySetStatistics();
@@ -43,6 +44,7 @@ public:
     // Repeats the last search, or asks what to find when there was none.
     void termFindNext();
     void termSelectWeak();
+    void termForgetSchedule();
 
     Cmd::Status always() const { return Cmd::ENABLED; }
     Cmd::Status whenItems() const;

@@ -49,5 +49,9 @@ const Cmd::Item<Commander> CommandTable[] = {
      "Select the items answered wrong too often, to study them"},
     {"StudySet_Statistics", &Commander::studySetStatistics, &Commander::whenItems,
      "Show how the items' scores are going"},
+    {"Study_Review", &Commander::studyReview, &Commander::whenItems,
+     "Review the items that are due and today's new items"},
+    {"Term_ForgetSchedule", &Commander::termForgetSchedule, &Commander::whenSelection,
+     "Make the selected items new to the review schedule again"},
     {nullptr, nullptr, nullptr, nullptr},
 };

@@ -15,9 +15,14 @@ const Menu::Item ProgramItems[] = {
 };
 
 const Menu::Item StudyItems[] = {
-    {CMD, "&Presentation", "Study_Presentation", nullptr}, {CMD, "&Multiple choice", "Study_MC", nullptr},
-    {CMD, "&Questions && Answers", "Study_QA", nullptr},   {SEPARATOR, nullptr, nullptr, nullptr},
-    {CMD, "&Settings...", "StudySet_Settings", nullptr},   {END, nullptr, nullptr, nullptr},
+    {CMD, "Review &Due Items\tCtrl+R", "Study_Review", nullptr},
+    {SEPARATOR, nullptr, nullptr, nullptr},
+    {CMD, "&Presentation", "Study_Presentation", nullptr},
+    {CMD, "&Multiple choice", "Study_MC", nullptr},
+    {CMD, "&Questions && Answers", "Study_QA", nullptr},
+    {SEPARATOR, nullptr, nullptr, nullptr},
+    {CMD, "&Settings...", "StudySet_Settings", nullptr},
+    {END, nullptr, nullptr, nullptr},
 };
 
 const Menu::Item StudySetItems[] = {
@@ -47,6 +52,8 @@ const Menu::Item ItemItems[] = {
     {SEPARATOR, nullptr, nullptr, nullptr},
     {CMD, "Select &All\tCtrl+A", "Term_SelectAll", nullptr},
     {CMD, "Select &Weak Items...", "Term_SelectWeak", nullptr},
+    {SEPARATOR, nullptr, nullptr, nullptr},
+    {CMD, "F&orget Schedule", "Term_ForgetSchedule", nullptr},
     {END, nullptr, nullptr, nullptr},
 };
 

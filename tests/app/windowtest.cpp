@@ -59,7 +59,8 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     // Without a selection there is nothing to edit or remove, whether by menu, button or key.
     EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudySetMenu)), Texts{});
     EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudyMenu)), Texts{});
-    EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)), (Texts{"&Remove\tDel", "&Edit..."}));
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)),
+              (Texts{"&Remove\tDel", "&Edit...", "F&orget Schedule"}));
     EXPECT_EQ(disabledButtons(lorvant), (Texts{"Edit", "Remove"}));
     lorvant.pressKey(VK_DELETE);
     lorvant.pressKey(VK_RETURN);
@@ -101,7 +102,7 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     lorvant.pressKey(VK_ESCAPE);
     lorvant.selectRows({});
     lorvant.pressKey(VK_F10, {VK_SHIFT});
-    EXPECT_EQ(greyed(lorvant.trackedMenu()), (Texts{"&Remove\tDel", "&Edit..."}));
+    EXPECT_EQ(greyed(lorvant.trackedMenu()), (Texts{"&Remove\tDel", "&Edit...", "F&orget Schedule"}));
     lorvant.pressKey(VK_ESCAPE);
     lorvant.doubleClickRow(1);
     HWND dialog = lorvant.waitForWindow("Edit Item");
@@ -138,11 +139,11 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     lorvant.answerMessageBox("Please confirm", IDYES);
     EXPECT_EQ(lorvant.statusText(), "0 item(s), 0 selected");
     EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudySetMenu)), (Texts{"&Reset scores", "Stat&istics..."}));
-    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudyMenu)),
-              (Texts{"&Presentation", "&Multiple choice", "&Questions && Answers"}));
+    EXPECT_EQ(greyed(lorvant.menu(Lorvant::StudyMenu)), (Texts{"Review &Due Items\tCtrl+R", "&Presentation",
+                                                               "&Multiple choice", "&Questions && Answers"}));
     EXPECT_EQ(greyed(lorvant.menu(Lorvant::ItemMenu)),
               (Texts{"&Remove\tDel", "&Edit...", "&Find...\tCtrl+F", "Find &Next\tF3", "Select &All\tCtrl+A",
-                     "Select &Weak Items..."}));
+                     "Select &Weak Items...", "F&orget Schedule"}));
 
     // An error that nothing else handles, here a command the program does not have, ends it with a message.
     PostMessageA(lorvant.mainWindow(), WM_COMMAND, 5000, 0);

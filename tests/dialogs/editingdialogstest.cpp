@@ -291,3 +291,34 @@ TEST(SettingsDialog, StoresDirectionsSwitchesAndTimeOutAndShowsThemAgain) {
 }
 
 } // namespace
+
+// The review schedule's retention and daily limits are shown and stored; a number outside its
+// range keeps the value it had.
+TEST(SettingsDialog, StoresTheReviewScheduleSettings) {
+    const Setting setting(capitals);
+    const ReviewSettings before{90, 20, 200};
+    const auto run = [&](const std::function<void(ScriptedUser&, HWND)>& script) {
+        SettingsDlgCtrl ctrl(setting, capitals, before);
+        EXPECT_EQ(runDialog(IDD_SETTINGS, ctrl,
+                            [&](ScriptedUser& user) { script(user, user.waitForWindow("Study Settings")); }),
+                  1);
+        return ctrl.getReviewSettings();
+    };
+    EXPECT_EQ(run([](ScriptedUser& user, HWND dialog) {
+                  EXPECT_EQ(user.text(dialog, IDC_RETENTION), "90");
+                  EXPECT_EQ(user.text(dialog, IDC_NEW_PER_DAY), "20");
+                  EXPECT_EQ(user.text(dialog, IDC_MAX_REVIEWS), "200");
+                  user.type(dialog, IDC_RETENTION, "85");
+                  user.type(dialog, IDC_NEW_PER_DAY, "9999");
+                  user.type(dialog, IDC_MAX_REVIEWS, "0");
+                  user.click(dialog, IDOK);
+              }),
+              (ReviewSettings{85, 9999, 0}));
+    EXPECT_EQ(run([](ScriptedUser& user, HWND dialog) {
+                  user.type(dialog, IDC_RETENTION, "100");
+                  user.type(dialog, IDC_NEW_PER_DAY, "10000");
+                  user.type(dialog, IDC_MAX_REVIEWS, "100000");
+                  user.click(dialog, IDOK);
+              }),
+              before);
+}

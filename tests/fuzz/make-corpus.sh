@@ -42,6 +42,12 @@ size=$(wc -c < "$out/scripts.lvd")
 { head -c $((size - 8)) "$out/scripts.lvd"; printf 'DSCH\003\000\000\000abc\007\000\000\000\000\000\000\000'; \
   printf '\000\000\000\000\000\000\000\000'; } > "$out/sections.lvd"
 
+# The review schedule: a list reviewed through lvdtool, with its schedule and review log sections.
+"$lvdtool" gen 4 "$work/schedule.lvd"
+printf '1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-31T08:10:00Z\t3\n2\t2026-01-31T08:00:00Z\t1\n3\t2026-02-02T08:00:00Z\t4\n1\t2026-02-05T08:00:00Z\t2\n' \
+    > "$work/schedule.tsv"
+"$lvdtool" review "$work/schedule.lvd" "$work/schedule.tsv" --save "$out/schedule.lvd" > /dev/null
+
 # Bytes after the settings record are ignored by the reader.
 { cat "$out/few-items.lvd"; printf 'trailing\000\305\377'; } > "$out/trailing-bytes.lvd"
 

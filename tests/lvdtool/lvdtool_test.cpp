@@ -185,3 +185,50 @@ TEST(LvdTool, GenMakesTheSameListEachTimeAndBadArgumentsShowTheUsage) {
     }
     EXPECT_EQ(folder.list().size(), 3u);
 }
+
+// Reviews applied in order print each item's schedule after its review; the items a review takes
+// follow from them; a bad line is refused with its number and nothing is printed or saved.
+TEST(LvdTool, ReviewAppliesALogAndDueListsTheItemsOfAReview) {
+    TempFolder folder;
+    const std::string list = folder.file("list.lvd"), log = folder.file("log.tsv"),
+                      out = folder.file("out.lvd");
+    ASSERT_EQ(lvdtool({"gen", "4", list}).exitCode, 0);
+    writeFile(log, "1\t2026-01-31T08:00:00Z\t3\r\n"
+                   "1\t2026-01-31T08:10:00Z\t3\n"
+                   "2\t2026-01-31T08:00:00Z\t1\n"
+                   "1\t2026-02-02T08:00:00Z\t4\n");
+    const ToolRun run = lvdtool({"review", list, log, "--save", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1\tlearning\t2026-01-31T08:10:00Z\t2.306500\t2.118104\t1\t0\n"
+                       "1\treview\t2026-02-02T08:10:00Z\t2.306500\t2.111214\t2\t0\n"
+                       "2\tlearning\t2026-01-31T08:01:00Z\t0.212000\t6.413300\t1\t0\n"
+                       "1\treview\t2026-02-21T08:00:00Z\t18.534332\t1.000000\t3\t0\n");
+    // Item 2's step has passed; 3 and 4 are new, so they come last in list order.
+    EXPECT_EQ(lvdtool({"due", out, "--now", "2026-02-02T09:00:00Z"}).out, "2\n3\n4\n");
+    EXPECT_EQ(lvdtool({"due", out, "--now", "2026-02-21T09:00:00Z"}).out, "2\n1\n3\n4\n");
+    EXPECT_EQ(lvdtool({"reviews", out}).out, "1\t2026-01-31T08:00:00Z\t3\t0\tnew\n"
+                                             "1\t2026-01-31T08:10:00Z\t3\t600\tlearning\n"
+                                             "2\t2026-01-31T08:00:00Z\t1\t0\tnew\n"
+                                             "1\t2026-02-02T08:00:00Z\t4\t172200\treview\n");
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-31T08:00:00Z\t5\n",
+         ", line 2: bad grade \"5\" (expected 1 to 4)\n"},
+        {"9\t2026-01-31T08:00:00Z\t3\n", ", line 1: no item numbered 9\n"},
+        {"1\t2026-02-30T08:00:00Z\t3\n",
+         ", line 1: bad time \"2026-02-30T08:00:00Z\" (expected the form 2026-01-31T08:00:00Z)\n"},
+        {"1\t2026-01-31T08:00:00Z\n", ", line 1: expected item number, time and grade separated by tabs\n"},
+        {"1\t2026-01-31T08:00:00Z\t3\n1\t2026-01-30T08:00:00Z\t3\n",
+         ", line 2: time before the item's last review\n"},
+    };
+    const std::string saved = readFile(out);
+    for (const auto& [text, message] : refused) {
+        writeFile(log, text);
+        const ToolRun refusal = lvdtool({"review", list, log, "--save", out});
+        EXPECT_EQ(refusal.exitCode, 1);
+        EXPECT_EQ(refusal.err, log + message);
+        EXPECT_EQ(refusal.out, "");
+        EXPECT_EQ(readFile(out), saved);
+    }
+    EXPECT_EQ(lvdtool({"due", out, "--now", "yesterday"}).exitCode, 2);
+}

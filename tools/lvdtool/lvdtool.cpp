@@ -29,7 +29,10 @@ constexpr const char* UsageText =
     "         --columns=term,field,comment,skip,...   what each column becomes\n"
     "       lvdtool export IN.lvd OUT.txt|OUT.csv|OUT.html\n"
     "       lvdtool check FILE.lvd\n"
-    "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n";
+    "       lvdtool gen N OUT.lvd    (N from 0 to 999999)\n"
+    "       lvdtool review DOC.lvd LOG.tsv [--save OUT.lvd]\n"
+    "       lvdtool due DOC.lvd [--now 2026-01-31T08:00:00Z]\n"
+    "       lvdtool reviews DOC.lvd\n";
 
 bool endsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
@@ -169,7 +172,7 @@ int LvdTool::run(const std::vector<std::string>& args) {
         if (const auto count = parseCount(args[1]))
             return generate(*count, args[2]);
     }
-    return usage();
+    return runSchedule(args);
 }
 
 int LvdTool::usage() {

@@ -31,9 +31,17 @@ public:
     int exportDocument(const std::string& documentPath, const std::string& outPath);
     int check(const std::string& documentPath);
     int generate(int count, const std::string& documentPath);
+    // Applies reviews ("item number<TAB>time<TAB>grade" a line) in order and prints each item's
+    // schedule after its review; saves the result to savePath when it is not empty.
+    int review(const std::string& documentPath, const std::string& logPath, const std::string& savePath);
+    // The item numbers a review would take at now, in order.
+    int due(const std::string& documentPath, UtcTime now);
+    // The review log as tab-separated text.
+    int reviews(const std::string& documentPath);
 
 private:
     int usage();
+    int runSchedule(const std::vector<std::string>& args);
     // Reads as the program's open procedure does; a failure is reported and gives nothing.
     std::optional<StudyList> open(const std::string& path);
     // Writes as the program's save procedure does; a failure is reported and gives false.

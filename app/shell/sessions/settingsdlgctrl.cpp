@@ -13,8 +13,8 @@ HINSTANCE programInstance() {
 } // namespace
 
 // The copy is assigned rather than copied so that it refers to this outline and names only its fields.
-SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline)
-    : _outline(outline), _setting(outline) {
+SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline, const ReviewSettings& review)
+    : _outline(outline), _setting(outline), _review(review) {
     _setting = setting;
 }
 
@@ -29,6 +29,15 @@ void SettingsDlgCtrl::onInitDialog() {
     _shuffleCheck = Win::CheckBox(_h, IDC_SHUFFLE);
     _continuousCheck = Win::CheckBox(_h, IDC_CONTINUOUS);
     _caseSensitiveCheck = Win::CheckBox(_h, IDC_CASE_SENSITIVE);
+    _retentionArrows = Win::UpDown(_h, IDC_RETENTION_ARROWS);
+    _newPerDayArrows = Win::UpDown(_h, IDC_NEW_PER_DAY_ARROWS);
+    _maxReviewsArrows = Win::UpDown(_h, IDC_MAX_REVIEWS_ARROWS);
+    _retentionArrows.setRange(ReviewSettings::MinRetention, ReviewSettings::MaxRetention);
+    _retentionArrows.setPos(_review.desiredRetention);
+    _newPerDayArrows.setRange(0, ReviewSettings::MaxNewPerDay);
+    _newPerDayArrows.setPos(_review.newPerDay);
+    _maxReviewsArrows.setRange(0, ReviewSettings::MaxReviewsLimit);
+    _maxReviewsArrows.setPos(_review.maxReviewsPerDay);
 
     fillDirectionLists();
     selectDirections();
@@ -142,6 +151,12 @@ void SettingsDlgCtrl::storeDirections(int from, int to) {
 void SettingsDlgCtrl::storeNumbers() {
     if (std::optional<int> choices = _choicesArrows.getPos())
         _setting.setChoicesNum(*choices);
+    if (std::optional<int> retention = _retentionArrows.getPos())
+        _review.desiredRetention = *retention;
+    if (std::optional<int> newPerDay = _newPerDayArrows.getPos())
+        _review.newPerDay = *newPerDay;
+    if (std::optional<int> maxReviews = _maxReviewsArrows.getPos())
+        _review.maxReviewsPerDay = *maxReviews;
     if (!_timeOutCheck.isChecked()) {
         _setting.setTimeOut(0);
         return;

@@ -5,6 +5,7 @@
 #include "WinLib/dialog.h"
 #include "WinLib/dlgcontrol.h"
 #include "WinLib/updown.h"
+#include "app/model/reviewsettings.h"
 #include "app/model/setting.h"
 #include "app/shell/helpfile.h"
 
@@ -12,13 +13,15 @@
 
 class Outline;
 
-// The "Study Settings" dialog: question direction, number of choices, time-out and the session switches.
+// The "Study Settings" dialog: question direction, number of choices, time-out, the session switches and the
+// review schedule's retention and daily limits.
 // It edits a copy, which the caller assigns back when the dialog ends with OK.
 class SettingsDlgCtrl : public Dialog::ModalController {
 public:
-    SettingsDlgCtrl(const Setting& setting, const Outline& outline);
+    SettingsDlgCtrl(const Setting& setting, const Outline& outline, const ReviewSettings& review = {});
 
     const Setting& getSetting() const { return _setting; }
+    const ReviewSettings& getReviewSettings() const { return _review; }
 
     void onInitDialog() override;
     bool onCommand(int controlId, int notifyCode) override;
@@ -39,10 +42,14 @@ private:
     Win::CheckBox _shuffleCheck;
     Win::CheckBox _continuousCheck;
     Win::CheckBox _caseSensitiveCheck;
+    Win::UpDown _retentionArrows;
+    Win::UpDown _newPerDayArrows;
+    Win::UpDown _maxReviewsArrows;
     int _fromAnythingPos = 0;
     int _toAnythingElsePos = 0;
     int _toEverythingElsePos = 0;
     const Outline& _outline;
     Setting _setting;
+    ReviewSettings _review;
     std::optional<HelpFile> _helpFile;
 };
