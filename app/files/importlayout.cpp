@@ -136,6 +136,9 @@ bool guessQuoting(std::string_view sample, char separator) {
             }
         }
     }
+    // Rows the plain reading has beyond the quoted one: a quoted cell held a line break.
+    if (plain.next(plainCells))
+        return true;
     return doubledQuote || (quotedCount >= 2 && 10 * quotedCount >= 9 * cells);
 }
 
