@@ -4,6 +4,7 @@
 #include "windows1252.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 // Systems without an ANSI code page read and write windows-1252, the one the program ran in.
@@ -58,21 +59,55 @@ const LegacyBytes& legacyBytes() {
     return table;
 }
 
+// Copies the bytes and tells whether all were ASCII, a word at a time and without a loop over single
+// bytes: the last word overlaps the one before. The check then costs the reader little beyond the copy it
+// makes anyway.
+bool copyAscii(char* to, std::string_view from) {
+    const char* const data = from.data();
+    const std::size_t size = from.size();
+    if (size >= 8) {
+        std::uint64_t high = 0;
+        std::uint64_t word;
+        for (std::size_t at = 0; at + 8 < size; at += 8) {
+            std::memcpy(&word, data + at, 8);
+            std::memcpy(to + at, &word, 8);
+            high |= word;
+        }
+        std::memcpy(&word, data + size - 8, 8);
+        std::memcpy(to + size - 8, &word, 8);
+        return ((high | word) & 0x8080808080808080u) == 0;
+    }
+    if (size >= 4) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, data, 4);
+        std::memcpy(&last, data + size - 4, 4);
+        std::memcpy(to, &first, 4);
+        std::memcpy(to + size - 4, &last, 4);
+        return ((first | last) & 0x80808080u) == 0;
+    }
+    if (size == 0)
+        return true;
+    to[0] = data[0];
+    to[size / 2] = data[size / 2];
+    to[size - 1] = data[size - 1];
+    return ((data[0] | data[size / 2] | data[size - 1]) & 0x80) == 0;
+}
+
 } // namespace
 
 // Straight into the text's final storage, sized once. Letters beyond ASCII are rare in the texts of
 // a document, so the ASCII runs between them are measured and copied a word at a time.
 void appendUtf8(std::string& out, std::string_view legacy) {
-    if (Utf8::isAscii(legacy)) {
-        out += legacy;
+    const std::size_t begin = out.size();
+    out.resize(begin + legacy.size());
+    if (copyAscii(out.data() + begin, legacy))
         return;
-    }
     const std::array<Sequence, 256>& table = sequences();
     std::size_t size = legacy.size();
     for (std::size_t i = Utf8::asciiLength(legacy); i < legacy.size();
          i += 1 + Utf8::asciiLength(legacy.substr(i + 1)))
         size += table[static_cast<unsigned char>(legacy[i])].length - 1u;
-    const std::size_t begin = out.size();
     out.resize(begin + size);
     char* next = out.data() + begin;
     for (std::size_t i = 0;;) {
