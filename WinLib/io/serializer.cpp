@@ -90,10 +90,17 @@ void DeSerializer::appendString(std::string& text) {
         throw DataCorruptionException("Data corruption in file");
     if (static_cast<std::uint64_t>(length) > getBytesLeft())
         throw EOFException("Unexpected End Of File");
+    const auto size = static_cast<std::size_t>(length);
     const std::size_t begin = text.size();
-    text.resize(begin + static_cast<std::size_t>(length));
+    // Bytes at hand in the legacy code page convert straight from there, sized once.
+    if (_textCoding == TextCoding::LegacyCodePage && static_cast<std::size_t>(_end - _next) >= size) {
+        LegacyCodePage::appendUtf8(text, std::string_view(_next, size));
+        _next += size;
+        return;
+    }
+    text.resize(begin + size);
     try {
-        take(text.data() + begin, static_cast<std::size_t>(length));
+        take(text.data() + begin, size);
         decodeText(text, begin);
     } catch (...) {
         text.resize(begin);

@@ -1,5 +1,6 @@
 #include "WinLib/io/legacycodepage.h"
 #include "WinLib/io/utf8.h"
+#include "WinLib/io/windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -48,5 +49,36 @@ TEST(LegacyCodePage, TextBeyondTheCodePageDoesNotFit) {
          {"\xC5\x81\xC3\xB3\x64\xC5\xBA", "\xCF\x83", "\xE6\x97\xA5", "\xF0\x9F\x98\x80", "\xC3"}) {
         EXPECT_FALSE(LegacyCodePage::fits(std::string("abc ") + text)) << text;
         EXPECT_EQ(LegacyCodePage::fromUtf8(text), std::nullopt);
+    }
+}
+
+// The fast conversions use tables of their own; each must agree with the code page for every byte and
+// for every character up to U+2FFF, where the code page's characters lie, and a few beyond.
+TEST(LegacyCodePage, AgreesWithWindows1252ForEveryByteAndCharacter) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string legacy(1, static_cast<char>(byte));
+        std::string utf8;
+        Utf8::append(utf8, Windows1252::toUnicode(static_cast<unsigned char>(byte)));
+        ASSERT_EQ(LegacyCodePage::toUtf8("ab" + legacy + "cdefghij" + legacy),
+                  "ab" + utf8 + "cdefghij" + utf8)
+            << byte;
+    }
+    for (char32_t character = 0; character < 0x3000; ++character) {
+        if (character >= 0xD800 && character <= 0xDFFF)
+            continue;
+        std::string utf8;
+        Utf8::append(utf8, character);
+        const int byte = Windows1252::fromUnicode(character);
+        const std::optional<std::string> legacy = LegacyCodePage::fromUtf8("x" + utf8);
+        if (byte < 0)
+            ASSERT_EQ(legacy, std::nullopt) << static_cast<unsigned>(character);
+        else
+            ASSERT_EQ(legacy, "x" + std::string(1, static_cast<char>(byte)))
+                << static_cast<unsigned>(character);
+    }
+    for (const char32_t character : {U'\u3042', U'\uFFFD', U'\U0001F600'}) {
+        std::string utf8;
+        Utf8::append(utf8, character);
+        EXPECT_FALSE(LegacyCodePage::fits(utf8));
     }
 }
