@@ -69,7 +69,8 @@ TEST(ImportTextDialog, ShowsEveryChoiceInThePreviewAndOkImportsWithThem) {
         EXPECT_EQ(preview(window)[1], (Lines{"Word", "Meaning", "Note"})) << "the first row is an item";
 
         user.choose(window, IDC_IMPORT_SEPARATOR, "Comma");
-        EXPECT_EQ(preview(window)[2], (Lines{"cat;Katze;pet", ""})) << "one column: a term, and an empty field";
+        EXPECT_EQ(preview(window)[2], (Lines{"cat;Katze;pet", ""}))
+            << "one column: a term, and an empty field";
         user.choose(window, IDC_IMPORT_SEPARATOR, "Other:");
         user.type(window, IDC_IMPORT_OTHER_SEPARATOR, ";");
         EXPECT_EQ(preview(window)[2], (Lines{"cat", "Katze", "pet"}));
