@@ -288,7 +288,9 @@ bool ImportTextDlg::onCommand(int controlId, int notifyCode) {
         _helpFile.showTopic("importtextfile.htm");
         return true;
     case IDOK:
-        endOk();
+        // Enter reaches the default button even while it is disabled.
+        if (::IsWindowEnabled(::GetDlgItem(_h, IDOK)))
+            endOk();
         return true;
     case IDCANCEL:
         endCancel();

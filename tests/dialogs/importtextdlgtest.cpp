@@ -113,6 +113,9 @@ TEST(ImportTextDialog, GreysOkWhileTheFileWouldBeRefused) {
                   "Can not import the text file specified.\n"
                   "Line 2 has more cells than the header line, so data would be lost.");
         EXPECT_FALSE(user.isEnabled(window, IDOK));
+        user.focus(window, IDC_IMPORT_SEPARATOR);
+        user.pressKey(VK_RETURN);
+        EXPECT_TRUE(user.isOpen("Import Text File")) << "Enter does not import a refused file";
         user.click(window, IDC_IMPORT_HEADER);
         EXPECT_TRUE(user.isEnabled(window, IDOK)) << "without a header every column is read";
         EXPECT_EQ(preview(window).size(), 3u);
