@@ -11,7 +11,7 @@ fi
 extract=$1
 chm=$2
 src=$3
-topics="gettingstarted.htm addeditstudyitems.htm customizestudysetstructure.htm specifyingstudysessionsettings.htm"
+topics="gettingstarted.htm addeditstudyitems.htm customizestudysetstructure.htm specifyingstudysessionsettings.htm importtextfile.htm"
 failures=0
 fail() {
     echo "FAIL: $*" >&2

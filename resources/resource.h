@@ -28,6 +28,7 @@
 #define IDD_WEAK_ITEMS 131        // "Select Weak Items"
 #define IDD_STATISTICS 132        // "Statistics"
 #define IDD_REVIEW 133            // "Review Due Items"
+#define IDD_IMPORT_TEXT 160       // "Import Text File"
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -210,3 +211,24 @@
 #define IDS_ANSWER_WRONG 2085       // "Wrong"
 #define IDS_REVIEWS_LEFT 2086       // items left in the review (%i)
 #define IDS_CONFIRM_FORGET_SCHEDULE 2087
+
+// "Import Text File": the choices, the preview and what the whole file gives.
+#define IDC_IMPORT_ENCODING 3200
+#define IDC_IMPORT_SEPARATOR 3201
+#define IDC_IMPORT_OTHER_SEPARATOR 3202
+#define IDC_IMPORT_HEADER 3203
+#define IDC_IMPORT_QUOTES 3204
+#define IDC_IMPORT_COLUMN 3205
+#define IDC_IMPORT_ROLE 3206
+#define IDC_IMPORT_PREVIEW 3207
+#define IDC_IMPORT_SUMMARY 3208
+#define IDC_IMPORT_ENCODING_LABEL 3209
+#define IDC_IMPORT_SEPARATOR_LABEL 3210
+#define IDC_IMPORT_COLUMN_LABEL 3211
+#define IDC_IMPORT_ROLE_LABEL 3212
+#define IDS_IMPORT_ENCODING_FIRST 2200 // UTF-8, UTF-16 LE, UTF-16 BE, the system code page (2203)
+#define IDS_IMPORT_SEPARATOR_FIRST 2204 // Tab, Comma, Semicolon, Other (2207)
+#define IDS_IMPORT_ROLE_FIRST 2208      // Term, Field, Comment, Skip (2211): as ColumnRole
+#define IDS_IMPORT_COLUMN 2212          // "Column %d"
+#define IDS_IMPORT_SUMMARY 2213         // items (%d)
+#define IDS_IMPORT_SUMMARY_LARGE 2214   // the file is large: counted on OK

@@ -5,6 +5,8 @@
 #include "app/files/exporter.h"
 #include "app/files/filetypes.h"
 #include "app/files/textfileinputmethod.h"
+#include "app/shell/importmessages.h"
+#include "app/shell/importtextdlg.h"
 
 #include "WinLib/filedlg.h"
 #include "WinLib/io/exceptions.h"
@@ -16,24 +18,13 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
 
 HINSTANCE programInstance() {
     return ::GetModuleHandleA(nullptr);
-}
-
-std::string loadText(int id) {
-    return std::string(Win::ResString(programInstance(), id));
-}
-
-// The string table text with its %s and %d filled in.
-template <class... Arguments> std::string format(int formatId, Arguments... arguments) {
-    const Win::ResString formatText(programInstance(), formatId);
-    std::vector<char> text(static_cast<std::size_t>(std::snprintf(nullptr, 0, formatText, arguments...)) + 1);
-    std::snprintf(text.data(), text.size(), formatText, arguments...);
-    return text.data();
 }
 
 // A document saved under a text file's name still opens as a document.
@@ -46,38 +37,8 @@ bool isDocumentFile(const std::string& path) {
     }
 }
 
-std::string describeRefusal(const TextImporter::Error& error) {
-    switch (error.getRefusal()) {
-    case TextImporter::Refusal::NoRows:
-        return loadText(IDS_IMPORT_NO_ROWS);
-    case TextImporter::Refusal::TooManyCells:
-        return format(IDS_IMPORT_TOO_MANY_CELLS, error.getLine());
-    case TextImporter::Refusal::NotText:
-        return format(IDS_IMPORT_NOT_TEXT, error.getLine());
-    case TextImporter::Refusal::TooManyFields:
-        return format(IDS_IMPORT_TOO_MANY_FIELDS, error.getLine(), Outline::MaxDefCount);
-    case TextImporter::Refusal::TooManyItems:
-        return format(IDS_IMPORT_TOO_MANY_ITEMS, StudyList::MaxTermSetCount, error.getLine());
-    case TextImporter::Refusal::RepeatedFieldDiffers:
-        break;
-    }
-    return format(IDS_IMPORT_REPEATED_FIELD, error.getLine(), error.getFieldName().c_str());
-}
-
 std::string describeReport(const TextImportReport& report, const std::string& path) {
-    std::string text = format(IDS_IMPORT_RESULT, report.itemCount, path.c_str()) + "\n";
-    const std::pair<int, const LineTally*> tallies[] = {
-        {IDS_IMPORT_ROWS_WITHOUT_TERM, &report.rowsWithoutTerm},
-        {IDS_IMPORT_REPLACED, &report.replacedCharacters},
-        {IDS_IMPORT_REPEATED_TERMS, &report.repeatedTerms},
-    };
-    for (const auto& [id, tally] : tallies) {
-        if (tally->count > 0) {
-            text += '\n';
-            text += format(id, tally->count, tally->firstLine);
-        }
-    }
-    return text;
+    return format(IDS_IMPORT_RESULT, report.itemCount, path.c_str()) + "\n" + describeTallies(report);
 }
 
 } // namespace
@@ -168,9 +129,13 @@ bool FileProcedures::openFile(const std::string& path, bool chosenAsText) {
 }
 
 bool FileProcedures::importText(const std::string& path) {
-    TextFileInputMethod reader;
+    std::optional<TextFileInputMethod> reader;
     try {
-        _studyList = reader.read(path);
+        ImportTextDlg dialog(path, HelpFile(_mainWindow, HelpFile::programHelpPath()));
+        if (Dialog::run(_mainWindow, IDD_IMPORT_TEXT, dialog) != 1)
+            return false;
+        reader.emplace(dialog.getChoices());
+        _studyList = reader->read(path);
     } catch (const TextImporter::Error& error) {
         showError(loadText(IDS_IMPORT_REFUSED) + "\n" + describeRefusal(error) + "\n" + path);
         return false;
@@ -179,8 +144,8 @@ bool FileProcedures::importText(const std::string& path) {
         return false;
     }
     renewTitle();
-    if (reader.getReport().changedAnything())
-        ::MessageBoxA(_mainWindow, describeReport(reader.getReport(), path).c_str(),
+    if (reader->getReport().changedAnything())
+        ::MessageBoxA(_mainWindow, describeReport(reader->getReport(), path).c_str(),
                       Win::ResString(programInstance(), IDS_PROGRAM_NAME), MB_OK | MB_ICONINFORMATION);
     return true;
 }

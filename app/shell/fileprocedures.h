@@ -26,8 +26,9 @@ public:
     // open for a document, importText for a text file: one chosen as text (the Open dialog's Text files
     // type) or named as one (.txt, .csv, .tsv) that lacks the document signature. True on success.
     bool openFile(const std::string& path, bool chosenAsText = false);
-    // Replaces the document with a new untitled, modified one made from the text file at path, and shows what
-    // the import changed, if anything. True on success; a refused file leaves the document as it was.
+    // Replaces the document with a new untitled, modified one made from the text file at path, as the user
+    // lays it out in the "Import Text File" dialog, and shows what the import changed, if anything. True on
+    // success; a cancelled or refused import leaves the document as it was.
     bool importText(const std::string& path);
     void showFileError(int messageId, const std::string& path);
 

@@ -3,6 +3,8 @@
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 
+#include "resources/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -162,6 +164,7 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
               "correct.\n" +
                   missing);
     open(words);
+    lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDOK),
               "Imported 3 item(s) from\n" + words +
                   "\n\nRows skipped because their first cell is empty: 1 (the first on line 2)");
@@ -184,6 +187,7 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
 
     // Open: Yes asks for a name, and cancelling that stops the open; with a name the list is saved first.
     open(words);
+    lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
     lorvant.answerMessageBox("Lorvant", IDOK);
     lorvant.pressKey('O', {VK_CONTROL});
     lorvant.answerMessageBox("Lorvant", IDYES);
@@ -192,11 +196,16 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
     lorvant.pressKey('O', {VK_CONTROL});
     lorvant.answerMessageBox("Lorvant", IDYES);
     lorvant.chooseFile("Save As", saved);
+    // A file the import would refuse says why in the import dialog, which cannot be confirmed; Cancel
+    // leaves the list as it was.
     lorvant.chooseFile("Open", wide, 2);
-    EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK),
+    HWND importDialog = lorvant.waitForWindow("Import Text File");
+    EXPECT_EQ(LorvantProcess::text(importDialog, IDC_IMPORT_SUMMARY),
               "Can not import the text file specified.\nLine 2 has more cells than the header line, so data "
-              "would be lost.\n" +
-                  wide);
+              "would be lost.");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(importDialog, IDOK)));
+    lorvant.closeDialog(importDialog, IDCANCEL);
+    EXPECT_EQ(lorvant.rowCount(), 3);
     lorvant.clickButton("Open");
     lorvant.chooseFile("Open", corrupt, 1);
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant Error", IDOK),
@@ -209,6 +218,7 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
 
     // An export chosen to save the changes does not save the list.
     open(words);
+    lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
     lorvant.answerMessageBox("Lorvant", IDOK);
     lorvant.close();
     EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDYES), "Save changes to new Study List ?");
@@ -229,6 +239,7 @@ TEST_F(Files, AFileNamedOnTheCommandLineOpensAsOpenOpensIt) {
     writeDocument(named, {{"dog", {"Hund"}, "", 2, 1}});
     {
         LorvantProcess lorvant("\"" + words + "\"");
+        lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
         EXPECT_EQ(lorvant.otherWindows(), Texts{});
         EXPECT_EQ(lorvant.title(), "Lorvant");
         EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %"},

@@ -441,6 +441,7 @@ TEST_F(Installed, ImportsAWordListOpenedWithLorvant) {
     const std::string path = folder.path("words.csv");
     std::ofstream(path, std::ios::binary) << "cow,Kuh\r\ndog,Hund\r\n";
     LorvantProcess lorvant(forFile(openWithCommand(), path));
+    lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
     EXPECT_EQ(lorvant.otherWindows(), Texts{}) << "a message instead of the list";
     EXPECT_EQ(itemsShown(lorvant), (Texts{"cow Kuh", "dog Hund"}));
     lorvant.close();
