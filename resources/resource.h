@@ -12,7 +12,7 @@
 #define IDB_EDIT_ITEM 108
 #define IDB_REMOVE_ITEM 109
 #define IDI_LORVANT 110
-#define IDI_DOCUMENT 111 // the icon Explorer shows for the program's documents
+#define IDI_DOCUMENT 111    // the icon Explorer shows for the program's documents
 #define IDB_STANDARD_32 150 // the system's standard toolbar pictures that the program uses, at 32 pixels
 
 // Dialog templates.
@@ -203,13 +203,13 @@
 // The system ignored the manifest's request for UTF-8 text: Windows older than 10 version 1903.
 #define IDS_NEEDS_UTF8_WINDOWS 2095
 // Reviews on the schedule.
-#define IDS_NOTHING_DUE 2080        // nothing to review now; the next due time follows (%s)
-#define IDS_NOTHING_SCHEDULED 2081  // nothing to review and nothing scheduled
-#define IDS_REVIEW_SUMMARY 2082     // reviewed (%i), right (%i), the next due time (%s)
+#define IDS_NOTHING_DUE 2080         // nothing to review now; the next due time follows (%s)
+#define IDS_NOTHING_SCHEDULED 2081   // nothing to review and nothing scheduled
+#define IDS_REVIEW_SUMMARY 2082      // reviewed (%i), right (%i), the next due time (%s)
 #define IDS_REVIEW_SUMMARY_NONE 2083 // reviewed (%i), right (%i), nothing scheduled
-#define IDS_ANSWER_RIGHT 2084       // "Right"
-#define IDS_ANSWER_WRONG 2085       // "Wrong"
-#define IDS_REVIEWS_LEFT 2086       // items left in the review (%i)
+#define IDS_ANSWER_RIGHT 2084        // "Right"
+#define IDS_ANSWER_WRONG 2085        // "Wrong"
+#define IDS_REVIEWS_LEFT 2086        // items left in the review (%i)
 #define IDS_CONFIRM_FORGET_SCHEDULE 2087
 
 // "Import Text File": the choices, the preview and what the whole file gives.
@@ -226,7 +226,7 @@
 #define IDC_IMPORT_SEPARATOR_LABEL 3210
 #define IDC_IMPORT_COLUMN_LABEL 3211
 #define IDC_IMPORT_ROLE_LABEL 3212
-#define IDS_IMPORT_ENCODING_FIRST 2200 // UTF-8, UTF-16 LE, UTF-16 BE, the system code page (2203)
+#define IDS_IMPORT_ENCODING_FIRST 2200  // UTF-8, UTF-16 LE, UTF-16 BE, the system code page (2203)
 #define IDS_IMPORT_SEPARATOR_FIRST 2204 // Tab, Comma, Semicolon, Other (2207)
 #define IDS_IMPORT_ROLE_FIRST 2208      // Term, Field, Comment, Skip (2211): as ColumnRole
 #define IDS_IMPORT_COLUMN 2212          // "Column %d"
