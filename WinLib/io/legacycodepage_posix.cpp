@@ -4,6 +4,7 @@
 #include "windows1252.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -59,83 +60,90 @@ const LegacyBytes& legacyBytes() {
     return table;
 }
 
-// Copies the bytes and tells whether all were ASCII, a word at a time and without a loop over single
-// bytes: the last word overlaps the one before. The check then costs the reader little beyond the copy it
-// makes anyway.
-bool copyAscii(char* to, std::string_view from) {
-    const char* const data = from.data();
-    const std::size_t size = from.size();
-    if (size >= 8) {
-        std::uint64_t high = 0;
-        std::uint64_t word;
-        for (std::size_t at = 0; at + 8 < size; at += 8) {
-            std::memcpy(&word, data + at, 8);
-            std::memcpy(to + at, &word, 8);
-            high |= word;
-        }
-        std::memcpy(&word, data + size - 8, 8);
-        std::memcpy(to + size - 8, &word, 8);
-        return ((high | word) & 0x8080808080808080u) == 0;
+constexpr std::uint64_t HighBits = 0x8080808080808080u;
+
+// The length of the text in UTF-8. Each byte A0-FF takes two bytes there; the rarer bytes 80-9F, the
+// code page's punctuation, two or three, and only words holding one of those are looked at bytewise.
+std::size_t utf8Size(std::string_view legacy) {
+    const std::array<Sequence, 256>& table = sequences();
+    const auto bytewise = [&](std::size_t from, std::size_t to) {
+        std::size_t extra = 0;
+        for (std::size_t i = from; i < to; ++i)
+            extra += table[static_cast<unsigned char>(legacy[i])].length - 1u;
+        return extra;
+    };
+    std::size_t size = legacy.size();
+    std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= legacy.size(); i += 8) {
+        std::memcpy(&word, legacy.data() + i, 8);
+        const std::uint64_t high = word & HighBits;
+        if (high == 0)
+            continue;
+        if ((high & ~word << 1 & ~word << 2) != 0)
+            size += bytewise(i, i + 8);
+        else
+            size += static_cast<std::size_t>(std::popcount(high));
     }
-    if (size >= 4) {
-        std::uint32_t first;
-        std::uint32_t last;
-        std::memcpy(&first, data, 4);
-        std::memcpy(&last, data + size - 4, 4);
-        std::memcpy(to, &first, 4);
-        std::memcpy(to + size - 4, &last, 4);
-        return ((first | last) & 0x80808080u) == 0;
-    }
-    if (size == 0)
-        return true;
-    to[0] = data[0];
-    to[size / 2] = data[size / 2];
-    to[size - 1] = data[size - 1];
-    return ((data[0] | data[size / 2] | data[size - 1]) & 0x80) == 0;
+    return size + bytewise(i, legacy.size());
 }
 
 } // namespace
 
-// Straight into the text's final storage, sized once. Letters beyond ASCII are rare in the texts of
-// a document, so the ASCII runs between them are measured and copied a word at a time.
+// Straight into the text's final storage, sized once. Letters beyond ASCII are rare in the texts of a
+// document, so words of eight ASCII bytes are copied whole.
 void appendUtf8(std::string& out, std::string_view legacy) {
-    const std::size_t begin = out.size();
-    out.resize(begin + legacy.size());
-    if (copyAscii(out.data() + begin, legacy))
+    if (Utf8::isAscii(legacy)) {
+        out.append(legacy);
         return;
+    }
     const std::array<Sequence, 256>& table = sequences();
-    std::size_t size = legacy.size();
-    for (std::size_t i = Utf8::asciiLength(legacy); i < legacy.size();
-         i += 1 + Utf8::asciiLength(legacy.substr(i + 1)))
-        size += table[static_cast<unsigned char>(legacy[i])].length - 1u;
+    const char* const from = legacy.data();
+    const std::size_t length = legacy.size();
+    const std::size_t size = utf8Size(legacy);
+    const std::size_t begin = out.size();
     out.resize(begin + size);
     char* next = out.data() + begin;
-    for (std::size_t i = 0;;) {
-        const std::size_t run = Utf8::asciiLength(legacy.substr(i));
-        std::memcpy(next, legacy.data() + i, run);
-        next += run;
-        i += run;
-        if (i == legacy.size())
-            return;
-        const Sequence& sequence = table[static_cast<unsigned char>(legacy[i++])];
-        next[0] = sequence.bytes[0];
-        next[1] = sequence.bytes[1];
-        if (sequence.length > 2)
-            next[2] = sequence.bytes[2];
-        next += sequence.length;
+    const auto convert = [&](std::size_t at) {
+        const auto byte = static_cast<unsigned char>(from[at]);
+        if (byte < 0x80) {
+            *next++ = static_cast<char>(byte);
+        } else if (byte >= 0xA0) {
+            // U+00A0-U+00FF, the byte's own code point.
+            next[0] = static_cast<char>(byte < 0xC0 ? 0xC2 : 0xC3);
+            next[1] = static_cast<char>(byte & 0xBF);
+            next += 2;
+        } else {
+            const Sequence& sequence = table[byte];
+            std::memcpy(next, sequence.bytes, sequence.length);
+            next += sequence.length;
+        }
+    };
+    // Eight bytes at a time up to the next letter beyond ASCII: the output has room for eight, as no
+    // byte becomes shorter.
+    std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= length;) {
+        std::memcpy(&word, from + i, 8);
+        std::memcpy(next, &word, 8);
+        const std::uint64_t high = word & HighBits;
+        if (high == 0) {
+            next += 8;
+            i += 8;
+            continue;
+        }
+        const auto ascii = static_cast<std::size_t>(std::countr_zero(high) / 8);
+        next += ascii;
+        convert(i + ascii);
+        i += ascii + 1;
     }
+    for (; i < length; ++i)
+        convert(i);
 }
 
 void convertToUtf8(std::string& text, std::size_t begin) {
     const std::array<Sequence, 256>& table = sequences();
     const std::size_t start = begin + Utf8::asciiLength(std::string_view(text).substr(begin));
     const std::size_t oldSize = text.size();
-    std::size_t newSize = oldSize;
-    for (std::size_t i = start; i < oldSize; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80)
-            newSize += table[byte].length - 1u;
-    }
+    const std::size_t newSize = start + utf8Size(std::string_view(text).substr(start));
     if (newSize == oldSize)
         return;
     text.resize(newSize);
@@ -163,6 +171,13 @@ bool appendLegacy(std::string& out, std::string_view utf8) {
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
     const auto continues = [&](std::size_t i) { return i < utf8.size() && (at(i) & 0xC0) == 0x80; };
     for (std::size_t i = 0; i < utf8.size();) {
+        std::uint64_t word;
+        if (i + 8 <= utf8.size() && (std::memcpy(&word, utf8.data() + i, 8), (word & HighBits) == 0)) {
+            std::memcpy(next, &word, 8);
+            next += 8;
+            i += 8;
+            continue;
+        }
         const unsigned char lead = at(i);
         if (lead < 0x80) {
             *next++ = static_cast<char>(lead);

@@ -81,33 +81,6 @@ std::size_t asciiLength(std::string_view bytes) {
     return at;
 }
 
-// Without a loop over single bytes: the last eight (or four) checked in one word that overlaps the ones
-// before. Most of the millions of texts a document holds are short and ASCII.
-bool isAscii(std::string_view bytes) {
-    const char* const data = bytes.data();
-    const std::size_t size = bytes.size();
-    if (size >= 8) {
-        std::uint64_t high = 0;
-        std::uint64_t word;
-        for (std::size_t at = 0; at + 8 < size; at += 8) {
-            std::memcpy(&word, data + at, 8);
-            high |= word;
-        }
-        std::memcpy(&word, data + size - 8, 8);
-        return ((high | word) & 0x8080808080808080u) == 0;
-    }
-    if (size >= 4) {
-        std::uint32_t first;
-        std::uint32_t last;
-        std::memcpy(&first, data, 4);
-        std::memcpy(&last, data + size - 4, 4);
-        return ((first | last) & 0x80808080u) == 0;
-    }
-    if (size == 0)
-        return true;
-    return ((data[0] | data[size / 2] | data[size - 1]) & 0x80) == 0;
-}
-
 bool isValid(std::string_view bytes) {
     for (std::size_t at = asciiLength(bytes); at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {

@@ -59,9 +59,11 @@ TEST(LegacyCodePage, AgreesWithWindows1252ForEveryByteAndCharacter) {
         const std::string legacy(1, static_cast<char>(byte));
         std::string utf8;
         Utf8::append(utf8, Windows1252::toUnicode(static_cast<unsigned char>(byte)));
-        ASSERT_EQ(LegacyCodePage::toUtf8("ab" + legacy + "cdefghij" + legacy),
-                  "ab" + utf8 + "cdefghij" + utf8)
-            << byte;
+        const std::string mixed = "ab" + legacy + "cdefghij" + legacy;
+        ASSERT_EQ(LegacyCodePage::toUtf8(mixed), "ab" + utf8 + "cdefghij" + utf8) << byte;
+        std::string inPlace = "kept\xE9" + mixed;
+        LegacyCodePage::convertToUtf8(inPlace, 5);
+        ASSERT_EQ(inPlace, "kept\xE9" + LegacyCodePage::toUtf8(mixed)) << byte;
     }
     for (char32_t character = 0; character < 0x3000; ++character) {
         if (character >= 0xD800 && character <= 0xDFFF)
