@@ -22,7 +22,7 @@ struct TextImportReport {
     int itemCount = 0;
     // Rows whose term is empty; the item editor never makes such an item.
     LineTally rowsWithoutTerm;
-    // Characters the program's code page cannot hold, each replaced by "?".
+    // Bytes that are no character of the file's encoding, each replaced by "?".
     LineTally replacedCharacters;
     // Items whose term an earlier item has already.
     LineTally repeatedTerms;
