@@ -7,6 +7,7 @@
 #include "tests/app/testdocuments.h"
 #include "tests/scripteduser/layoutcheck.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -83,6 +84,16 @@ TEST(MainWindowLayout, ShowsTheLargestListWholeAtEveryResolution) {
     const int dpi = LayoutCheck::screenDpi();
     lorvant.finishDrawing();
     lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi");
+    // The last columns, scrolled into view.
+    int allColumns = 0;
+    for (const auto& column : lorvant.columns())
+        allColumns += column.width;
+    RECT listArea{};
+    GetClientRect(GetDlgItem(window, 2), &listArea);
+    if (allColumns > listArea.right)
+        SendMessageA(GetDlgItem(window, 2), LVM_SCROLL, static_cast<WPARAM>(allColumns - listArea.right), 0);
+    lorvant.finishDrawing();
+    lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi-last-columns");
 
     // Selecting and sorting all of it does not depend on the resolution: once is enough.
     if (dpi == 96) {
