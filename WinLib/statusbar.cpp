@@ -36,10 +36,6 @@ void StatusBar::setText(const char* text) {
     ::SetWindowTextA(_window, text);
 }
 
-} // namespace Win
-
-namespace Win {
-
 void StatusBar::setRightText(const std::string& text) {
     _rightText = text;
     fitParts();

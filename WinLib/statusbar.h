@@ -23,7 +23,6 @@ public:
     void setText(const char* text);
     // The text of a second part at the right end, as wide as the text; empty for none.
     void setRightText(const std::string& text);
-    const std::string& getRightText() const { return _rightText; }
     HWND getWindow() const { return _window; }
 
 private:
