@@ -74,6 +74,7 @@ struct Round {
     double openScheduled = 0;
     double reviewStart = 0;
     double gradeToNext = 0;
+    double idleKey = 0;
     double startUpWorkingSetMb = 0;
     double openWorkingSetMb = 0;
     double openPagefileMb = 0;
@@ -192,8 +193,14 @@ void timeReview(const std::string& document, int items, Round& round) {
     lorvant.finishDrawing();
     round.reviewStart = secondsSince(start);
 
-    std::vector<double> grades;
+    // The cost of the probe itself: a key the dialog ignores, pressed and drawn.
+    std::vector<double> grades, idleKeys;
     for (int i = 0; i < 5; ++i) {
+        start = Clock::now();
+        lorvant.pressKey(VK_SHIFT);
+        lorvant.finishDrawing();
+        idleKeys.push_back(secondsSince(start));
+
         lorvant.type("x");
         lorvant.pressKey(VK_RETURN);
         waitUntil(
@@ -213,6 +220,8 @@ void timeReview(const std::string& document, int items, Round& round) {
     }
     std::sort(grades.begin(), grades.end());
     round.gradeToNext = grades[grades.size() / 2];
+    std::sort(idleKeys.begin(), idleKeys.end());
+    round.idleKey = idleKeys[idleKeys.size() / 2];
     if (!shownOnce) {
         shownOnce = true;
         std::printf("review: %s\n", LorvantProcess::text(dialog, IDC_REVIEWS_LEFT).c_str());
@@ -325,6 +334,7 @@ void printTable(const std::vector<Round>& rounds) {
         {"open the list with a schedule", &Round::openScheduled, "s", "< 1"},
         {"Ctrl+R to the first question", &Round::reviewStart, "s", ""},
         {"a grade to the next question", &Round::gradeToNext, "s", "< 0.016"},
+        {"an ignored key (the probe's cost)", &Round::idleKey, "s", ""},
         {"working set of the empty program", &Round::startUpWorkingSetMb, "MB", ""},
         {"working set once opened", &Round::openWorkingSetMb, "MB", ""},
         {"pagefile usage once opened", &Round::openPagefileMb, "MB", ""},
