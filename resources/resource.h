@@ -232,3 +232,6 @@
 #define IDS_IMPORT_COLUMN 2212          // "Column %d"
 #define IDS_IMPORT_SUMMARY 2213         // items (%d)
 #define IDS_IMPORT_SUMMARY_LARGE 2214   // the file is large: counted on OK
+
+// The status bar's review counts: due and learning items a review takes now (%i), new items left today (%i).
+#define IDS_STATUS_REVIEW_COUNTS 2300

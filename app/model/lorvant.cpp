@@ -182,12 +182,16 @@ std::uint32_t positionOf(std::uint32_t idx) {
 }
 
 // A stable ascending sort changes nothing exactly when the elements already are ascending; then they
-// are sorted descending instead. Equal keys keep the relative order they had either way, as their
-// positions break the ties, so the sort needs no buffer beside the elements.
-template <class Element, class Less> void sortAscendingOrReverse(std::vector<Element>& elements, Less less) {
+// are sorted descending instead, except that the elements isLast picks stay at the end. Equal keys keep
+// the relative order they had either way, as their positions break the ties, so the sort needs no buffer
+// beside the elements.
+template <class Element, class Less, class IsLast>
+void sortAscendingOrReverse(std::vector<Element>& elements, Less less, IsLast isLast) {
     const auto byPosition = [](const Element& a, const Element& b) { return positionOf(a) < positionOf(b); };
     if (std::is_sorted(elements.begin(), elements.end(), less))
         std::sort(elements.begin(), elements.end(), [&](const Element& a, const Element& b) {
+            if (isLast(a) != isLast(b))
+                return isLast(b);
             return less(b, a) || (!less(a, b) && byPosition(a, b));
         });
     else
@@ -207,16 +211,21 @@ void StudyList::sort(Sorter sorter) {
         for (std::size_t i = 0; i < _termSets.size(); ++i)
             keyed[i] = KeyedIndex{sorter.getKey(_termSets[i]).head, static_cast<std::uint32_t>(i)};
         const bool textTies = sorter.hasTextKey();
-        sortAscendingOrReverse(keyed, [&](const KeyedIndex& a, const KeyedIndex& b) {
-            if (a.head != b.head || !textTies)
-                return a.head < b.head;
-            return sorter.getKey(_termSets[a.idx]).text < sorter.getKey(_termSets[b.idx]).text;
-        });
+        const bool missingLast = sorter.keepsMissingLast();
+        sortAscendingOrReverse(
+            keyed,
+            [&](const KeyedIndex& a, const KeyedIndex& b) {
+                if (a.head != b.head || !textTies)
+                    return a.head < b.head;
+                return sorter.getKey(_termSets[a.idx]).text < sorter.getKey(_termSets[b.idx]).text;
+            },
+            [&](const KeyedIndex& k) { return missingLast && k.head == SortKey::Missing; });
         std::transform(keyed.begin(), keyed.end(), order.begin(), [](const KeyedIndex& k) { return k.idx; });
     } else {
         std::iota(order.begin(), order.end(), std::uint32_t{0});
         sortAscendingOrReverse(
-            order, [&](std::uint32_t a, std::uint32_t b) { return sorter(_termSets[a], _termSets[b]); });
+            order, [&](std::uint32_t a, std::uint32_t b) { return sorter(_termSets[a], _termSets[b]); },
+            [](std::uint32_t) { return false; });
     }
     // Moves the items along the cycles of the permutation, in place: no second vector of items.
     for (std::uint32_t start = 0; start < order.size(); ++start) {

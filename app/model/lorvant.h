@@ -71,7 +71,8 @@ public:
     void clear();
 
     // Sorts ascending by the sorter, stably; when the items already are in that order, sorts
-    // them descending instead (equal keys keep their relative order either way).
+    // them descending instead (equal keys keep their relative order either way; items without a
+    // value stay last when the sorter keeps them there).
     void sort(Sorter sorter);
 
     std::vector<std::string> getRecentDocs() const { return _recentDocs; }

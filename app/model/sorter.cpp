@@ -24,7 +24,8 @@ bool Sorter::operator()(const TermSet& a, const TermSet& b) const {
 
 bool Sorter::hasKey() const {
     return _defCmpFunc == byField || _cmpFunc == byNumber || _cmpFunc == byTerm || _cmpFunc == byComment ||
-           _cmpFunc == byTimesAsked || _cmpFunc == byCorrectAnswers || _cmpFunc == byRatio;
+           _cmpFunc == byTimesAsked || _cmpFunc == byCorrectAnswers || _cmpFunc == byRatio ||
+           _cmpFunc == byDue;
 }
 
 bool Sorter::hasTextKey() const {
@@ -35,6 +36,14 @@ namespace {
 
 SortKey integerKey(int value) {
     return SortKey{static_cast<std::uint32_t>(value) ^ 0x80000000u, std::string_view()};
+}
+
+// Every due time orders before SortKey::Missing: times come from the schedule's 64-bit seconds, which
+// never reach the largest one.
+SortKey dueKey(const ItemSchedule& schedule) {
+    if (schedule.isNew())
+        return SortKey{SortKey::Missing, std::string_view()};
+    return SortKey{static_cast<std::uint64_t>(schedule.due) ^ 0x8000000000000000u, std::string_view()};
 }
 
 // Big-endian first bytes, zero-padded: orders like the text up to ties, which the text then breaks.
@@ -61,11 +70,13 @@ SortKey Sorter::getKey(const TermSet& item) const {
         return integerKey(item.getTimesAsked());
     if (_cmpFunc == byCorrectAnswers)
         return integerKey(item.getCorrectAnswers());
+    if (_cmpFunc == byDue)
+        return dueKey(item.getSchedule());
     return integerKey(item.getRatio());
 }
 
 Sorter Sorter::forColumn(int column, int defCount) {
-    assert(column >= 0 && column < defCount + 6);
+    assert(column >= 0 && column < defCount + 7);
     if (column == 0)
         return Sorter(byNumber);
     if (column == 1)
@@ -79,8 +90,10 @@ Sorter Sorter::forColumn(int column, int defCount) {
         return Sorter(byTimesAsked);
     case 4:
         return Sorter(byCorrectAnswers);
-    default:
+    case 5:
         return Sorter(byRatio);
+    default:
+        return Sorter(byDue);
     }
 }
 
@@ -111,4 +124,8 @@ bool Sorter::byCorrectAnswers(const TermSet& a, const TermSet& b) {
 
 bool Sorter::byRatio(const TermSet& a, const TermSet& b) {
     return a.getRatio() < b.getRatio();
+}
+
+bool Sorter::byDue(const TermSet& a, const TermSet& b) {
+    return dueKey(a.getSchedule()) < dueKey(b.getSchedule());
 }

@@ -154,6 +154,7 @@ void Commander::studySetSettings() {
         _studyList.setModified();
     _studyList.getSettings() = dialog.getSetting();
     _studyList.setReviewSettings(dialog.getReviewSettings());
+    refresh(ReviewSettingsChangedMessage);
 }
 
 void Commander::studySetResetScores() {

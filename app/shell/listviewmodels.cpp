@@ -1,6 +1,7 @@
 #include "listviewmodels.h"
 
 #include "WinLib/assertion.h"
+#include "WinLib/localtimetext.h"
 #include "app/model/lorvant.h"
 
 #include <limits>
@@ -34,7 +35,7 @@ void StudyListOutlineModel::checkColumn(unsigned column) const {
 std::string StudyListOutlineModel::getColumnTitle(unsigned column) const {
     checkColumn(column);
     static const char* const trailingTitles[TrailingCount] = {"Comment", "Times Asked", "Correct Answers",
-                                                              "Ratio"};
+                                                              "Ratio", "Due"};
     if (column == 0)
         return "#";
     if (column == 1)
@@ -66,7 +67,7 @@ std::optional<int>& StudyListOutlineModel::userWidth(unsigned column) {
 
 int StudyListOutlineModel::getColumnWidth(unsigned column) const {
     static const int leadingWidths[LeadingCount] = {19, 120};
-    static const int trailingWidths[TrailingCount] = {116, 75, 90, 38};
+    static const int trailingWidths[TrailingCount] = {116, 75, 90, 38, 110};
     const std::optional<int>* width = findUserWidth(column);
     if (width != nullptr && width->has_value())
         return **width;
@@ -98,6 +99,9 @@ std::string StudyListOutlineModel::getWidestCell(unsigned column) const {
         return decimal(std::numeric_limits<int>::max());
     case 3:
         return decimal(100, " %");
+    case 4:
+        // Two-digit day, month and hour in any time zone: 2026-12-25 22:58 UTC.
+        return Win::localDateTimeText(1798239480);
     default:
         return std::string();
     }
@@ -123,8 +127,12 @@ std::string StudyListDataModel::StudyItem::getText(unsigned column, const std::s
         return decimal(_termSet->getTimesAsked());
     case 2:
         return decimal(_termSet->getCorrectAnswers());
-    default:
+    case 3:
         return decimal(_termSet->getRatio(), " %");
+    default: {
+        const ItemSchedule& schedule = _termSet->getSchedule();
+        return schedule.isNew() ? "New" : Win::localDateTimeText(schedule.due);
+    }
     }
 }
 

@@ -12,7 +12,7 @@ class Outline;
 class StudyList;
 class TermSet;
 
-// The study list's columns: "#", the item type, one per field, "Comment" and the three scores. Widths
+// The study list's columns: "#", the item type, one per field, "Comment", the three scores and "Due". Widths
 // that the user sets last for the program's run; a field's width follows the field's name. The number
 // columns are at least as wide as their largest numbers.
 class StudyListOutlineModel : public Win::ListViewLayoutModel {
@@ -32,7 +32,7 @@ private:
     static constexpr int FieldWidth = 130;
     // The columns before and after the fields.
     static constexpr unsigned LeadingCount = 2;
-    static constexpr unsigned TrailingCount = 4;
+    static constexpr unsigned TrailingCount = 5;
 
     void checkColumn(unsigned column) const;
     unsigned getDefCount() const;

@@ -8,10 +8,12 @@
 #include "WinLib/resstring.h"
 #include "WinLib/waitcursor.h"
 #include "app/model/lorvant.h"
+#include "app/sessions/reviewchoice.h"
 #include "resources/resource.h"
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,8 @@ MainView::MainView(HWND window, const Cmd::Vector& cmdVector, StudyList& documen
     : _menuBar(MenuTemplate, cmdVector), _recentMenu(document, _menuBar, cmdVector),
       _outlineModel(document.getOutline()), _dataModel(document), _listView(_outlineModel, _dataModel),
       _statusBar(window, StatusBarId), _toolbar(window, ToolbarId, ToolbarTemplate, cmdVector),
-      _document(document), _statusFormat(Win::ResString(instanceOf(window), IDS_STATUS_FORMAT)) {}
+      _document(document), _statusFormat(Win::ResString(instanceOf(window), IDS_STATUS_FORMAT)),
+      _reviewCountsFormat(Win::ResString(instanceOf(window), IDS_STATUS_REVIEW_COUNTS)) {}
 
 void MainView::createChildren(HWND window) {
     const HINSTANCE instance = instanceOf(window);
@@ -117,6 +120,15 @@ void MainView::showCounts() {
     _statusBar.setText(text.data());
 }
 
+void MainView::showReviewCounts() {
+    const UtcTime now = static_cast<UtcTime>(std::time(nullptr));
+    const ReviewChoice choice = ReviewChoice::of(_document, now, localDayStart(now));
+    std::vector<char> text(_reviewCountsFormat.size() + 2 * 12);
+    std::snprintf(text.data(), text.size(), _reviewCountsFormat.c_str(),
+                  choice.learningCount + choice.dueCount, choice.newCount);
+    _statusBar.setRightText(text.data());
+}
+
 void MainView::showHelpText(const char* helpText) {
     _statusBar.setText(helpText);
 }
@@ -127,9 +139,15 @@ void MainView::showDocument() {
     _listView.refillItems();
     updateToolbar();
     showCounts();
+    showReviewCounts();
 }
 
 void MainView::showItems() {
+    showRows();
+    showReviewCounts();
+}
+
+void MainView::showRows() {
     _document.clearSelection();
     _listView.refillItems();
     updateToolbar();
@@ -145,7 +163,8 @@ void MainView::selectRows(const std::vector<int>& rows) {
 
 void MainView::sortBy(int column) {
     _document.sort(_outlineModel.getSortKey(static_cast<unsigned>(column)));
-    showItems();
+    // The order changes which new items a review takes, not how many.
+    showRows();
 }
 
 bool MainView::changeSelection(int first, int last, UINT oldState, UINT newState) {

@@ -53,6 +53,8 @@ public:
     bool isListHeader(HWND window) const { return _listView.isHeader(window); }
 
     void showCounts();
+    // "N due, M new today" beside the counts: counted anew only when asked, as counting looks at every item.
+    void showReviewCounts();
     void showHelpText(const char* helpText);
     void updateToolbar() { _toolbar.updateButtons(); }
 
@@ -83,6 +85,7 @@ private:
     };
 
     void makeChildren(HWND window);
+    void showRows();
 
     Menu::BarMaker _menuBar;
     RecentMenu _recentMenu;
@@ -93,6 +96,7 @@ private:
     Win::Toolbar _toolbar;
     StudyList& _document;
     std::string _statusFormat;
+    std::string _reviewCountsFormat;
     // The list's font after a change of resolution; until then the list's own.
     std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont> _listFont;
 };

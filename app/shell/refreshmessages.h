@@ -17,3 +17,5 @@ constexpr UINT FileNameChangedMessage = WM_USER + 4;
 constexpr UINT SelectRowsMessage = WM_USER + 12;
 // Answered with the position of the list's focused row, or -1 when no row has the focus.
 constexpr UINT FocusedRowQuery = WM_USER + 13;
+// The review settings changed: the review counts of the status bar.
+constexpr UINT ReviewSettingsChangedMessage = WM_USER + 14;

@@ -57,6 +57,7 @@ bool TopController::onCreate(CREATESTRUCTA&) {
     _view->createChildren(window);
     _view->attachMenu(window);
     _view->showCounts();
+    _view->showReviewCounts();
     loadRecentDocs(_document);
     return true;
 }
@@ -224,6 +225,9 @@ bool TopController::onUserMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& 
         return true;
     case SelectAllMessage:
         _view->selectAll();
+        return true;
+    case ReviewSettingsChangedMessage:
+        _view->showReviewCounts();
         return true;
     case FileNameChangedMessage:
         setTitle();

@@ -1,8 +1,9 @@
 // Times the running program as a person meets it: Lorvant.exe in a process of its own, driven through the
 // end-to-end tests' probe. Every figure runs from the person's action until the program has handled it,
 // drawn what it changed and waits for input again.
-//   bench_program DOCUMENT.lvd ITEMS [ROUNDS]
+//   bench_program DOCUMENT.lvd ITEMS [ROUNDS [SCHEDULED.lvd]]
 // DOCUMENT holds ITEMS items; each round opens its own copy of it, so the saves leave it as it is.
+// SCHEDULED holds the same items, each reviewed once long ago: a review on it is timed too.
 #include "resources/resource.h"
 #include "tests/app/lorvantprocess.h"
 
@@ -70,6 +71,10 @@ struct Round {
     double clickAfterWeak = 0;
     double clickAfterOne = 0;
     double save = 0;
+    double openScheduled = 0;
+    double reviewStart = 0;
+    double gradeToNext = 0;
+    double idleKey = 0;
     double startUpWorkingSetMb = 0;
     double openWorkingSetMb = 0;
     double openPagefileMb = 0;
@@ -160,6 +165,74 @@ void timeSelectWeak(LorvantProcess& lorvant, int items, Round& round) {
     lorvant.finishDrawing();
     round.clickAfterOne = secondsSince(start);
     check(lorvant.selectedRows() == std::vector<int>{1}, "a click did not select its row alone");
+}
+
+// The list with a schedule opened, a review started with Ctrl+R until its first question shows, and a
+// grade given by key until the next question shows (the median of several); then the review is stopped
+// and nothing kept.
+void timeReview(const std::string& document, int items, Round& round) {
+    TestFolder folder;
+    const std::string path = folder.path("scheduled.lvd");
+    check(CopyFileA(document.c_str(), path.c_str(), FALSE) != 0, "could not copy " + document);
+    auto start = Clock::now();
+    LorvantProcess lorvant("\"" + path + "\"");
+    waitUntil(
+        lorvant, [&] { return lorvant.rowCount() == items; }, "the scheduled document's rows");
+    waitForInputIdle(lorvant);
+    lorvant.finishDrawing();
+    round.openScheduled = secondsSince(start);
+    static bool shownOnce = false;
+    if (!shownOnce)
+        std::printf("scheduled list's status: %s\n", lorvant.statusText(1).c_str());
+
+    start = Clock::now();
+    lorvant.pressKey('R', {VK_CONTROL});
+    HWND dialog = lorvant.waitForWindow("Review Due Items");
+    waitUntil(
+        lorvant, [&] { return !LorvantProcess::text(dialog, IDC_QUESTION).empty(); }, "the first question");
+    lorvant.finishDrawing();
+    round.reviewStart = secondsSince(start);
+
+    // The cost of the probe itself: a key the dialog ignores, pressed and drawn.
+    std::vector<double> grades, idleKeys;
+    for (int i = 0; i < 5; ++i) {
+        start = Clock::now();
+        lorvant.pressKey(VK_SHIFT);
+        lorvant.finishDrawing();
+        idleKeys.push_back(secondsSince(start));
+
+        lorvant.type("x");
+        lorvant.pressKey(VK_RETURN);
+        waitUntil(
+            lorvant, [&] { return IsWindowVisible(GetDlgItem(dialog, IDC_GRADE_GOOD)) != FALSE; },
+            "the grades");
+        start = Clock::now();
+        lorvant.pressKey('3');
+        waitUntil(
+            lorvant,
+            [&] {
+                return !IsWindowVisible(GetDlgItem(dialog, IDC_GRADE_GOOD)) &&
+                       LorvantProcess::text(dialog, IDC_ANSWER).empty();
+            },
+            "the next question");
+        lorvant.finishDrawing();
+        grades.push_back(secondsSince(start));
+    }
+    std::sort(grades.begin(), grades.end());
+    round.gradeToNext = grades[grades.size() / 2];
+    std::sort(idleKeys.begin(), idleKeys.end());
+    round.idleKey = idleKeys[idleKeys.size() / 2];
+    if (!shownOnce) {
+        shownOnce = true;
+        std::printf("review: %s\n", LorvantProcess::text(dialog, IDC_REVIEWS_LEFT).c_str());
+    }
+
+    lorvant.click(dialog, IDC_STOP);
+    lorvant.answerMessageBox("Lorvant", IDOK);
+    lorvant.waitUntilGone(dialog);
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDNO);
+    check(lorvant.waitForExit(), "the program did not end when its window was closed");
 }
 
 Round runRound(const std::string& document, int items) {
@@ -258,6 +331,10 @@ void printTable(const std::vector<Round>& rounds) {
         {"a click deselecting them", &Round::clickAfterWeak, "s", "< 1"},
         {"a click on another row", &Round::clickAfterOne, "s", ""},
         {"save (Ctrl+S)", &Round::save, "s", "< 0.5"},
+        {"open the list with a schedule", &Round::openScheduled, "s", "< 1"},
+        {"Ctrl+R to the first question", &Round::reviewStart, "s", ""},
+        {"a grade to the next question", &Round::gradeToNext, "s", "< 0.016"},
+        {"an ignored key (the probe's cost)", &Round::idleKey, "s", ""},
         {"working set of the empty program", &Round::startUpWorkingSetMb, "MB", ""},
         {"working set once opened", &Round::openWorkingSetMb, "MB", ""},
         {"pagefile usage once opened", &Round::openPagefileMb, "MB", ""},
@@ -269,6 +346,10 @@ void printTable(const std::vector<Round>& rounds) {
         std::printf(" %9s%zu", "round ", i + 1);
     std::printf(" %10s %4s %7s\n", "median", "", "target");
     for (const Measure& measure : measures) {
+        // The review is not timed without a list with a schedule.
+        if (std::all_of(rounds.begin(), rounds.end(),
+                        [&](const Round& round) { return round.*measure.value == 0; }))
+            continue;
         std::printf("%-34s", measure.name);
         std::vector<double> values;
         for (const Round& round : rounds) {
@@ -282,13 +363,14 @@ void printTable(const std::vector<Round>& rounds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: bench_program DOCUMENT.lvd ITEMS [ROUNDS]\n");
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: bench_program DOCUMENT.lvd ITEMS [ROUNDS [SCHEDULED.lvd]]\n");
         return 2;
     }
     const std::string document = argv[1];
     const int items = std::atoi(argv[2]);
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 3;
+    const std::string scheduled = argc > 4 ? argv[4] : "";
     if (items <= 0 || rounds <= 0) {
         std::fprintf(stderr, "bench_program: ITEMS and ROUNDS must be positive\n");
         return 2;
@@ -301,6 +383,8 @@ int main(int argc, char** argv) {
         std::vector<Round> results;
         for (int i = 0; i < rounds; ++i) {
             results.push_back(runRound(document, items));
+            if (!scheduled.empty())
+                timeReview(scheduled, items, results.back());
             std::printf("round %d done\n", i + 1);
             std::fflush(stdout);
         }

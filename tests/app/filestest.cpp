@@ -170,9 +170,9 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
                   "\n\nRows skipped because their first cell is empty: 1 (the first on line 2)");
     EXPECT_EQ(lorvant.title(), "Lorvant");
     EXPECT_EQ(lorvant.rows(),
-              (Rows{{"1", "Aalspie\xC3\x9F", "eel spear", "", "0", "0", "0 %"},
-                    {"2", "gro\xC3\x9F, sehr", "big", "", "0", "0", "0 %"},
-                    {"3", "\xC5\x81\xC3\263d\xC5\xBA", "\xE2\x82\xAC", "", "0", "0", "0 %"}}));
+              (Rows{{"1", "Aalspie\xC3\x9F", "eel spear", "", "0", "0", "0 %", "New"},
+                    {"2", "gro\xC3\x9F, sehr", "big", "", "0", "0", "0 %", "New"},
+                    {"3", "\xC5\x81\xC3\263d\xC5\xBA", "\xE2\x82\xAC", "", "0", "0", "0 %", "New"}}));
     lorvant.pressKey('S', {VK_CONTROL});
     lorvant.closeDialog(lorvant.waitForWindow("Save As"), IDCANCEL);
     EXPECT_EQ(readFile(words), before) << "Save asks for a name";
@@ -214,7 +214,7 @@ TEST_F(Files, ATextFileBecomesANewListOfferedForSaving) {
     EXPECT_EQ(lorvant.title(), "Lorvant - " + saved);
     EXPECT_EQ(terms(saved), (Texts{"Aalspie\xC3\x9F", "gro\xC3\x9F, sehr", "\xC5\x81\xC3\263d\xC5\xBA"}));
     open(named);
-    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %"}}));
+    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %", "New"}}));
 
     // An export chosen to save the changes does not save the list.
     open(words);
@@ -242,15 +242,15 @@ TEST_F(Files, AFileNamedOnTheCommandLineOpensAsOpenOpensIt) {
         lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
         EXPECT_EQ(lorvant.otherWindows(), Texts{});
         EXPECT_EQ(lorvant.title(), "Lorvant");
-        EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %"},
-                                        {"2", "cow", "Kuh", "", "0", "0", "0 %"}}));
+        EXPECT_EQ(lorvant.rows(), (Rows{{"1", "hen", "Huhn", "", "0", "0", "0 %", "New"},
+                                        {"2", "cow", "Kuh", "", "0", "0", "0 %", "New"}}));
         lorvant.close();
         lorvant.answerMessageBox("Lorvant", IDNO);
         EXPECT_TRUE(lorvant.waitForExit());
     }
     LorvantProcess lorvant("\"" + named + "\"");
     EXPECT_EQ(lorvant.title(), "Lorvant - " + named);
-    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "dog", "Hund", "", "2", "1", "50 %"}}));
+    EXPECT_EQ(lorvant.rows(), (Rows{{"1", "dog", "Hund", "", "2", "1", "50 %", "New"}}));
 }
 
 // However a save is cut short, the document opens afterwards as the old list or as the new one. The program

@@ -1,6 +1,7 @@
 // Working on the items of a list: adding, editing and removing them, studying them in the three kinds of
 // session, changing the settings and the outline, resetting the scores; and reviewing the list without
 // changing it: finding an item, sorting by a column, the chart of the scores, selecting the weak items.
+#include "WinLib/localtimetext.h"
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -91,8 +94,8 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
     enterItem(lorvant, "Italy", "Rome");
     lorvant.chooseMenuItem(Lorvant::ItemMenu, "&Add...\tIns");
     lorvant.closeDialog(lorvant.waitForWindow("Edit Item"), IDCANCEL);
-    EXPECT_EQ(lorvant.rows(3, 2), (Rows{{"4", "Chile", "Santiago", "long and thin", "0", "0", "0 %"},
-                                        {"5", "Italy", "Rome", "", "0", "0", "0 %"}}));
+    EXPECT_EQ(lorvant.rows(3, 2), (Rows{{"4", "Chile", "Santiago", "long and thin", "0", "0", "0 %", "New"},
+                                        {"5", "Italy", "Rome", "", "0", "0", "0 %", "New"}}));
     EXPECT_EQ(lorvant.statusText(), "5 item(s), 0 selected");
     // A double-click edits its row; Enter edits the first of the selected rows.
     lorvant.doubleClickRow(4);
@@ -177,7 +180,7 @@ TEST_F(Items, EditsSessionsSettingsOutlineAndResetAreChangesToKeep) {
         EXPECT_EQ(column.width, widths.at(titles.size() - 1)) << column.title;
     }
     EXPECT_EQ(titles, (Texts{"#", "Country", "Capital", "Definition", "Comment", "Times Asked",
-                             "Correct Answers", "Ratio"}));
+                             "Correct Answers", "Ratio", "Due"}));
     changed("the outline");
 
     lorvant.chooseMenuItem(Lorvant::StudySetMenu, "&Reset scores");
@@ -323,6 +326,114 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     many.screenshot("many-weak-items-selected");
     many.close();
     EXPECT_TRUE(many.waitForExit());
+}
+
+// What is due shows in the Due column and the status bar; a review asks it with typed answers and grades
+// picked by key or taken with Enter, brings an item in learning back, and leaves both up to date; Forget
+// Schedule makes an item new again.
+TEST_F(Items, ReviewOnTheScheduleShowsWhatIsDue) {
+    const UtcTime now = static_cast<UtcTime>(time(nullptr));
+    const auto reviewed = [](UtcTime due) {
+        ItemSchedule schedule;
+        schedule.state = ItemSchedule::REVIEW;
+        schedule.stability = 3;
+        schedule.difficulty = 5;
+        schedule.lastReview = due - 3 * 86400;
+        schedule.due = due;
+        schedule.reviews = 2;
+        return schedule;
+    };
+    const UtcTime overdue = now - 86400, later = now + 10 * 86400;
+    writeDocument(path,
+                  {{"Chile", {"Santiago"}, "", 2, 2, reviewed(later)},
+                   {"Japan", {"Tokyo"}, "", 0, 0, {}},
+                   {"France", {"Paris"}, "", 2, 2, reviewed(overdue)},
+                   {"Peru", {"Lima"}, "", 0, 0, {}}},
+                  {"Capital"});
+    LorvantProcess lorvant(path);
+    constexpr std::size_t Due = 7;
+    EXPECT_EQ(lorvant.columns().at(Due).title, "Due");
+    EXPECT_EQ(column(lorvant, Due),
+              (Texts{Win::localDateTimeText(later), "New", Win::localDateTimeText(overdue), "New"}));
+    EXPECT_EQ(lorvant.statusText(1), "1 due, 2 new today");
+    EXPECT_EQ(lorvant.statusText(), "4 item(s), 0 selected");
+    lorvant.finishDrawing();
+    lorvant.screenshot("due-column-96dpi");
+
+    // Earliest first, then latest first; new items stay last, in list order.
+    lorvant.clickHeader(Due);
+    EXPECT_EQ(column(lorvant, 1), (Texts{"France", "Chile", "Japan", "Peru"}));
+    lorvant.clickHeader(Due);
+    EXPECT_EQ(column(lorvant, 1), (Texts{"Chile", "France", "Japan", "Peru"}));
+    EXPECT_EQ(lorvant.statusText(1), "1 due, 2 new today");
+
+    // The due item first, then the new ones in list order; Japan, answered wrong, comes back while
+    // in learning.
+    lorvant.pressKey('R', {VK_CONTROL});
+    HWND dialog = lorvant.waitForWindow("Review Due Items");
+    // The dialog posts itself the command of a key's button: waits until it has come to the state awaited.
+    const auto settles = [&](const std::function<bool()>& reached) {
+        for (int tries = 0; !reached() && tries < 200; ++tries) {
+            Sleep(10);
+            lorvant.sync();
+        }
+        return reached();
+    };
+    const auto ask = [&](const std::string& question, const std::string& answer) {
+        ASSERT_TRUE(settles([&] { return LorvantProcess::text(dialog, IDC_QUESTION) == question; }))
+            << question;
+        lorvant.type(answer);
+        lorvant.pressKey(VK_RETURN);
+        EXPECT_TRUE(settles([&] { return IsWindowVisible(GetDlgItem(dialog, IDC_GRADE_GOOD)) != FALSE; }))
+            << question;
+    };
+    ask("France", "Paris");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_VERDICT), "Right");
+    lorvant.pressKey('3'); // Good
+    ask("Japan", "Osaka");
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_VERDICT), "Wrong");
+    lorvant.pressKey(VK_RETURN); // Again, as judged
+    ask("Peru", "Lima");
+    lorvant.pressKey('4'); // Easy
+    ask("Japan", "Tokyo");
+    lorvant.pressKey('2'); // Hard: still in learning
+    ask("Japan", "Tokyo");
+    lorvant.pressKey('1'); // Again
+    ask("Japan", "Tokyo");
+    lorvant.pressKey('4');
+    const std::string summary = lorvant.answerMessageBox("Lorvant", IDOK);
+    EXPECT_EQ(summary.rfind("Items reviewed:\t\t6\nAnswered right:\t\t5\nNext item due:", 0), 0u) << summary;
+    lorvant.waitUntilGone(dialog);
+    EXPECT_EQ(lorvant.statusText(1), "0 due, 0 new today");
+    const Texts dues = column(lorvant, Due);
+    EXPECT_EQ(std::count(dues.begin(), dues.end(), "New"), 0);
+    EXPECT_EQ(column(lorvant, 4), (Texts{"2", "3", "4", "1"})) << "times asked";
+
+    // Forget Schedule asks first; the item is then new again and counts for today.
+    const Texts terms = column(lorvant, 1);
+    const int peru = static_cast<int>(std::find(terms.begin(), terms.end(), "Peru") - terms.begin());
+    lorvant.clickRow(peru);
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "F&orget Schedule");
+    EXPECT_EQ(lorvant.answerMessageBox("Please confirm", IDNO),
+              "Are you sure you want the selected items to be new again?\nThey will be reviewed as if never "
+              "studied.");
+    EXPECT_NE(column(lorvant, Due).at(static_cast<std::size_t>(peru)), "New");
+    lorvant.clickRow(peru);
+    lorvant.chooseMenuItem(Lorvant::ItemMenu, "F&orget Schedule");
+    lorvant.answerMessageBox("Please confirm", IDYES);
+    EXPECT_EQ(column(lorvant, Due).at(static_cast<std::size_t>(peru)), "New");
+    EXPECT_EQ(lorvant.statusText(1), "0 due, 1 new today");
+
+    // The day's limit of new items, from the settings, counts the items started today.
+    lorvant.chooseMenuItem(Lorvant::StudyMenu, "&Settings...");
+    dialog = lorvant.waitForWindow("Study Settings");
+    lorvant.setText(dialog, IDC_NEW_PER_DAY, "2");
+    lorvant.closeDialog(dialog, IDOK);
+    EXPECT_EQ(lorvant.statusText(1), "0 due, 0 new today");
+    lorvant.pressKey('S', {VK_CONTROL});
+    lorvant.close();
+    EXPECT_TRUE(lorvant.waitForExit());
+    EXPECT_EQ(readDocument(path).getReviewLog().getCount(), 6u);
 }
 
 // Thousands of scattered selected rows, as Select Weak Items selects them, are held by the program, and the

@@ -42,7 +42,8 @@ TEST_F(Languages, WordsOfEveryScriptAreTypedShownFoundSavedAndTheirDocumentRemem
         lorvant.chooseFile("Open", path);
         EXPECT_EQ(lorvant.title(), "Lorvant - " + path);
         EXPECT_EQ(column(lorvant, 1), (Texts{"日本語", "Привет", "مرحبا", "ΣΟΦΊΑ", "Łódź"}));
-        EXPECT_EQ(lorvant.rows(0, 1), (Rows{{"1", "日本語", "Japanese", "にほんご", "0", "0", "0 %"}}));
+        EXPECT_EQ(lorvant.rows(0, 1),
+                  (Rows{{"1", "日本語", "Japanese", "にほんご", "0", "0", "0 %", "New"}}));
         lorvant.screenshot("list-in-every-script");
 
         // Enter walks from the main text to the comment to the field, then confirms.
@@ -59,7 +60,7 @@ TEST_F(Languages, WordsOfEveryScriptAreTypedShownFoundSavedAndTheirDocumentRemem
         lorvant.screenshot("item-editor-in-every-script", dialog);
         lorvant.pressKey(VK_RETURN);
         lorvant.waitUntilGone(dialog);
-        EXPECT_EQ(lorvant.rows(5, 1), (Rows{{"6", "Żółw", "черепаха", "かめ", "0", "0", "0 %"}}));
+        EXPECT_EQ(lorvant.rows(5, 1), (Rows{{"6", "Żółw", "черепаха", "かめ", "0", "0", "0 %", "New"}}));
 
         lorvant.pressKey('F', {VK_CONTROL});
         dialog = lorvant.waitForWindow("Find");

@@ -51,6 +51,8 @@ public:
     HANDLE processHandle() const { return _process.hProcess; }
     std::string title() const { return text(_mainWindow); }
     std::string statusText() const { return text(GetDlgItem(_mainWindow, 1)); }
+    // The text of a further part of the status bar.
+    std::string statusText(int part) { return ask("status-part " + std::to_string(part)); }
 
     // Menus: a popup is named by its positions from the menu bar, as these.
     static inline const std::vector<int> ProgramMenu{0}, StudySetMenu{1}, RecentMenu{1, 5}, StudyMenu{1, 9},

@@ -2,13 +2,16 @@
 // largest study list a document can hold: every column shows its heading and its widest possible cell, the
 // toolbar, the list and the status bar lie one above the other, all of it at once is selected and sorted,
 // and a move to a screen of twice the resolution lets it all grow.
+#include "WinLib/localtimetext.h"
 #include "tests/app/lorvantprocess.h"
 #include "tests/app/testdocuments.h"
 #include "tests/scripteduser/layoutcheck.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ctime>
 
 namespace {
 
@@ -51,17 +54,28 @@ TEST(MainWindowLayout, ShowsTheLargestListWholeAtEveryResolution) {
     const std::string path = folder.path("largest.lvd");
     const int count = StudyList::MaxTermSetCount;
     std::vector<TestItem> items(count, TestItem{"term", {"definition"}, "", 0, 0});
-    items.back() = {"last", {"definition"}, "", INT_MAX, INT_MAX};
+    // Reviewed once, due a day ago.
+    ItemSchedule schedule;
+    schedule.state = ItemSchedule::REVIEW;
+    schedule.stability = schedule.difficulty = 5;
+    schedule.due = static_cast<UtcTime>(time(nullptr)) - 86400;
+    schedule.lastReview = schedule.due - 5 * 86400;
+    schedule.reviews = 1;
+    items.back() = {"last", {"definition"}, "", INT_MAX, INT_MAX, schedule};
     writeDocument(path, items);
-    const std::vector<LorvantProcess::Row> last{
-        {"999999", "last", "definition", "", "2147483647", "2147483647", "100 %"}};
+    const std::vector<LorvantProcess::Row> last{{"999999", "last", "definition", "", "2147483647",
+                                                 "2147483647", "100 %",
+                                                 Win::localDateTimeText(schedule.due)}};
 
     LorvantProcess lorvant("\"" + path + "\"");
     HWND window = lorvant.mainWindow();
     lorvant.pressKey(VK_END, {VK_CONTROL});
     EXPECT_EQ(lorvant.rows(count - 1, 1), last);
-    // The widest text of each column: the numbers' largest values; names and texts have no widest one.
-    const std::vector<std::string> widestCells{"999999", "", "", "", "2147483647", "2147483647", "100 %"};
+    EXPECT_EQ(lorvant.statusText(1), "1 due, 20 new today");
+    // The widest text of each column: the numbers' largest values, a due time with two-digit day, month
+    // and hour; names and texts have no widest one.
+    const std::vector<std::string> widestCells{
+        "999999", "", "", "", "2147483647", "2147483647", "100 %", Win::localDateTimeText(1798239480)};
     std::vector<LayoutCheck::Column> columns;
     for (const auto& column : lorvant.columns())
         columns.push_back({column.title, column.width, widestCells.at(columns.size())});
@@ -70,6 +84,16 @@ TEST(MainWindowLayout, ShowsTheLargestListWholeAtEveryResolution) {
     const int dpi = LayoutCheck::screenDpi();
     lorvant.finishDrawing();
     lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi");
+    // The last columns, scrolled into view.
+    int allColumns = 0;
+    for (const auto& column : lorvant.columns())
+        allColumns += column.width;
+    RECT listArea{};
+    GetClientRect(GetDlgItem(window, 2), &listArea);
+    if (allColumns > listArea.right)
+        SendMessageA(GetDlgItem(window, 2), LVM_SCROLL, static_cast<WPARAM>(allColumns - listArea.right), 0);
+    lorvant.finishDrawing();
+    lorvant.screenshot("main-window-" + std::to_string(dpi) + "dpi-last-columns");
 
     // Selecting and sorting all of it does not depend on the resolution: once is enough.
     if (dpi == 96) {

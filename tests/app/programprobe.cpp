@@ -191,7 +191,13 @@ void answer(const std::string& request, std::ostream& out) {
         line(out, rect.left, rect.top, rect.right, rect.bottom);
     } else if (verb == "toolbar")
         describeToolbar(out);
-    else if (verb == "activate")
+    else if (verb == "status-part") {
+        HWND bar = GetDlgItem(mainWindow(), 1);
+        char text[256] = "";
+        if (LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(n.at(0)), 0)) < sizeof text)
+            SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(n.at(0)), reinterpret_cast<LPARAM>(text));
+        out << text;
+    } else if (verb == "activate")
         activate();
     else if (verb == "dpi-changed")
         changeDpi(n.at(0), n.at(1));

@@ -33,6 +33,7 @@ void writeDocument(const std::string& path, const std::vector<TestItem>& items,
             Win::IO::MemoryDeSerializer read(bytes);
             termSet.deserialize(read);
         }
+        termSet.setSchedule(item.schedule);
         document.addTermSet(termSet);
     }
     DocumentFileOutputMethod(document).write(path);

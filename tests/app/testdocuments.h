@@ -11,6 +11,7 @@ struct TestItem {
     std::string comment;
     int timesAsked = 0;
     int correctAnswers = 0;
+    ItemSchedule schedule{}; // new unless set
 };
 
 void writeDocument(const std::string& path, const std::vector<TestItem>& items,

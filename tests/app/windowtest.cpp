@@ -51,9 +51,9 @@ TEST(MainWindow, FollowsTheItemsAndTheSelection) {
     LorvantProcess lorvant("\"" + path + "\"");
     EXPECT_EQ(lorvant.title(), "Lorvant - " + path);
     EXPECT_EQ(lorvant.rows(),
-              (std::vector<LorvantProcess::Row>{{"1", "cat", "Katze", "a pet", "4", "2", "50 %"},
-                                                {"2", "dog", "Hund", "", "0", "0", "0 %"},
-                                                {"3", "cow", "Kuh", "", "3", "1", "33 %"}}));
+              (std::vector<LorvantProcess::Row>{{"1", "cat", "Katze", "a pet", "4", "2", "50 %", "New"},
+                                                {"2", "dog", "Hund", "", "0", "0", "0 %", "New"},
+                                                {"3", "cow", "Kuh", "", "3", "1", "33 %", "New"}}));
     EXPECT_EQ(lorvant.statusText(), "3 item(s), 0 selected");
 
     // Without a selection there is nothing to edit or remove, whether by menu, button or key.

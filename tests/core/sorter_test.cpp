@@ -31,6 +31,14 @@ std::vector<std::string> termsOf(const StudyList& list) {
     return terms;
 }
 
+ItemSchedule scheduledAt(UtcTime due, ItemSchedule::State state = ItemSchedule::REVIEW) {
+    ItemSchedule schedule;
+    schedule.state = state;
+    schedule.due = due;
+    schedule.reviews = 1;
+    return schedule;
+}
+
 bool byTermLength(const TermSet& a, const TermSet& b) {
     return a.getTerm().size() < b.getTerm().size();
 }
@@ -102,19 +110,24 @@ TEST(Sort, TextsByUnsignedBytesAndNumbersBySign) {
 }
 
 TEST(Sort, ColumnsMapToTheirKeys) {
-    // One field: number, term, Definition, Comment, times asked, correct answers, ratio; each column puts
-    // these items in another order. They stand in number order, so the first sort by number is descending.
+    // One field: number, term, Definition, Comment, times asked, correct answers, ratio, due; each column
+    // puts these items in another order. They stand in number order, so the first sort by number is
+    // descending.
     const auto makeItems = [] {
         StudyList list = makeStudyList({"Definition"},
                                        {{"d", "b", "c"}, {"c", "a", "d"}, {"a", "d", "b"}, {"b", "c", "a"}});
         const int scores[][2] = {{0, 2}, {3, 1}, {1, 0}, {2, 1}};
-        for (std::size_t idx = 0; idx < 4; ++idx)
+        const UtcTime dues[] = {200, 0, 300, 100}; // 0: new
+        for (std::size_t idx = 0; idx < 4; ++idx) {
             addScores(list.getTermSet(idx), scores[idx][0], scores[idx][1]);
+            if (dues[idx] != 0)
+                list.getTermSet(idx).setSchedule(scheduledAt(dues[idx]));
+        }
         return list;
     };
     const std::vector<int> orders[] = {{4, 3, 2, 1}, {3, 4, 2, 1}, {2, 1, 4, 3}, {4, 3, 1, 2},
-                                       {3, 1, 4, 2}, {1, 3, 4, 2}, {1, 4, 2, 3}};
-    for (int column = 0; column < 7; ++column) {
+                                       {3, 1, 4, 2}, {1, 3, 4, 2}, {1, 4, 2, 3}, {4, 1, 3, 2}};
+    for (int column = 0; column < 8; ++column) {
         StudyList list = makeItems();
         const Sorter sorter = Sorter::forColumn(column, 1);
         list.sort(sorter);
@@ -132,4 +145,27 @@ TEST(Sort, ColumnsMapToTheirKeys) {
     missing.getTermSet(2).setField(0, "");
     missing.sort(Sorter(Sorter::byField, 0));
     EXPECT_EQ(numbersOf(missing), (std::vector<int>{2, 3, 1}));
+}
+
+// By due time: earliest first, then the other way round, never-reviewed items last both ways in list
+// order; equal times keep their order; a list of new items only stays as it is.
+TEST(Sort, ByDueKeepsNewItemsLastBothWays) {
+    StudyList list = makeList({{1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}, {5, "e"}, {6, "f"}});
+    list.getTermSet(1).setSchedule(scheduledAt(5000));
+    list.getTermSet(2).setSchedule(scheduledAt(-60, ItemSchedule::LEARNING)); // before 1970 still sorts first
+    list.getTermSet(3).setSchedule(scheduledAt(5000, ItemSchedule::RELEARNING));
+    list.getTermSet(5).setSchedule(scheduledAt(INT64_MAX - 1));
+    const Sorter byDue(Sorter::byDue);
+    list.sort(byDue);
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"c", "b", "d", "f", "a", "e"}));
+    list.sort(byDue);
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"f", "b", "d", "c", "a", "e"}));
+    list.sort(byDue);
+    EXPECT_EQ(termsOf(list), (std::vector<std::string>{"c", "b", "d", "f", "a", "e"}));
+
+    StudyList fresh = makeList({{2, "x"}, {1, "y"}, {3, "z"}});
+    for (int click = 0; click < 2; ++click) {
+        fresh.sort(byDue);
+        EXPECT_EQ(termsOf(fresh), (std::vector<std::string>{"x", "y", "z"})) << click;
+    }
 }
