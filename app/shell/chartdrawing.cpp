@@ -12,7 +12,8 @@ Sizes prepare(HDC dc, const RECT& place) {
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
-    return {metrics.tmHeight, std::max(1, metrics.tmHeight / 4)};
+    const int line = static_cast<int>(metrics.tmHeight);
+    return {line, std::max(1, line / 4)};
 }
 
 int textWidth(HDC dc, const std::string& text) {

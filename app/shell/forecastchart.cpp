@@ -45,7 +45,7 @@ void ForecastChart::draw(HDC dc, const RECT& place, HFONT font) const {
     ChartDrawing::fill(dc, {left, top, left + thickness, baseline}, COLOR_WINDOWTEXT);
     drawScaleText(dc, "0", place.left, scaleRight, baseline, line);
     if (highest > 0) {
-        ChartDrawing::fill(dc, {left - gap, top, left, top + thickness}, COLOR_WINDOWTEXT);
+        ChartDrawing::fill(dc, {left - gap / 2, top, left, top + thickness}, COLOR_WINDOWTEXT);
         drawScaleText(dc, highestText, place.left, scaleRight, top, line);
     }
 

@@ -2,11 +2,25 @@
 
 #include "chartdrawing.h"
 
+#include "WinLib/drawtext.h"
 #include "WinLib/selectedobject.h"
 
 #include <algorithm>
 #include <cassert>
 #include <utility>
+
+namespace {
+
+// A name in one or two lines, centred, its last line at the bottom of the place.
+void drawName(HDC dc, const std::string& name, RECT place) {
+    constexpr UINT Format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS;
+    RECT measured = place;
+    Win::drawText(dc, name, measured, Format | DT_CALCRECT);
+    place.top = std::max(place.top, place.bottom - (measured.bottom - measured.top));
+    Win::drawText(dc, name, place, Format);
+}
+
+} // namespace
 
 ScoreChart::ScoreChart(const ScoreStatistics& statistics, std::vector<std::string> barNames)
     : _names(std::move(barNames)) {
@@ -20,9 +34,13 @@ void ScoreChart::draw(HDC dc, const RECT& place, HFONT font) const {
     const auto [line, gap] = ChartDrawing::prepare(dc, place);
     const int barCount = static_cast<int>(_counts.size());
     const int width = place.right - place.left;
+    // A name wider than its bar's room takes two lines, at the cost of the bars' height.
+    const bool twoLineNames = std::any_of(_names.begin(), _names.end(), [&](const std::string& name) {
+        return ChartDrawing::textWidth(dc, name) > width / std::max(1, barCount);
+    });
     // Counts above the tallest bar, names below the base line.
     const int top = place.top + line + 2 * gap;
-    const int baseline = place.bottom - line - 2 * gap;
+    const int baseline = place.bottom - (twoLineNames ? 2 : 1) * line - 2 * gap;
     if (width < 2 * barCount || baseline <= top)
         return;
 
@@ -41,8 +59,8 @@ void ScoreChart::draw(HDC dc, const RECT& place, HFONT font) const {
         ChartDrawing::fill(dc, bar, i == 0 ? COLOR_GRAYTEXT : COLOR_HIGHLIGHT);
         ChartDrawing::drawCentred(dc, std::to_string(count),
                                   {slotLeft, bar.top - gap - line, slotRight, bar.top - gap}, DT_BOTTOM);
-        ChartDrawing::drawCentred(dc, _names[static_cast<std::size_t>(i)],
-                                  {slotLeft, baseline + gap, slotRight, place.bottom}, DT_TOP);
+        drawName(dc, _names[static_cast<std::size_t>(i)],
+                 {slotLeft, baseline + gap, slotRight, place.bottom - gap});
     }
 }
 

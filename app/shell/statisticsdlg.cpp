@@ -22,7 +22,7 @@ std::vector<std::string> dayNames() {
     std::vector<std::string> names{std::string(Win::ResString(instance, IDS_FORECAST_TODAY))};
     const Win::ResString laterDay(instance, IDS_FORECAST_LATER_DAY);
     for (int day = 1; day < ScheduleStatistics::ForecastDays; ++day)
-        names.push_back(formatMessage(laterDay, {day}));
+        names.push_back(formatMessage(static_cast<const char*>(laterDay), {day}));
     return names;
 }
 

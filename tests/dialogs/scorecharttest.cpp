@@ -153,18 +153,19 @@ TEST(StatisticsDialog, ShowsTheScheduleBesideTheScores) {
 
         const RECT scoresBefore = placeOf(dialog, IDC_SCORE_CHART),
                    forecastBefore = placeOf(dialog, IDC_FORECAST_CHART);
+        // Larger, and wholly on the screen however high its resolution.
         RECT frame{};
         GetWindowRect(dialog, &frame);
-        SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top + 100,
-                     SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + 60, frame.bottom - frame.top + 40,
+                     SWP_NOZORDER);
         user.runOnProgramThread(
             [&] { RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); });
         const RECT scores = placeOf(dialog, IDC_SCORE_CHART),
                    forecastPlace = placeOf(dialog, IDC_FORECAST_CHART);
-        EXPECT_EQ(scores.right - scores.left, scoresBefore.right - scoresBefore.left + 100);
-        EXPECT_EQ(forecastPlace.left, forecastBefore.left + 100);
-        EXPECT_EQ(forecastPlace.right - forecastPlace.left, forecastBefore.right - forecastBefore.left + 100);
-        EXPECT_EQ(forecastPlace.bottom - forecastPlace.top, forecastBefore.bottom - forecastBefore.top + 100);
+        EXPECT_EQ(scores.right - scores.left, scoresBefore.right - scoresBefore.left + 30);
+        EXPECT_EQ(forecastPlace.left - scores.right, forecastBefore.left - scoresBefore.right);
+        EXPECT_EQ(forecastPlace.right - forecastPlace.left, forecastBefore.right - forecastBefore.left + 30);
+        EXPECT_EQ(forecastPlace.bottom - forecastPlace.top, forecastBefore.bottom - forecastBefore.top + 40);
         EXPECT_LT(placeOf(dialog, IDC_FORECAST_CAPTION).bottom, forecastPlace.top);
         EXPECT_GT(placeOf(dialog, IDC_STATE_COUNT_FIRST).top, forecastPlace.bottom);
         EXPECT_LT(placeOf(dialog, IDC_STATE_COUNT_FIRST + 3).right, placeOf(dialog, IDOK).left);
