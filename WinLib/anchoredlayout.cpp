@@ -16,6 +16,7 @@ void AnchoredLayout::add(HWND dialog, int controlId, Anchor anchor) {
 void AnchoredLayout::resize(int width, int height) const {
     const int dx = width - _first.cx;
     const int dy = height - _first.cy;
+    const int half = dx / 2;
     for (const Entry& entry : _entries) {
         RECT place = entry.place;
         switch (entry.anchor) {
@@ -28,6 +29,21 @@ void AnchoredLayout::resize(int width, int height) const {
             break;
         case BOTTOM:
             ::OffsetRect(&place, 0, dy);
+            break;
+        case GROW_LEFT_HALF:
+            place.right += half;
+            place.bottom += dy;
+            break;
+        case GROW_RIGHT_HALF:
+            place.left += half;
+            place.right += dx;
+            place.bottom += dy;
+            break;
+        case TOP_RIGHT_HALF:
+            ::OffsetRect(&place, half, 0);
+            break;
+        case BOTTOM_RIGHT_HALF:
+            ::OffsetRect(&place, half, dy);
             break;
         }
         ::SetWindowPos(entry.control, nullptr, place.left, place.top, place.right - place.left,

@@ -1,10 +1,12 @@
 #include "benchfolder.h"
+#include "peakmemory.h"
 
 #include "tools/lvdtool/studylistgenerator.h"
 
 #include "app/files/documentfileinputmethod.h"
 #include "app/files/documentfileoutputmethod.h"
 #include "app/model/schedulesections.h"
+#include "app/model/schedulestatistics.h"
 #include "app/sessions/reviewchoice.h"
 
 #include "WinLib/io/memoryserializer.h"
@@ -12,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <malloc.h>
 #include <random>
 
 namespace {
@@ -48,6 +49,12 @@ StudyList& scheduled() {
     return list;
 }
 
+// The same items without a schedule, as lists are before their first review.
+StudyList& unscheduled() {
+    static StudyList list = StudyListGenerator().make(ItemCount);
+    return list;
+}
+
 // Choosing the items of a review: one pass over the items and a sort of the due ones.
 void BM_ChooseReviewItems(benchmark::State& state) {
     const StudyList& list = scheduled();
@@ -79,6 +86,16 @@ void BM_ApplyGrade(benchmark::State& state) {
     list.setReviewLog(ReviewLog());
 }
 
+// The statistics of the schedule, as the dialog opens: the states counted and the next 30 days' forecast.
+void BM_ScheduleStatistics(benchmark::State& state) {
+    const StudyList& list = scheduled();
+    ScheduleStatistics::DayStarts days{};
+    for (std::size_t day = 0; day < days.size(); ++day)
+        days[day] = Now - Day / 2 + static_cast<UtcTime>(day) * Day;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ScheduleStatistics::of(list, days));
+}
+
 // The sections' sizes, and the time to write them.
 void BM_WriteScheduleSections(benchmark::State& state) {
     StudyList& list = scheduled();
@@ -99,21 +116,30 @@ void BM_WriteScheduleSections(benchmark::State& state) {
     state.counters["log_100k_MB"] = static_cast<double>(logBytes) / 1e6;
 }
 
-// Opening the scheduled list: the time, the file's size and the memory the open list holds.
-void BM_OpenScheduledDocument(benchmark::State& state) {
+// Opening the largest list with a schedule for every item (1) beside the same list without one (0): the
+// time, the file's size and the most memory the opening takes, whose bound is twice the file's size and
+// 64 MB. Letting go of the list read before is not timed.
+void BM_OpenWithAndWithoutSchedule(benchmark::State& state) {
+    const bool withSchedule = state.range(0) != 0;
+    state.SetLabel(withSchedule ? "with schedule" : "without schedule");
     static BenchFolder folder;
-    const std::string path = folder.file("scheduled.lvd");
-    DocumentFileOutputMethod(scheduled()).write(path);
-    const double fileBytes = static_cast<double>(std::filesystem::file_size(path));
-    double held = 0;
+    const std::string path = folder.file(withSchedule ? "scheduled.lvd" : "unscheduled.lvd");
+    if (!std::filesystem::exists(path))
+        DocumentFileOutputMethod(withSchedule ? scheduled() : unscheduled()).write(path);
+    const double fileMB = static_cast<double>(std::filesystem::file_size(path)) / (1 << 20);
+    const double peakMB = peakMemoryMB([&path] { DocumentFileInputMethod().read(path); });
+    StudyList list;
     for (auto _ : state) {
-        const std::size_t before = mallinfo2().uordblks + mallinfo2().hblkhd;
-        const StudyList list = DocumentFileInputMethod().read(path);
-        held = static_cast<double>(mallinfo2().uordblks + mallinfo2().hblkhd - before);
-        benchmark::DoNotOptimize(list.getTermSetCount());
+        state.PauseTiming();
+        list = StudyList();
+        state.ResumeTiming();
+        list = DocumentFileInputMethod().read(path);
     }
-    state.counters["file_MB"] = fileBytes / 1e6;
-    state.counters["held_MB"] = held / 1e6;
+    if (list.getTermSetCount() != ItemCount)
+        state.SkipWithError("the document read back has another size");
+    state.counters["file_MB"] = fileMB;
+    state.counters["peak_MB"] = peakMB;
+    state.counters["bound_MB"] = 2 * fileMB + 64;
 }
 
 } // namespace
@@ -121,5 +147,6 @@ void BM_OpenScheduledDocument(benchmark::State& state) {
 BENCHMARK(BM_ChooseReviewItems)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawScanDueTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ApplyGrade)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScheduleStatistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteScheduleSections)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenScheduledDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenWithAndWithoutSchedule)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);

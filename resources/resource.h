@@ -125,6 +125,12 @@
 #define IDC_RIGHT_TOTAL 3111
 #define IDC_PERCENTAGE_LABEL 3112
 #define IDC_PERCENTAGE_TOTAL 3113
+// Beside them, the review schedule's forecast chart and below it the count of items in each state.
+#define IDC_SCORE_CAPTION 3320
+#define IDC_FORECAST_CAPTION 3321
+#define IDC_FORECAST_CHART 3322
+#define IDC_STATE_LABEL_FIRST 3323 // New, Learning, Review, Relearning (3326): + the state's number
+#define IDC_STATE_COUNT_FIRST 3327 // the count of each state, in the same order (3330)
 
 // Controls of the review dialog (133): the question and answer boxes are the session dialogs'; after
 // Check the right answer and the four grade buttons, captioned with their keys 1 to 4 as mnemonics, each
@@ -211,6 +217,9 @@
 #define IDS_ANSWER_WRONG 2085        // "Wrong"
 #define IDS_REVIEWS_LEFT 2086        // items left in the review (%i)
 #define IDS_CONFIRM_FORGET_SCHEDULE 2087
+// The names of the forecast's days: today, then how many days later (%d).
+#define IDS_FORECAST_TODAY 2320
+#define IDS_FORECAST_LATER_DAY 2321
 
 // "Import Text File": the choices, the preview and what the whole file gives.
 #define IDC_IMPORT_ENCODING 3200

@@ -86,3 +86,8 @@ UtcTime localDayStart(UtcTime time) {
     local.tm_isdst = -1;
     return static_cast<UtcTime>(std::mktime(&local));
 }
+
+UtcTime nextLocalDayStart(UtcTime dayStart) {
+    // A day and a half later is inside the next day however long this one is.
+    return localDayStart(dayStart + 36 * 3600);
+}

@@ -23,3 +23,6 @@ struct ReviewChoice {
 
 // When the local calendar day that holds the time began.
 UtcTime localDayStart(UtcTime time);
+// When the local calendar day after the one that began at dayStart begins: 23 or 25 hours later where
+// the clocks change that day.
+UtcTime nextLocalDayStart(UtcTime dayStart);

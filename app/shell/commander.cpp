@@ -13,8 +13,10 @@
 #include "WinLib/dialog.h"
 #include "WinLib/resstring.h"
 #include "app/model/lorvant.h"
+#include "app/model/schedulestatistics.h"
 #include "app/model/scorestatistics.h"
 #include "app/model/weakitemrule.h"
+#include "app/sessions/reviewchoice.h"
 #include "app/shell/fileprocedures.h"
 #include "app/shell/sessions/multiplechoicesessiondialogcreator.h"
 #include "app/shell/sessions/presentationsessiondialogcreator.h"
@@ -200,7 +202,11 @@ void Commander::termSelectAll() {
 }
 
 void Commander::studySetStatistics() {
-    StatisticsDlg dialog(ScoreStatistics::of(_studyList));
+    // The forecast's days are the user's calendar days.
+    ScheduleStatistics::DayStarts days{localDayStart(static_cast<UtcTime>(std::time(nullptr)))};
+    for (std::size_t day = 1; day < days.size(); ++day)
+        days[day] = nextLocalDayStart(days[day - 1]);
+    StatisticsDlg dialog(ScoreStatistics::of(_studyList), ScheduleStatistics::of(_studyList, days));
     Dialog::run(_mainWindow, IDD_STATISTICS, dialog);
 }
 

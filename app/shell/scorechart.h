@@ -8,9 +8,7 @@
 #include <vector>
 
 // The statistics' bar chart: a bar for the items never asked and one for each band of the ratio of right
-// answers, each with its count above and its name below. It fills whatever rectangle it is given and takes
-// its sizes from the font, so it follows the dialog's size and the display's DPI; its colours are the
-// system's.
+// answers, each with its count above and its name below. It fills whatever rectangle it is given.
 class ScoreChart {
 public:
     // barNames: never asked first, then the bands from the lowest.

@@ -258,6 +258,11 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
                      LorvantProcess::text(dialog, IDC_RIGHT_TOTAL),
                      LorvantProcess::text(dialog, IDC_PERCENTAGE_TOTAL)}),
               (Texts{"4", "10", "7", "70 %"}));
+    // Never reviewed on the schedule: all new, nothing due.
+    EXPECT_EQ((Texts{LorvantProcess::text(dialog, IDC_STATE_COUNT_FIRST),
+                     LorvantProcess::text(dialog, IDC_STATE_COUNT_FIRST + 2)}),
+              (Texts{"4", "0"}));
+    EXPECT_EQ(LorvantProcess::text(dialog, IDC_FORECAST_CHART).substr(0, 19), "Today: 0, +1 d: 0, ");
     lorvant.screenshot("statistics", dialog);
     RECT before{}, after{}, button{}, frame{};
     GetWindowRect(GetDlgItem(dialog, IDC_SCORE_CHART), &before);
@@ -267,7 +272,8 @@ TEST_F(Items, ReviewingAListChangesNothingButTheSelection) {
     lorvant.sync();
     GetWindowRect(GetDlgItem(dialog, IDC_SCORE_CHART), &after);
     GetWindowRect(GetDlgItem(dialog, IDOK), &button);
-    EXPECT_EQ(after.right - after.left, before.right - before.left + 200);
+    // The forecast beside it takes the other half of the width.
+    EXPECT_EQ(after.right - after.left, before.right - before.left + 100);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 100);
     EXPECT_GT(button.top, after.bottom) << "the totals and the button stay below the chart";
     lorvant.pressKey(VK_ESCAPE);

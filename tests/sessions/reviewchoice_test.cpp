@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
 namespace {
 
 constexpr UtcTime Day = 86400;
@@ -131,3 +135,26 @@ TEST(ReviewLog, ForgetScheduleMakesItemsNew) {
     list.setReviewSettings(settings);
     EXPECT_TRUE(DocumentSections::anyToWrite(list));
 }
+
+#ifndef _WIN32
+// Where the clocks change, a calendar day is 23 or 25 hours long: the days of the statistics' forecast
+// follow the calendar. (The time zone is set through the environment, which only the native run reads
+// the same way.)
+TEST(LocalDays, FollowTheCalendarWhereTheClocksChange) {
+    const std::string previous = std::getenv("TZ") ? std::getenv("TZ") : "";
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+    constexpr UtcTime Hour = 3600;
+    const UtcTime march28 = 1774652400; // 2026-03-28 00:00 CET; clocks go forward on the 29th
+    EXPECT_EQ(localDayStart(march28 + 15 * Hour), march28);
+    EXPECT_EQ(nextLocalDayStart(march28), march28 + 24 * Hour);
+    EXPECT_EQ(nextLocalDayStart(march28 + 24 * Hour), march28 + 47 * Hour);
+    const UtcTime october25 = 1792879200; // 2026-10-25 00:00 CEST; clocks go back that night
+    EXPECT_EQ(nextLocalDayStart(october25), october25 + 25 * Hour);
+    if (previous.empty())
+        unsetenv("TZ");
+    else
+        setenv("TZ", previous.c_str(), 1);
+    tzset();
+}
+#endif
