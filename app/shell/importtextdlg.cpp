@@ -50,9 +50,6 @@ void fillList(HWND dialog, int id, int firstText, int count) {
 ImportTextDlg::ImportTextDlg(std::string path, HelpFile helpFile)
     : _path(std::move(path)), _helpFile(std::move(helpFile)) {}
 
-// The countings still running are asked to stop, and waited for, when their members go.
-ImportTextDlg::~ImportTextDlg() = default;
-
 void ImportTextDlg::onInitDialog() {
     RECT frame{};
     ::GetWindowRect(_h, &frame);

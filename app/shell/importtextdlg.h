@@ -25,7 +25,6 @@ class StudyList;
 class ImportTextDlg : public Dialog::ModalController {
 public:
     ImportTextDlg(std::string path, HelpFile helpFile);
-    ~ImportTextDlg() override;
 
     void onInitDialog() override;
     bool onCommand(int controlId, int notifyCode) override;
@@ -68,6 +67,7 @@ private:
     };
     std::unique_ptr<Win::BackgroundWork> _counting;
     std::shared_ptr<WholeFileCount> _count;
+    // Countings for earlier choices, asked to stop; each goes once it has stopped.
     std::vector<std::unique_ptr<Win::BackgroundWork>> _stopping;
     Win::Timer _countTimer;
 };
