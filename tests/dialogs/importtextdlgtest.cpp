@@ -133,12 +133,12 @@ TEST(ImportTextDialog, CountsALargeFileInTheBackground) {
     for (int i = 1; i <= 200000; ++i)
         text += "word" + std::to_string(i) + ";meaning " + std::to_string(i) + "\n";
     writeFile(path, text + "last;Ende;extra\n");
+    // The counts, once they have come; read once more, as a text read while it changes may come cut.
     const auto waitForSummary = [](ScriptedUser& user, HWND window, const std::string& start) {
-        std::string summary;
-        for (int tries = 0;
-             tries < 300 && (summary = user.text(window, IDC_IMPORT_SUMMARY)).rfind(start, 0) != 0; ++tries)
+        for (int tries = 0; tries < 300 && user.text(window, IDC_IMPORT_SUMMARY).rfind(start, 0) != 0;
+             ++tries)
             Sleep(50);
-        return summary;
+        return user.text(window, IDC_IMPORT_SUMMARY);
     };
     ImportTextDlg dialog(path, noHelp());
     const INT_PTR result = runDialog(IDD_IMPORT_TEXT, dialog, [&](ScriptedUser& user) {
