@@ -29,6 +29,7 @@
 #define IDD_STATISTICS 132        // "Statistics"
 #define IDD_REVIEW 133            // "Review Due Items"
 #define IDD_IMPORT_TEXT 160       // "Import Text File"
+#define IDD_IMPORT_PROGRESS 180   // "Importing Text File": the progress bar and Cancel
 
 // Controls of the session items dialog (100).
 #define IDC_USE_SELECTED 3000
@@ -240,7 +241,12 @@
 #define IDS_IMPORT_ROLE_FIRST 2208      // Term, Field, Comment, Skip (2211): as ColumnRole
 #define IDS_IMPORT_COLUMN 2212          // "Column %d"
 #define IDS_IMPORT_SUMMARY 2213         // items (%d)
-#define IDS_IMPORT_SUMMARY_LARGE 2214   // the file is large: counted on OK
+#define IDS_IMPORT_SUMMARY_LARGE 2214   // the whole file could not be counted: read on OK
+#define IDS_IMPORT_COUNTING 2340        // the whole file is being read, how far (%d %)
+
+// "Importing Text File": shown while a long import runs.
+#define IDC_IMPORT_PROGRESS_FILE 3340
+#define IDC_IMPORT_PROGRESS_BAR 3341
 
 // The status bar's review counts: due and learning items a review takes now (%i), new items left today (%i).
 #define IDS_STATUS_REVIEW_COUNTS 2300

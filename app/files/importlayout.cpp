@@ -184,8 +184,9 @@ bool guessHeader(std::string_view sample, char separator, bool quoting) {
 
 // The term first; every other column that holds text in any row (the header's too) a field. With a
 // header, its cells are the columns, and a header ending in "Comment" names the comment last.
-std::vector<ColumnRole> guessColumns(TextChunks& text, const ImportLayout& layout) {
+std::vector<ColumnRole> guessColumns(TextChunks& text, const ImportLayout& layout, ImportProgress& progress) {
     RowSource reader(text, layout.separator, layout.quoting);
+    std::size_t piecesRead = 0;
     Row cells;
     std::vector<bool> holdsText;
     std::size_t columnsWithText = 0;
@@ -193,6 +194,10 @@ std::vector<ColumnRole> guessColumns(TextChunks& text, const ImportLayout& layou
     std::size_t headerCells = 0;
     bool commentHeader = false;
     for (bool first = true; reader.next(cells); first = false) {
+        if (reader.getPiecesRead() != piecesRead) {
+            piecesRead = reader.getPiecesRead();
+            progress.report(ImportProgress::Pass::FindingColumns, piecesRead - 1, text.size());
+        }
         const std::size_t count = cellsWithText(cells);
         if (first && layout.header) {
             commentHeader = endsInCommentHeading(cells);
@@ -229,12 +234,12 @@ bool endsInCommentHeading(const std::vector<std::string>& row) {
     return row.size() >= 2 && isCommentHeading(row.back());
 }
 
-ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices) {
+ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices, ImportProgress& progress) {
     const std::string_view sample = text.empty() ? std::string_view() : sampleOf(text.front());
     ImportLayout layout;
     layout.separator = choices.separator ? *choices.separator : guessSeparator(sample);
     layout.quoting = choices.quoting ? *choices.quoting : guessQuoting(sample, layout.separator);
     layout.header = choices.header ? *choices.header : guessHeader(sample, layout.separator, layout.quoting);
-    layout.columns = choices.columns ? *choices.columns : guessColumns(text, layout);
+    layout.columns = choices.columns ? *choices.columns : guessColumns(text, layout, progress);
     return layout;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "importprogress.h"
 #include "rowsource.h"
 #include "textimportreport.h"
 
@@ -43,8 +44,9 @@ constexpr std::size_t LayoutSampleBytes = 1024 * 1024;
 //   "Comment" the comment; columns empty in every row are skipped.
 // The separator, quoting and header are guessed from the first rows (LayoutSampleBytes of the first
 // piece, which should hold that much when the text does); the columns from the whole text. Throws
-// ImportRefusal when more columns hold text than an outline has fields.
-ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices);
+// ImportRefusal when more columns hold text than an outline has fields. Reading the whole text for the
+// columns is a pass of the import's progress.
+ImportLayout guessLayout(TextChunks& text, const ImportChoices& choices, ImportProgress& progress);
 
 // The first row has two cells or more and its last is "Comment" in any letter case.
 bool endsInCommentHeading(const std::vector<std::string>& row);

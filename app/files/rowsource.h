@@ -19,6 +19,8 @@ public:
 
     bool next(std::vector<std::string>& cells);
     int getLine() const { return _reader ? _reader->getLine() : 0; }
+    // How many pieces the rows read so far have begun to use.
+    std::size_t getPiecesRead() const { return _nextChunk; }
 
 private:
     // Starts reading, at that line, over the rest of the present window and the next pieces: at least

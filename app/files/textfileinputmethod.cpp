@@ -25,16 +25,23 @@ std::string readBytes(const std::string& path, std::uint64_t limit, bool& whole)
 } // namespace
 
 StudyList TextFileInputMethod::read(const std::string& path) {
+    return read(path, {});
+}
+
+StudyList TextFileInputMethod::read(const std::string& path, const ImportProgressHook& hook) {
     // In pieces, which the import lets go of as it makes the items.
     constexpr std::uint64_t ChunkBytes = 8 * 1024 * 1024;
+    ImportProgress progress(hook);
     TextChunks chunks;
     Win::IO::FileDeSerializer in(path);
-    for (std::uint64_t left = in.getBytesLeft(); left > 0;) {
+    const std::uint64_t size = in.getBytesLeft();
+    for (std::uint64_t left = size; left > 0;) {
         std::string& chunk = chunks.emplace_back(static_cast<std::size_t>(std::min(left, ChunkBytes)), '\0');
         in.read(chunk.data(), chunk.size());
         left -= chunk.size();
+        progress.report(ImportProgress::Pass::Reading, size - left, size);
     }
-    return _importer.read(std::move(chunks));
+    return _importer.read(std::move(chunks), progress);
 }
 
 StudyList TextFileInputMethod::readFirstRows(const std::string& path, int rows) {

@@ -12,6 +12,8 @@ public:
     explicit TextFileInputMethod(ImportChoices choices = {}) : _importer(std::move(choices)) {}
 
     StudyList read(const std::string& path) override;
+    // The same, telling the hook how far it has come; when the hook says stop, ImportCancelled is thrown.
+    StudyList read(const std::string& path, const ImportProgressHook& hook);
     // What the first rows of the file would become (TextImporter::readFirstRows), reading no more than
     // its first bytes, so that a preview of any file is quick.
     StudyList readFirstRows(const std::string& path, int rows);

@@ -182,11 +182,16 @@ LineTally findRepeatedTerms(const StudyList& studyList, const std::vector<int>& 
 StudyList TextImporter::read(std::string bytes) {
     TextChunks chunks;
     chunks.push_back(std::move(bytes));
-    return import(std::move(chunks), std::numeric_limits<int>::max());
+    return read(std::move(chunks));
 }
 
 StudyList TextImporter::read(TextChunks bytes) {
-    return import(std::move(bytes), std::numeric_limits<int>::max());
+    ImportProgress progress;
+    return read(std::move(bytes), progress);
+}
+
+StudyList TextImporter::read(TextChunks bytes, ImportProgress& progress) {
+    return import(std::move(bytes), std::numeric_limits<int>::max(), progress);
 }
 
 StudyList TextImporter::readFirstRows(std::string firstBytes, int rows, bool wholeFile) {
@@ -200,10 +205,11 @@ StudyList TextImporter::readFirstRows(std::string firstBytes, int rows, bool who
     }
     TextChunks chunks;
     chunks.push_back(std::move(firstBytes));
-    return import(std::move(chunks), rows);
+    ImportProgress progress;
+    return import(std::move(chunks), rows, progress);
 }
 
-StudyList TextImporter::import(TextChunks chunks, int maxRows) {
+StudyList TextImporter::import(TextChunks chunks, int maxRows, ImportProgress& progress) {
     _report = TextImportReport();
     // The encoding is told by the first bytes, the layout by the first rows.
     constexpr std::size_t EncodingSampleBytes = 64 * 1024 + 4;
@@ -222,9 +228,10 @@ StudyList TextImporter::import(TextChunks chunks, int maxRows) {
         if (const std::size_t nul = chunks[k].find('\0'); nul != std::string::npos)
             throw Error(Refusal::NotText, linesBefore(chunks, k) + lineAt(chunks[k], nul),
                         "not a text file: it holds NUL bytes");
+        progress.report(ImportProgress::Pass::Decoding, k + 1, chunks.size());
     }
     gatherFront(chunks, LayoutSampleBytes);
-    _layout = guessLayout(chunks, _choices);
+    _layout = guessLayout(chunks, _choices, progress);
     const ImportLayout& layout = _layout;
     _report.separator = layout.separator;
     _report.quoting = layout.quoting;
@@ -262,8 +269,14 @@ StudyList TextImporter::import(TextChunks chunks, int maxRows) {
     // The line of each item, for the report.
     std::vector<int> lines;
     int rows = 0;
+    const std::size_t pieces = chunks.size();
+    std::size_t piecesRead = 0;
     for (bool row = !layout.header || reader.next(cells); row && rows < maxRows;
          row = reader.next(cells), ++rows) {
+        if (reader.getPiecesRead() != piecesRead) {
+            piecesRead = reader.getPiecesRead();
+            progress.report(ImportProgress::Pass::MakingItems, piecesRead - 1, pieces);
+        }
         const int line = reader.getLine();
         if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(std::min(columns.size(), cells.size())),
                         cells.end(), [](const std::string& cell) { return !cell.empty(); }))
@@ -295,5 +308,6 @@ StudyList TextImporter::import(TextChunks chunks, int maxRows) {
     }
     _report.repeatedTerms = findRepeatedTerms(studyList, lines);
     studyList.setModified();
+    progress.finish();
     return studyList;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "importlayout.h"
+#include "importprogress.h"
 #include "importrefusal.h"
 #include "textimportreport.h"
 
@@ -28,8 +29,10 @@ public:
 
     // The new study list is untitled and modified.
     StudyList read(std::string bytes);
-    // The same from the bytes in pieces, cut anywhere; each piece is let go once read.
+    // The same from the bytes in pieces, cut anywhere; each piece is let go once read. The progress is
+    // told after each piece of each pass; when it stops the import, ImportCancelled is thrown.
     StudyList read(TextChunks bytes);
+    StudyList read(TextChunks bytes, ImportProgress& progress);
     // What the first rows below any header would become, from the first bytes of a file (all of it
     // when wholeFile): a preview, whose layout is guessed from those bytes alone.
     StudyList readFirstRows(std::string firstBytes, int rows, bool wholeFile);
@@ -38,7 +41,7 @@ public:
     const ImportLayout& getLayout() const { return _layout; }
 
 private:
-    StudyList import(TextChunks chunks, int maxRows);
+    StudyList import(TextChunks chunks, int maxRows, ImportProgress& progress);
 
     TextImportReport _report;
     ImportLayout _layout;

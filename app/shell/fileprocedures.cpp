@@ -11,6 +11,7 @@
 #include "WinLib/filedlg.h"
 #include "WinLib/io/exceptions.h"
 #include "WinLib/io/fileserializer.h"
+#include "WinLib/progressdlg.h"
 #include "WinLib/resstring.h"
 #include "app/model/lorvant.h"
 #include "app/shell/refreshmessages.h"
@@ -135,7 +136,18 @@ bool FileProcedures::importText(const std::string& path) {
         if (Dialog::run(_mainWindow, IDD_IMPORT_TEXT, dialog) != 1)
             return false;
         reader.emplace(dialog.getChoices());
-        _studyList = reader->read(path);
+        // The document is replaced only once the whole import has succeeded.
+        std::optional<StudyList> imported;
+        Win::runWithProgress(
+            _mainWindow, {IDD_IMPORT_PROGRESS, IDC_IMPORT_PROGRESS_BAR, IDC_IMPORT_PROGRESS_FILE}, path,
+            [&reader, &imported, &path](Win::WorkProgress& progress) {
+                imported = reader->read(path, [&progress](std::uint64_t done, std::uint64_t total) {
+                    return progress.report(done, total);
+                });
+            });
+        _studyList = std::move(*imported);
+    } catch (const ImportCancelled&) {
+        return false;
     } catch (const TextImporter::Error& error) {
         showError(loadText(IDS_IMPORT_REFUSED) + "\n" + describeRefusal(error) + "\n" + path);
         return false;

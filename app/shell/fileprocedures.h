@@ -27,8 +27,9 @@ public:
     // type) or named as one (.txt, .csv, .tsv) that lacks the document signature. True on success.
     bool openFile(const std::string& path, bool chosenAsText = false);
     // Replaces the document with a new untitled, modified one made from the text file at path, as the user
-    // lays it out in the "Import Text File" dialog, and shows what the import changed, if anything. True on
-    // success; a cancelled or refused import leaves the document as it was.
+    // lays it out in the "Import Text File" dialog, and shows what the import changed, if anything. A long
+    // import shows its progress and may be cancelled. True on success; a cancelled or refused import leaves
+    // the document as it was.
     bool importText(const std::string& path);
     void showFileError(int messageId, const std::string& path);
 

@@ -18,9 +18,12 @@ namespace {
 
 // Enough rows to see the shape of the table; reading them stays quick for any file.
 constexpr int PreviewRows = 50;
-// Files up to this size are read whole at each change, for the counts below the preview; larger ones
-// are read once, on OK.
-constexpr std::uint64_t CountedFileBytes = 16 * 1024 * 1024;
+// Files up to this size, which the preview reads whole anyway, are counted at once at each change;
+// larger ones in the background.
+constexpr std::uint64_t CountedAtOnceBytes = 1024 * 1024;
+// How often the dialog looks at the counting.
+constexpr unsigned CountPollMilliseconds = 100;
+constexpr unsigned CountTimerId = 1;
 
 // In the order of the encoding list.
 constexpr TextEncoding Encodings[] = {TextEncoding::Utf8, TextEncoding::Utf16LittleEndian,
@@ -94,6 +97,7 @@ void ImportTextDlg::showChoices() {
 }
 
 void ImportTextDlg::refresh() {
+    stopCounting();
     TextFileInputMethod reader(_choices);
     StudyList rows;
     try {
@@ -175,9 +179,8 @@ void ImportTextDlg::showPreview(const StudyList& rows) {
 }
 
 void ImportTextDlg::showWholeFile() {
-    if (fileSize(_path) > CountedFileBytes) {
-        ::SetDlgItemTextA(_h, IDC_IMPORT_SUMMARY, loadText(IDS_IMPORT_SUMMARY_LARGE).c_str());
-        ::EnableWindow(::GetDlgItem(_h, IDOK), TRUE);
+    if (fileSize(_path) > CountedAtOnceBytes) {
+        countInBackground();
         return;
     }
     TextFileInputMethod reader(_choices);
@@ -187,7 +190,67 @@ void ImportTextDlg::showWholeFile() {
         showRefusal(refusal);
         return;
     }
-    const TextImportReport& report = reader.getReport();
+    showReport(reader.getReport());
+}
+
+void ImportTextDlg::countInBackground() {
+    // OK stays available meanwhile: the import itself tells what the counting would.
+    ::SetDlgItemTextA(_h, IDC_IMPORT_SUMMARY, format(IDS_IMPORT_COUNTING, 0).c_str());
+    ::EnableWindow(::GetDlgItem(_h, IDOK), TRUE);
+    _count = std::make_shared<WholeFileCount>();
+    _counting = std::make_unique<Win::BackgroundWork>(
+        [count = _count, path = _path, choices = _choices](Win::WorkProgress& progress) {
+            TextFileInputMethod reader(choices);
+            try {
+                reader.read(path, [&progress](std::uint64_t done, std::uint64_t total) {
+                    return progress.report(done, total);
+                });
+                count->report = reader.getReport();
+            } catch (const ImportRefusal& refusal) {
+                count->refusal = refusal;
+            }
+        });
+    _countTimer.create(_h, CountPollMilliseconds, CountTimerId);
+}
+
+void ImportTextDlg::stopCounting() {
+    if (!_counting)
+        return;
+    _counting->getProgress().cancel();
+    _stopping.push_back(std::move(_counting));
+}
+
+bool ImportTextDlg::onTimer(unsigned) {
+    std::erase_if(_stopping,
+                  [](const std::unique_ptr<Win::BackgroundWork>& work) { return work->hasEnded(); });
+    if (_counting && _counting->hasEnded())
+        showCount();
+    else if (_counting)
+        ::SetDlgItemTextA(_h, IDC_IMPORT_SUMMARY,
+                          format(IDS_IMPORT_COUNTING,
+                                 100 * _counting->getProgress().getPartsDone() / Win::WorkProgress::Parts)
+                              .c_str());
+    if (!_counting && _stopping.empty())
+        _countTimer.kill();
+    return true;
+}
+
+void ImportTextDlg::showCount() {
+    const std::unique_ptr<Win::BackgroundWork> counted = std::move(_counting);
+    try {
+        counted->finish();
+    } catch (...) {
+        // Reading failed, or memory ran short: the import on OK meets it again and says so.
+        ::SetDlgItemTextA(_h, IDC_IMPORT_SUMMARY, loadText(IDS_IMPORT_SUMMARY_LARGE).c_str());
+        return;
+    }
+    if (_count->refusal)
+        showRefusal(*_count->refusal);
+    else
+        showReport(*_count->report);
+}
+
+void ImportTextDlg::showReport(const TextImportReport& report) {
     std::string text = format(IDS_IMPORT_SUMMARY, report.itemCount) + describeTallies(report);
     ::SetDlgItemTextA(_h, IDC_IMPORT_SUMMARY, text.c_str());
     ::EnableWindow(::GetDlgItem(_h, IDOK), TRUE);
@@ -289,8 +352,12 @@ bool ImportTextDlg::onCommand(int controlId, int notifyCode) {
         return true;
     case IDOK:
         // Enter reaches the default button even while it is disabled.
-        if (::IsWindowEnabled(::GetDlgItem(_h, IDOK)))
+        if (::IsWindowEnabled(::GetDlgItem(_h, IDOK))) {
+            // The import reads the file itself; the counting would only hold its memory meanwhile.
+            stopCounting();
+            _stopping.clear();
             endOk();
+        }
         return true;
     case IDCANCEL:
         endCancel();

@@ -369,3 +369,50 @@ TEST_F(Files, RecentDocumentsAreKeptReopenedAndCleared) {
 }
 
 } // namespace
+
+// A long import shows its progress and a Cancel button while the program stays responsive. Cancel keeps
+// the list as it was. The end of the session, asked for meanwhile, asks about the open list and saves it;
+// without Cancel, the import then replaces the list.
+TEST_F(Files, ALongImportShowsItsProgressAndCancelKeepsTheList) {
+    const std::string large = folder.path("large.txt");
+    {
+        std::string text;
+        text.reserve(64 << 20);
+        for (int i = 1; i <= 999999; ++i)
+            text += "word " + std::to_string(i) + "\tthe meaning of word number " + std::to_string(i) +
+                    ", written out\n";
+        std::ofstream(large, std::ios::binary) << text;
+    }
+    LorvantProcess lorvant("\"" + animals + "\"");
+    removeRow(lorvant, 1);
+    const Rows before = lorvant.rows();
+    const auto importLarge = [&] {
+        lorvant.pressKey('O', {VK_CONTROL});
+        EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDNO), "Save changes to " + animals + " ?");
+        lorvant.chooseFile("Open", large, 2);
+        lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
+        return lorvant.waitForWindow("Importing Text File");
+    };
+    lorvant.closeDialog(importLarge(), IDCANCEL);
+    EXPECT_EQ(lorvant.otherWindows(), Texts{});
+    EXPECT_EQ(lorvant.rows(), before);
+    EXPECT_EQ(lorvant.title(), "Lorvant - " + animals);
+
+    HWND progress = importLarge();
+    EXPECT_EQ(lorvant.rows(), before) << "the program answers while it imports";
+    auto mayEnd = queryEndSession(lorvant.mainWindow());
+    EXPECT_EQ(lorvant.answerMessageBox("Lorvant", IDYES), "Save changes to " + animals + " ?");
+    EXPECT_EQ(mayEnd.get(), TRUE);
+    EXPECT_EQ(terms(animals), (Texts{"cat", "cow"}));
+    lorvant.waitUntilGone(progress);
+    lorvant.sync();
+    EXPECT_EQ(lorvant.otherWindows(), Texts{});
+    EXPECT_EQ(lorvant.rowCount(), 999999);
+    EXPECT_EQ(lorvant.rows(999998, 1),
+              (Rows{{"999999", "word 999999", "the meaning of word number 999999, written out", "", "0", "0",
+                     "0 %"}}));
+    EXPECT_EQ(lorvant.title(), "Lorvant");
+    lorvant.close();
+    lorvant.answerMessageBox("Lorvant", IDNO);
+    EXPECT_TRUE(lorvant.waitForExit());
+}

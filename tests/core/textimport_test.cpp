@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -300,4 +301,81 @@ TEST(TextFileInputMethod, ReadsWhatASpreadsheetProgramWroteIntoAnUntitledModifie
     }
     EXPECT_THROW(TextFileInputMethod().read(std::string(LORVANT_IMPORT_DATA) + "/missing.csv"),
                  Win::IO::FileOpenException);
+}
+
+// The hook hears a figure that only rises, from every pass, and ends at the total with the items made;
+// the first "stop" ends the import at once with ImportCancelled, in whichever pass it comes.
+TEST(ImportProgress, RisesToTheTotalAndStopsTheImportWhenTold) {
+    // Beyond the first megabyte, which the layout is guessed from in one piece.
+    std::string text = "Word\tMeaning\n";
+    for (int i = 0; i < 25000; ++i)
+        text += "word" + std::to_string(i) + "\ta meaning long enough to make a text of over a megabyte, " +
+                std::to_string(i) + "\n";
+    // Cut anywhere, as the file is read.
+    const auto pieces = [&text] {
+        TextChunks chunks;
+        for (std::size_t at = 0; at < text.size(); at += 4093)
+            chunks.push_back(text.substr(at, 4093));
+        return chunks;
+    };
+
+    std::vector<std::uint64_t> heard;
+    ImportProgress progress([&heard](std::uint64_t done, std::uint64_t total) {
+        EXPECT_EQ(total, ImportProgress::Total);
+        heard.push_back(done);
+        return true;
+    });
+    EXPECT_EQ(TextImporter().read(pieces(), progress).getTermSetCount(), 25000);
+    EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()));
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), ImportProgress::Total);
+    EXPECT_GE(heard.size(), 3 * 100u) << "decoding, finding the columns and making the items, piece by piece";
+    EXPECT_LT(heard.front(), ImportProgress::Total / 4);
+
+    for (const std::uint64_t stopAt :
+         {std::uint64_t{1}, ImportProgress::Total / 5, ImportProgress::Total / 2, ImportProgress::Total}) {
+        SCOPED_TRACE(stopAt);
+        int callsAfterStop = 0;
+        bool stopped = false;
+        ImportProgress stopping([&](std::uint64_t done, std::uint64_t) {
+            callsAfterStop += stopped ? 1 : 0;
+            stopped = stopped || done >= stopAt;
+            return !stopped;
+        });
+        EXPECT_THROW(TextImporter().read(pieces(), stopping), ImportCancelled);
+        EXPECT_TRUE(stopped);
+        EXPECT_EQ(callsAfterStop, 0);
+    }
+}
+
+// Reading the file is the first pass: a stop while the first piece is read leaves the rest unread.
+TEST(ImportProgress, ReadingAFileIsReportedAndCanBeStopped) {
+    TempFolder folder;
+    const std::string path = folder.file("large.txt");
+    const std::string row = "a term\ta meaning that is long enough to fill the file quickly\n";
+    std::string text;
+    while (text.size() < 17 * 1024 * 1024)
+        text += row;
+    writeFile(path, text);
+
+    std::vector<std::uint64_t> heard;
+    EXPECT_THROW(TextFileInputMethod().read(path,
+                                            [&heard](std::uint64_t done, std::uint64_t) {
+                                                heard.push_back(done);
+                                                return false;
+                                            }),
+                 ImportCancelled);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_GT(heard[0], 0u);
+    EXPECT_LT(heard[0], ImportProgress::Total / 10) << "a third of the reading";
+
+    const std::string small = folder.file("small.txt");
+    writeFile(small, "cat\tKatze\ndog\tHund\n");
+    std::uint64_t last = 0;
+    const StudyList list = TextFileInputMethod().read(small, [&last](std::uint64_t done, std::uint64_t) {
+        last = done;
+        return true;
+    });
+    EXPECT_EQ(list.getTermSetCount(), 2);
+    EXPECT_EQ(last, ImportProgress::Total);
 }

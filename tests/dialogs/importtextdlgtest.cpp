@@ -123,3 +123,38 @@ TEST(ImportTextDialog, GreysOkWhileTheFileWouldBeRefused) {
     });
     EXPECT_EQ(result, 0);
 }
+
+// The counts of a large file follow while the dialog answers; a change of the choices counts anew, and a
+// refusal found far down the file greys OK.
+TEST(ImportTextDialog, CountsALargeFileInTheBackground) {
+    TempFolder folder;
+    const std::string path = folder.file("large.csv");
+    std::string text;
+    for (int i = 1; i <= 200000; ++i)
+        text += "word" + std::to_string(i) + ";meaning " + std::to_string(i) + "\n";
+    writeFile(path, text + "last;Ende;extra\n");
+    // The counts, once they have come; read once more, as a text read while it changes may come cut.
+    const auto waitForSummary = [](ScriptedUser& user, HWND window, const std::string& start) {
+        for (int tries = 0; tries < 300 && user.text(window, IDC_IMPORT_SUMMARY).rfind(start, 0) != 0;
+             ++tries)
+            Sleep(50);
+        return user.text(window, IDC_IMPORT_SUMMARY);
+    };
+    ImportTextDlg dialog(path, noHelp());
+    const INT_PTR result = runDialog(IDD_IMPORT_TEXT, dialog, [&](ScriptedUser& user) {
+        HWND window = user.waitForWindow("Import Text File");
+        EXPECT_EQ(waitForSummary(user, window, "The whole file"), "The whole file gives 200001 item(s).");
+        user.choose(window, IDC_IMPORT_COLUMN, "Column 2");
+        user.choose(window, IDC_IMPORT_ROLE, "Skip");
+        EXPECT_EQ(preview(window)[1], (Lines{"word1", ""})) << "the preview at once";
+        EXPECT_EQ(waitForSummary(user, window, "Can not"), "Can not import the text file specified.\n"
+                                                           "Line 200001 has more cells than the header line, "
+                                                           "so data would be lost.");
+        EXPECT_FALSE(user.isEnabled(window, IDOK));
+        user.click(window, IDC_IMPORT_QUOTES); // the columns are guessed anew
+        EXPECT_EQ(waitForSummary(user, window, "The whole file"), "The whole file gives 200001 item(s).");
+        EXPECT_TRUE(user.isEnabled(window, IDOK));
+        user.click(window, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+}
