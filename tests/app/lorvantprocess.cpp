@@ -168,6 +168,12 @@ void LorvantProcess::sync() {
     ask("sync");
 }
 
+void LorvantProcess::waitUntilWorkDone() {
+    sync();
+    waitUntil([&] { return IsWindowEnabled(_mainWindow) != FALSE || waitForExit(0); },
+              "the program to take input again");
+}
+
 void LorvantProcess::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageA(window, message, wParam, lParam))
         fail("could not post message " + std::to_string(message) + " to the program");

@@ -110,6 +110,9 @@ public:
     void chooseFile(const std::string& caption, const std::string& path, int typeIndex = 0);
 
     void sync(); // returns once the program has handled everything done to it so far
+    // Returns once the main window takes input again: work done in the background, such as an import,
+    // holds it while it runs and the program goes on answering.
+    void waitUntilWorkDone();
     // Has the program draw, in its own thread, whatever of its windows still waits to be drawn.
     void finishDrawing() {
         sync();

@@ -21,16 +21,6 @@ ScheduleStatistics::DayStarts localDays() {
     return days;
 }
 
-ItemSchedule scheduled(ItemSchedule::State state, UtcTime due) {
-    ItemSchedule schedule;
-    schedule.state = state;
-    schedule.due = due;
-    schedule.stability = 1;
-    schedule.difficulty = 5;
-    schedule.reviews = 1;
-    return schedule;
-}
-
 StudyList listDue(const std::vector<ItemSchedule>& schedules, int newItems) {
     StudyList list;
     for (std::size_t idx = 0; idx < schedules.size() + static_cast<std::size_t>(newItems); ++idx) {

@@ -9,6 +9,17 @@
 
 using Rows = std::vector<std::vector<std::string>>;
 
+// The schedule of an item reviewed once: in state, due then.
+inline ItemSchedule scheduled(ItemSchedule::State state, UtcTime due) {
+    ItemSchedule schedule;
+    schedule.state = state;
+    schedule.due = due;
+    schedule.stability = 1;
+    schedule.difficulty = 5;
+    schedule.reviews = 1;
+    return schedule;
+}
+
 // A study list from rows of texts: each row holds the term, then one value per field (an empty text sets
 // no value), then, if there is one more, the comment.
 inline StudyList makeStudyList(const std::vector<std::string>& fields, const Rows& rows) {

@@ -62,15 +62,8 @@ StudyList scheduledList() {
         {ItemSchedule::REVIEW, Midnight + 169 * Hour},     {ItemSchedule::REVIEW, Midnight + 190 * Hour},
         {ItemSchedule::REVIEW, Midnight + 29 * 24 * Hour}, {ItemSchedule::REVIEW, Midnight + 45 * 24 * Hour}};
     std::size_t idx = 4;
-    for (const auto& [state, due] : schedules) {
-        ItemSchedule schedule;
-        schedule.state = state;
-        schedule.due = due;
-        schedule.stability = 3;
-        schedule.difficulty = 5;
-        schedule.reviews = 2;
-        list.getTermSet(idx++).setSchedule(schedule);
-    }
+    for (const auto& [state, due] : schedules)
+        list.getTermSet(idx++).setSchedule(scheduled(state, due));
     return list;
 }
 

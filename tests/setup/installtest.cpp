@@ -442,6 +442,7 @@ TEST_F(Installed, ImportsAWordListOpenedWithLorvant) {
     std::ofstream(path, std::ios::binary) << "cow,Kuh\r\ndog,Hund\r\n";
     LorvantProcess lorvant(forFile(openWithCommand(), path));
     lorvant.closeDialog(lorvant.waitForWindow("Import Text File"), IDOK);
+    lorvant.waitUntilWorkDone();
     EXPECT_EQ(lorvant.otherWindows(), Texts{}) << "a message instead of the list";
     EXPECT_EQ(itemsShown(lorvant), (Texts{"cow Kuh", "dog Hund"}));
     lorvant.close();
