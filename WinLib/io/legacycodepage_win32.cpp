@@ -1,10 +1,12 @@
 #include "legacycodepage.h"
 
+#include "singlebytecodepage.h"
 #include "utf8.h"
 
 #include <windows.h>
 
 #include <climits>
+#include <optional>
 
 // The program runs in UTF-8 (its manifest says so), so GetACP() no longer names the code page it
 // used to run in: that is the system locale's ANSI code page.
@@ -49,6 +51,37 @@ std::string fromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
     return text;
 }
 
+char32_t toUnicodeBySystem(unsigned char byte) {
+    const char legacy = static_cast<char>(byte);
+    WCHAR wide = 0;
+    return ::MultiByteToWideChar(legacyCodePage(), 0, &legacy, 1, &wide, 1) == 1 ? wide : U'\uFFFD';
+}
+
+int fromUnicodeBySystem(char32_t character) {
+    if (character > 0xFFFF)
+        return -1;
+    const auto wide = static_cast<WCHAR>(character);
+    char legacy = 0;
+    BOOL usedDefault = FALSE;
+    if (::WideCharToMultiByte(legacyCodePage(), WC_NO_BEST_FIT_CHARS, &wide, 1, &legacy, 1, nullptr,
+                              &usedDefault) != 1 ||
+        usedDefault || toUnicodeBySystem(static_cast<unsigned char>(legacy)) != character)
+        return -1;
+    return static_cast<unsigned char>(legacy);
+}
+
+// Tables for a code page of one byte a character, the ANSI code page of every locale but four; null for a
+// code page of two (932, 936, 949, 950), converted by the system text by text.
+const SingleByteCodePage* singleByte() {
+    static const std::optional<SingleByteCodePage> tables = []() -> std::optional<SingleByteCodePage> {
+        CPINFO info{};
+        if (legacyCodePage() == CP_UTF8 || !::GetCPInfo(legacyCodePage(), &info) || info.MaxCharSize != 1)
+            return std::nullopt;
+        return SingleByteCodePage(toUnicodeBySystem, fromUnicodeBySystem);
+    }();
+    return tables ? &*tables : nullptr;
+}
+
 } // namespace
 
 const char* charsetName() {
@@ -89,11 +122,17 @@ const char* charsetName() {
 void appendUtf8(std::string& out, std::string_view legacy) {
     if (Utf8::isAscii(legacy) || legacyCodePage() == CP_UTF8)
         out += legacy;
+    else if (const SingleByteCodePage* tables = singleByte())
+        tables->appendUtf8(out, legacy);
     else
         out += fromWide(CP_UTF8, toWide(legacyCodePage(), 0, legacy), nullptr);
 }
 
 void convertToUtf8(std::string& text, std::size_t begin) {
+    if (const SingleByteCodePage* tables = singleByte()) {
+        tables->convertToUtf8(text, begin);
+        return;
+    }
     const std::string legacy = text.substr(begin);
     text.resize(begin);
     appendUtf8(text, legacy);
@@ -110,6 +149,8 @@ bool appendLegacy(std::string& out, std::string_view utf8) {
         out += utf8;
         return true;
     }
+    if (const SingleByteCodePage* tables = singleByte())
+        return tables->appendLegacy(out, utf8);
     const std::wstring wide = toWide(CP_UTF8, 0, utf8);
     BOOL usedDefault = FALSE;
     const std::string legacy = fromWide(legacyCodePage(), wide, &usedDefault);
