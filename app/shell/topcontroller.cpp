@@ -48,7 +48,7 @@ TopController::~TopController() = default;
 
 bool TopController::onCreate(CREATESTRUCTA&) {
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
-                                                       ICC_PROGRESS_CLASS};
+                                                      ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&classes);
     const HWND window = getWindow();
     _commander = std::make_unique<Commander>(window, _document);
