@@ -26,6 +26,7 @@ ItemSearch::ItemSearch(std::string text, bool matchCase) : _text(std::move(text)
     if (_matchCase)
         return;
     CaseFolding::appendFolded(_folded, _text);
+    _asciiNeedle = Win::IO::Utf8::isAscii(_folded);
     // Skipping by the last byte of each window, in either case, keeps a case-insensitive search of the
     // largest list about as quick as a case-sensitive one.
     const std::size_t length = _folded.size();
@@ -41,8 +42,14 @@ ItemSearch::ItemSearch(std::string text, bool matchCase) : _text(std::move(text)
 bool ItemSearch::isFoundIn(std::string_view text) const {
     if (_matchCase)
         return text.find(_text) != std::string_view::npos;
-    if (Win::IO::Utf8::isAscii(text))
-        return isFoundInFolded(text);
+    // The search folds ASCII on the way. Found in the text as it is, the folded needle is in the folded
+    // text too: it holds only characters that folding keeps. Not found, it can be in the folded text only
+    // where folding changes more than ASCII: for a needle of ASCII, only where it makes ASCII.
+    if (isFoundInFolded(text))
+        return true;
+    if (Win::IO::Utf8::isAscii(text) ||
+        (_asciiNeedle ? !CaseFolding::foldsIntoAscii(text) : CaseFolding::foldsOnlyAscii(text)))
+        return false;
     _foldedText.clear();
     CaseFolding::appendFolded(_foldedText, text);
     return isFoundInFolded(_foldedText);

@@ -33,6 +33,7 @@ private:
     // Without match case: the text folded, and how far each byte that ends a failed comparison lets the
     // search move on.
     std::string _folded;
+    bool _asciiNeedle = true;
     std::array<std::size_t, 256> _shift{};
     // A text beyond ASCII, folded for the search; kept to spare an allocation per text.
     mutable std::string _foldedText;

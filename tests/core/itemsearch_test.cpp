@@ -26,8 +26,11 @@ TEST(ItemSearch, FindsTextsFoldingTheLettersOfEveryScriptWithoutMatchCase) {
          true},                             // "ΣΟΦ" in "σοφία"
         {"K", "\xE2\x84\xAA", false, true}, // the Kelvin sign folds to k
         {"\xE2\x84\xAA", "k", false, true},
-        {"\xC3\xA9", "e", false, false}, // accents are letters of their own
-        {"[", "{", false, false},        // bytes next to the letters do not fold
+        {"ok", "\xC3\x89 O\xE2\x84\xAA", false, true},           // "É OK", the K a Kelvin sign
+        {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89", false, true}, // "été" in "ÉTÉ"
+        {"ok", "\xC3\x89 O\xC5\xBF", false, false},              // "É Oſ": the long s folds to s
+        {"\xC3\xA9", "e", false, false},                         // accents are letters of their own
+        {"[", "{", false, false},                                // bytes next to the letters do not fold
         {"@", "`", false, false},
         {"", "", true, true},
     };
