@@ -19,7 +19,8 @@ TEST(ItemSearch, FindsTextsFoldingTheLettersOfEveryScriptWithoutMatchCase) {
         {"in", "in Paris today", false, true},  // at the very start
         {"ababc", "abababc", false, true},      // after a partial match
         {"ababc", "ababab", false, false},
-        {"long text", "long tex", false, false},                 // longer than the text searched
+        {"abc", "xABC", false, true},            // capitals in the text move the search as small letters do
+        {"long text", "long tex", false, false}, // longer than the text searched
         {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9", false, true}, // "ÉtÉ" in "été"
         {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9", true, false},
         {"\xCE\xA3\xCE\x9F\xCE\xA6", "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1", false,

@@ -46,6 +46,9 @@ TEST(Outline, EditingAndDefaults) {
     // A new item type alone makes another outline.
     outline.setItemType("Word");
     EXPECT_FALSE(outline == Outline());
+    // So does another name of any field, the first as the last.
+    EXPECT_FALSE(makeOutline({"Meaning", "Example"}) == makeOutline({"Definition", "Example"}));
+    EXPECT_FALSE(makeOutline({"Definition", "Usage"}) == makeOutline({"Definition", "Example"}));
 }
 
 // Counts read from a file are checked against their limits and against the bytes that remain, before
