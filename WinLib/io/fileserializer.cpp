@@ -19,20 +19,22 @@ FileSerializer::FileSerializer(const std::string& path, const char* openFailure)
     if (_file == nullptr)
         throw FileOpenException(openFailure);
     _buffer.resize(BufferSize);
+    _next = _buffer.data();
+    _end = _buffer.data() + _buffer.size();
 }
 
 FileSerializer::~FileSerializer() {
     if (_file == nullptr)
         return;
     // Nobody is left to hear of an error here; owners that care call close().
-    PlatformFiles::writeBlock(_file, _buffer.data(), _used);
+    PlatformFiles::writeBlock(_file, _buffer.data(), static_cast<std::size_t>(_next - _buffer.data()));
     PlatformFiles::closeFile(_file);
 }
 
 void FileSerializer::write(const void* data, std::size_t size) {
     if (_file == nullptr)
         throw IOException("File write failed");
-    if (size > _buffer.size() - _used) {
+    if (size > static_cast<std::size_t>(_end - _next)) {
         writeBuffer();
         if (size >= _buffer.size()) {
             if (!PlatformFiles::writeBlock(_file, data, size))
@@ -41,13 +43,13 @@ void FileSerializer::write(const void* data, std::size_t size) {
         }
     }
     if (size != 0)
-        std::memcpy(_buffer.data() + _used, data, size);
-    _used += size;
+        std::memcpy(_next, data, size);
+    _next += size;
 }
 
 void FileSerializer::writeBuffer() {
-    const std::size_t used = _used;
-    _used = 0;
+    const auto used = static_cast<std::size_t>(_next - _buffer.data());
+    _next = _buffer.data();
     if (used != 0 && !PlatformFiles::writeBlock(_file, _buffer.data(), used))
         throw IOException("File write failed");
 }
@@ -69,8 +71,9 @@ void FileSerializer::close() {
         return;
     std::FILE* file = _file;
     _file = nullptr;
-    const std::size_t used = _used;
-    _used = 0;
+    const auto used = static_cast<std::size_t>(_next - _buffer.data());
+    // Nothing more goes into the buffer, not even through the typed writes.
+    _next = _end = nullptr;
     const bool written = used == 0 || PlatformFiles::writeBlock(file, _buffer.data(), used);
     // Buffered data the system could not store shows only now; a save must not count as done.
     if (!PlatformFiles::closeFile(file) || !written)

@@ -28,8 +28,7 @@ private:
     void writeBuffer();
 
     std::FILE* _file;
-    std::vector<char> _buffer;
-    std::size_t _used = 0;
+    std::vector<char> _buffer; // its free part lies between _next and _end
 };
 
 // Reads a binary file through its own buffer; short reads throw EOFException.

@@ -11,18 +11,27 @@ namespace Win::IO {
 
 namespace {
 
-std::uint32_t decode(const unsigned char bytes[4]) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+std::uint32_t decode(const char* bytes) {
+    const auto byte = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
+    return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+}
+
+void encode(char* bytes, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>(bits >> (8 * i));
 }
 
 } // namespace
 
 void Serializer::writeInt(std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    const unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                                    static_cast<unsigned char>(bits >> 16),
-                                    static_cast<unsigned char>(bits >> 24)};
+    if (_end - _next >= 4) {
+        encode(_next, value);
+        _next += 4;
+        return;
+    }
+    char bytes[4];
+    encode(bytes, value);
     write(bytes, sizeof bytes);
 }
 
@@ -43,6 +52,14 @@ void Serializer::writeString(std::string_view text) {
     // Text the reader would refuse is not written: the old file stays instead.
     if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(text))
         throw IOException("File write failed");
+    if (static_cast<std::size_t>(_end - _next) >= MinStringBytes + text.size()) {
+        *_next = static_cast<char>(StringMarker);
+        encode(_next + 1, static_cast<std::int32_t>(text.size()));
+        if (!text.empty())
+            std::memcpy(_next + MinStringBytes, text.data(), text.size());
+        _next += MinStringBytes + text.size();
+        return;
+    }
     write(&StringMarker, 1);
     writeInt(static_cast<std::int32_t>(text.size()));
     write(text.data(), text.size());
@@ -59,8 +76,13 @@ void DeSerializer::take(void* buffer, std::size_t size) {
 }
 
 std::int32_t DeSerializer::readInt() {
-    unsigned char bytes[4];
-    take(bytes, sizeof bytes);
+    if (_end - _next >= 4) {
+        const std::uint32_t value = decode(_next);
+        _next += 4;
+        return static_cast<std::int32_t>(value);
+    }
+    char bytes[4];
+    read(bytes, sizeof bytes);
     return static_cast<std::int32_t>(decode(bytes));
 }
 
@@ -80,24 +102,38 @@ std::string DeSerializer::readString() {
 }
 
 void DeSerializer::appendString(std::string& text) {
-    unsigned char marker;
-    take(&marker, 1);
-    if (marker != StringMarker)
-        throw DataCorruptionException("Data corruption in file");
-    const std::int32_t length = readInt();
+    std::int32_t length;
+    if (static_cast<std::size_t>(_end - _next) >= MinStringBytes) {
+        if (static_cast<unsigned char>(*_next) != StringMarker)
+            throw DataCorruptionException("Data corruption in file");
+        length = static_cast<std::int32_t>(decode(_next + 1));
+        _next += MinStringBytes;
+    } else {
+        unsigned char marker;
+        take(&marker, 1);
+        if (marker != StringMarker)
+            throw DataCorruptionException("Data corruption in file");
+        length = readInt();
+    }
     // Checked before the text is made, so a forged length costs no allocation.
     if (length < 0)
         throw DataCorruptionException("Data corruption in file");
-    if (static_cast<std::uint64_t>(length) > getBytesLeft())
-        throw EOFException("Unexpected End Of File");
     const auto size = static_cast<std::size_t>(length);
-    const std::size_t begin = text.size();
-    // Bytes at hand in the legacy code page convert straight from there, sized once.
-    if (_textCoding == TextCoding::LegacyCodePage && static_cast<std::size_t>(_end - _next) >= size) {
-        LegacyCodePage::appendUtf8(text, std::string_view(_next, size));
+    // Bytes at hand go straight into the text; in the legacy code page converted on the way, sized once.
+    if (static_cast<std::size_t>(_end - _next) >= size) {
+        const std::string_view bytes(_next, size);
+        if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(bytes))
+            throw DataCorruptionException("Data corruption in file");
+        if (_textCoding == TextCoding::LegacyCodePage && !Utf8::isAscii(bytes))
+            LegacyCodePage::appendUtf8(text, bytes);
+        else
+            text.append(bytes);
         _next += size;
         return;
     }
+    if (static_cast<std::uint64_t>(length) > getBytesLeft())
+        throw EOFException("Unexpected End Of File");
+    const std::size_t begin = text.size();
     text.resize(begin + size);
     try {
         take(text.data() + begin, size);

@@ -29,6 +29,13 @@ public:
 
     void setTextCoding(TextCoding coding) { _textCoding = coding; }
 
+protected:
+    // Room at hand, which the typed writes fill without a call of write: a document holds millions of
+    // small values. A writer that buffers points these at its free space and moves _next past what it
+    // takes in.
+    char* _next = nullptr;
+    char* _end = nullptr;
+
 private:
     TextCoding _textCoding = TextCoding::Bytes;
     std::string _converted; // a text in the legacy code page, on its way out

@@ -51,41 +51,57 @@ std::size_t SingleByteCodePage::utf8Size(std::string_view legacy) const {
     return size;
 }
 
-// Straight into the text's final storage, sized once. Letters beyond ASCII are rare in the texts of a
-// document, so the ASCII between them is copied eight bytes at a time.
+// Straight into the text's final storage. Letters beyond ASCII are rare in the texts of a document: the
+// room for them is counted without a branch, and the ASCII between them is copied eight bytes at a time.
 void SingleByteCodePage::appendUtf8(std::string& out, std::string_view legacy) const {
-    if (Utf8::isAscii(legacy)) {
+    const char* const from = legacy.data();
+    const std::size_t length = legacy.size();
+    std::size_t high = 0;
+    std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= length; i += 8) {
+        std::memcpy(&word, from + i, 8);
+        // The count of bytes with their high bit set, summed in the top byte of the product.
+        high += static_cast<std::size_t>(((word & HighBits) >> 7) * 0x0101010101010101u >> 56);
+    }
+    for (; i < length; ++i)
+        high += static_cast<unsigned char>(from[i]) >> 7;
+    if (high == 0) {
         out.append(legacy);
         return;
     }
-    const char* const from = legacy.data();
-    const std::size_t length = legacy.size();
     const std::size_t begin = out.size();
-    out.resize(begin + utf8Size(legacy));
-    char* next = out.data() + begin;
+    // No byte takes more than three in UTF-8; the text is cut to its size at the end.
+    out.resize(begin + length + 2 * high);
+    char* const start = out.data() + begin;
+    char* next = start;
     const auto convert = [&](std::size_t at) {
         const Sequence& sequence = _sequences[static_cast<unsigned char>(from[at])];
-        std::memcpy(next, sequence.bytes, sequence.length);
+        std::memcpy(next, sequence.bytes, 3);
         next += sequence.length;
     };
     // The output has room for eight bytes wherever the input has: no byte becomes shorter.
-    std::size_t i = 0;
+    i = 0;
     for (std::uint64_t word; i + 8 <= length;) {
         std::memcpy(&word, from + i, 8);
         std::memcpy(next, &word, 8);
-        const std::uint64_t high = word & HighBits;
-        if (high == 0) {
+        const std::uint64_t highBits = word & HighBits;
+        if (highBits == 0) {
             next += 8;
             i += 8;
             continue;
         }
-        const auto ascii = static_cast<std::size_t>(std::countr_zero(high) / 8);
+        const auto ascii = static_cast<std::size_t>(std::countr_zero(highBits) / 8);
         next += ascii;
         convert(i + ascii);
         i += ascii + 1;
     }
-    for (; i < length; ++i)
-        convert(i);
+    for (; i < length; ++i) {
+        if (static_cast<unsigned char>(from[i]) < 0x80)
+            *next++ = from[i];
+        else
+            convert(i);
+    }
+    out.resize(begin + static_cast<std::size_t>(next - start));
 }
 
 void SingleByteCodePage::convertToUtf8(std::string& text, std::size_t begin) const {

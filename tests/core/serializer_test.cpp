@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 using namespace Win::IO;
 
@@ -88,4 +89,40 @@ TEST(FileSerializer, ReadsBackAcrossBufferBoundariesAndReportsFailures) {
     full.writeString("buffered, so no error yet");
     EXPECT_EQ(failureOf([&] { full.close(); }), "write: File write failed");
 #endif
+}
+
+// Millions of small texts are read where they lie in the reader's buffer; those that a buffer's end cuts
+// anywhere (marker, length or text) take another way, which must give the same texts in every coding.
+TEST(FileSerializer, TextsCutByTheBufferComeBackAlikeInEveryCoding) {
+    TempFolder folder;
+    const std::string path = folder.file("texts.bin");
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; texts.size() < 20000; ++i) {
+        std::string text;
+        for (std::size_t letter = 0; letter < i % 37; ++letter)
+            text += (letter + i) % 5 == 0 ? "\xC3\xA9" : std::string(1, static_cast<char>('a' + letter % 26));
+        texts.push_back(text);
+    }
+    for (const TextCoding coding : {TextCoding::Bytes, TextCoding::Utf8, TextCoding::LegacyCodePage}) {
+        {
+            FileSerializer out(path);
+            out.setTextCoding(coding);
+            for (const std::string& text : texts)
+                out.writeString(text);
+            out.close();
+        }
+        FileDeSerializer in(path);
+        in.setTextCoding(coding);
+        std::string gathered;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (i % 2 == 0)
+                ASSERT_EQ(in.readString(), texts[i]) << i;
+            else {
+                gathered = "kept";
+                in.appendString(gathered);
+                ASSERT_EQ(gathered, "kept" + texts[i]) << i;
+            }
+        }
+        EXPECT_EQ(in.getBytesLeft(), 0u);
+    }
 }
