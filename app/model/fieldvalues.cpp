@@ -105,26 +105,6 @@ bool FieldValues::operator==(const FieldValues& other) const {
            std::memcmp(_block.get() + 1, other._block.get() + 1, size - sizeof(std::uint32_t)) == 0;
 }
 
-FieldId FieldValues::getId(std::size_t pos) const {
-    assert(pos < getCount());
-    return _block[1 + pos];
-}
-
-std::string_view FieldValues::getValue(std::size_t pos) const {
-    assert(pos < getCount());
-    const std::uint32_t begin = pos == 0 ? 0 : ends()[pos - 1];
-    return std::string_view(text() + begin, ends()[pos] - begin);
-}
-
-std::optional<std::string_view> FieldValues::find(FieldId id) const {
-    const std::uint32_t* ids = _block ? _block.get() + 1 : nullptr;
-    const std::uint32_t* idsEnd = ids + getCount();
-    const std::uint32_t* found = std::lower_bound(ids, idsEnd, id);
-    if (found == idsEnd || *found != id)
-        return std::nullopt;
-    return getValue(static_cast<std::size_t>(found - ids));
-}
-
 void FieldValues::set(FieldId id, std::string_view value) {
     const std::size_t count = getCount();
     std::size_t pos = 0;

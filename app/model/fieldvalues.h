@@ -2,6 +2,8 @@
 
 #include "fieldnames.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,10 +32,25 @@ public:
     bool operator==(const FieldValues& other) const;
 
     std::size_t getCount() const { return _block ? _block[0] & ~StoredFlag : 0; }
-    FieldId getId(std::size_t pos) const;
-    std::string_view getValue(std::size_t pos) const;
+    // Inline: the list, the search and the sorts ask for millions of values.
+    FieldId getId(std::size_t pos) const {
+        assert(pos < getCount());
+        return _block[1 + pos];
+    }
+    std::string_view getValue(std::size_t pos) const {
+        assert(pos < getCount());
+        const std::uint32_t begin = pos == 0 ? 0 : ends()[pos - 1];
+        return std::string_view(text() + begin, ends()[pos] - begin);
+    }
     // The value stored under the id, or none.
-    std::optional<std::string_view> find(FieldId id) const;
+    std::optional<std::string_view> find(FieldId id) const {
+        const std::uint32_t* ids = _block ? _block.get() + 1 : nullptr;
+        const std::uint32_t* idsEnd = ids + getCount();
+        const std::uint32_t* found = std::lower_bound(ids, idsEnd, id);
+        if (found == idsEnd || *found != id)
+            return std::nullopt;
+        return getValue(static_cast<std::size_t>(found - ids));
+    }
     void set(FieldId id, std::string_view value);
 
 private:

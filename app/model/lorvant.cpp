@@ -279,8 +279,9 @@ void StudyList::deserialize(Win::IO::DeSerializer& in) {
     _store = FieldValues::Store();
     _termSets.reserve(static_cast<std::size_t>(count));
     FieldValues::Builder fields;
+    FieldValues::Builder texts;
     for (std::int32_t i = 0; i < count; ++i)
-        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields, &_store);
+        _termSets.emplace_back(_outline, in.readInt()).deserialize(in, fields, texts, &_store);
     _settings.deserialize(in);
     _modified = false;
 }

@@ -11,15 +11,14 @@
 TermSet::TermSet(const Outline& outline, int number) : _number(number), _outline(&outline) {}
 
 TermSet::TermSet(const TermSet& other, const Outline& outline)
-    : _number(other._number), _term(other._term), _comment(other._comment), _timesAsked(other._timesAsked),
+    : _number(other._number), _texts(other._texts), _timesAsked(other._timesAsked),
       _correctAnswers(other._correctAnswers), _schedule(other._schedule), _outline(&outline) {
     copyFieldsFrom(other);
 }
 
 TermSet::TermSet(TermSet&& other, const Outline& outline)
-    : _number(other._number), _term(std::move(other._term)), _comment(std::move(other._comment)),
-      _timesAsked(other._timesAsked), _correctAnswers(other._correctAnswers), _schedule(other._schedule),
-      _outline(&outline) {
+    : _number(other._number), _texts(std::move(other._texts)), _timesAsked(other._timesAsked),
+      _correctAnswers(other._correctAnswers), _schedule(other._schedule), _outline(&outline) {
     if (other._outline == _outline)
         _fields = std::move(other._fields);
     else
@@ -29,9 +28,8 @@ TermSet::TermSet(TermSet&& other, const Outline& outline)
 TermSet& TermSet::operator=(const TermSet& other) {
     if (this != &other) {
         _number = other._number;
-        _term = other._term;
+        _texts = other._texts;
         copyFieldsFrom(other);
-        _comment = other._comment;
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
         _schedule = other._schedule;
@@ -42,12 +40,11 @@ TermSet& TermSet::operator=(const TermSet& other) {
 TermSet& TermSet::operator=(TermSet&& other) {
     if (this != &other) {
         _number = other._number;
-        _term = std::move(other._term);
+        _texts = std::move(other._texts);
         if (_outline == other._outline)
             _fields = std::move(other._fields);
         else
             copyFieldsFrom(other);
-        _comment = std::move(other._comment);
         _timesAsked = other._timesAsked;
         _correctAnswers = other._correctAnswers;
         _schedule = other._schedule;
@@ -56,7 +53,8 @@ TermSet& TermSet::operator=(TermSet&& other) {
 }
 
 bool TermSet::operator==(const TermSet& other) const {
-    return _number == other._number && _term == other._term && _comment == other._comment &&
+    // A text set empty is no different from one never set.
+    return _number == other._number && getTerm() == other.getTerm() && getComment() == other.getComment() &&
            _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers &&
            _schedule == other._schedule && sameFields(other);
 }
@@ -126,27 +124,30 @@ void TermSet::resetScores() {
 }
 
 void TermSet::serialize(Win::IO::Serializer& out) const {
-    out.writeString(_term);
+    out.writeString(getTerm());
     for (int i = 0; i < _outline->getDefCount(); ++i)
         out.writeString(getFieldView(i));
-    out.writeString(_comment);
+    out.writeString(getComment());
     out.writeInt(_timesAsked);
     out.writeInt(_correctAnswers);
 }
 
 void TermSet::deserialize(Win::IO::DeSerializer& in) {
     FieldValues::Builder fields;
-    deserialize(in, fields, nullptr);
+    FieldValues::Builder texts;
+    deserialize(in, fields, texts, nullptr);
 }
 
 void TermSet::deserialize(Win::IO::DeSerializer& in, FieldValues::Builder& fields,
-                          FieldValues::Store* store) {
-    _term = in.readString();
+                          FieldValues::Builder& texts, FieldValues::Store* store) {
+    const auto read = [&](std::string& text) { in.appendString(text); };
+    texts.addRead(TermText, read);
     // With a repeated field name the first non-empty value stays.
     for (int i = 0; i < _outline->getDefCount(); ++i)
-        fields.addRead(_outline->getDefId(i), [&](std::string& text) { in.appendString(text); });
+        fields.addRead(_outline->getDefId(i), read);
     _fields = fields.build(store);
-    _comment = in.readString();
+    texts.addRead(CommentText, read);
+    _texts = texts.build(store);
     _timesAsked = in.readInt();
     _correctAnswers = in.readInt();
     // Scores no session can produce are corrected rather than refused: the item's texts are worth keeping.

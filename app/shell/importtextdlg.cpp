@@ -150,11 +150,11 @@ void ImportTextDlg::showPreview(const StudyList& rows) {
     }
     for (int row = 0; row < rows.getTermSetCount(); ++row) {
         const TermSet& item = rows.getTermSet(static_cast<std::size_t>(row));
-        std::vector<std::string> cells{item.getTerm()};
+        std::vector<std::string> cells{std::string(item.getTerm())};
         for (int i = 0; i < outline.getDefCount(); ++i)
             cells.push_back(item.getField(i));
         if (comment)
-            cells.push_back(item.getComment());
+            cells.emplace_back(item.getComment());
         LVITEMA cell{};
         cell.mask = LVIF_TEXT;
         cell.iItem = row;

@@ -117,12 +117,12 @@ std::string StudyListDataModel::StudyItem::getText(unsigned column, const std::s
     if (column == 0)
         return decimal(_termSet->getNumber());
     if (column == 1)
-        return _termSet->getTerm();
+        return std::string(_termSet->getTerm());
     if (column < 2 + defCount)
         return _termSet->getField(static_cast<int>(column - 2));
     switch (column - 2 - defCount) {
     case 0:
-        return _termSet->getComment();
+        return std::string(_termSet->getComment());
     case 1:
         return decimal(_termSet->getTimesAsked());
     case 2:

@@ -31,8 +31,8 @@ void TermEditCtrl::onInitDialog() {
     _next = Win::DlgControl(_h, IDC_NEXT_FIELD);
 
     _itemTypeLabel.setText((_outline.getItemType() + ":").c_str());
-    _mainText.setText(_termSet.getTerm().c_str());
-    _comment.setText(_termSet.getComment().c_str());
+    _mainText.setText(std::string(_termSet.getTerm()).c_str());
+    _comment.setText(std::string(_termSet.getComment()).c_str());
     for (int i = 0; i < _outline.getDefCount(); ++i)
         _fieldList.addString(_outline.getDef(i).c_str());
     if (_outline.getDefCount() > 0) {

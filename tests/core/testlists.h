@@ -48,10 +48,10 @@ inline Rows itemsOf(const StudyList& list) {
     Rows items;
     for (int idx = 0; idx < list.getTermSetCount(); ++idx) {
         const TermSet& item = list.getTermSet(static_cast<std::size_t>(idx));
-        items.push_back({item.getTerm()});
+        items.push_back({std::string(item.getTerm())});
         for (int i = 0; i < list.getOutline().getDefCount(); ++i)
             items.back().push_back(item.getField(i));
-        items.back().push_back(item.getComment());
+        items.back().emplace_back(item.getComment());
     }
     return items;
 }

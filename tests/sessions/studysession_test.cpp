@@ -15,8 +15,8 @@ namespace {
 
 // What a session dialog shows for one question: "term: From name=text -> to name=text #item counter".
 std::string shown(const StudySession& session) {
-    return session.getCurrentItem().getTerm() + ": " + session.getFromName() + "=" + session.getFromText() +
-           " -> " + session.getToName() + "=" + session.getToText() + " #" +
+    return std::string(session.getCurrentItem().getTerm()) + ": " + session.getFromName() + "=" +
+           session.getFromText() + " -> " + session.getToName() + "=" + session.getToText() + " #" +
            std::to_string(session.getItemCounter());
 }
 
@@ -30,7 +30,7 @@ Texts walk(StudySession& session, int limit = 1000) {
 Texts terms(StudySession& session, int limit = 1000) {
     Texts questions;
     while (static_cast<int>(questions.size()) < limit && session.next())
-        questions.push_back(session.getCurrentItem().getTerm());
+        questions.emplace_back(session.getCurrentItem().getTerm());
     return questions;
 }
 
