@@ -25,7 +25,7 @@ Texts terms(const std::string& path) {
     const StudyList document = readDocument(path);
     Texts result;
     for (int i = 0; i < document.getTermSetCount(); ++i)
-        result.push_back(document.getTermSet(static_cast<std::size_t>(i)).getTerm());
+        result.emplace_back(document.getTermSet(static_cast<std::size_t>(i)).getTerm());
     return result;
 }
 
