@@ -119,7 +119,8 @@ void DeSerializer::appendString(std::string& text) {
     if (length < 0)
         throw DataCorruptionException("Data corruption in file");
     const auto size = static_cast<std::size_t>(length);
-    // Bytes at hand go straight into the text; in the legacy code page converted on the way, sized once.
+    // Bytes at hand go straight into the text. Most texts are ASCII: checked here, they are copied without a
+    // call of the converter, which looks at the others.
     if (static_cast<std::size_t>(_end - _next) >= size) {
         const std::string_view bytes(_next, size);
         if (_textCoding == TextCoding::Utf8 && !Utf8::isValid(bytes))
